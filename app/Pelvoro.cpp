@@ -1,0 +1,79 @@
+#include "app/Pelvoro.h"
+
+#include "about/Unitabout.h"
+#include "app/UnitPelvoro.h"
+#include "overlay/UnitFormTransparent.h"
+#include "settings/UnitFormParametres.h"
+#include "ui/ui.h"
+
+std::string LiniaOrdres;
+
+namespace {
+bool Separador(char c) { return static_cast<unsigned char>(c) <= ' '; }
+}  // namespace
+
+std::vector<std::string> DividirArguments(const std::string& liniaOrdres) {
+  std::vector<std::string> arguments;
+  std::size_t i = 0;
+  const std::size_t n = liniaOrdres.size();
+  for (;;) {
+    while (i < n && Separador(liniaOrdres[i])) ++i;
+    if (i == n) break;
+    std::string argument;
+    bool entreCometes = false;
+    for (; i < n && (entreCometes || !Separador(liniaOrdres[i])); ++i) {
+      if (liniaOrdres[i] == '"')
+        entreCometes = !entreCometes;
+      else
+        argument += liniaOrdres[i];
+    }
+    arguments.push_back(argument);
+  }
+  return arguments;
+}
+
+std::string UnirArguments(const std::string& liniaOrdres) {
+  const auto arguments = DividirArguments(liniaOrdres);
+  std::string unides;
+  for (std::size_t i = 1; i < arguments.size(); ++i) unides += arguments[i];
+  return unides;
+}
+
+void CrearFinestres() {
+  FormPrincipal = new TFormPrincipal;
+  FormPrincipal->Create();
+  AboutBox = new TAboutBox;
+  AboutBox->Create();
+  FormParametres = new TFormParametres;
+  FormParametres->Create();
+  FormTransparent = new TFormTransparent;
+  FormTransparent->Create();
+}
+
+void DestruirFinestres() {
+  delete FormTransparent;
+  delete FormParametres;
+  delete AboutBox;
+  delete FormPrincipal;
+  FormTransparent = nullptr;
+  FormParametres = nullptr;
+  AboutBox = nullptr;
+  FormPrincipal = nullptr;
+}
+
+int Pelvoro() {
+  LiniaOrdres = UnirArguments(ui::CommandLine());
+  CrearFinestres();
+  ui::RunMessageLoop(*FormPrincipal);
+  // Hooks and timers are left as they are: they end with the process.
+  DestruirFinestres();
+  return 0;
+}
+
+void EsperaMilisegons(std::uint32_t N) {
+  const std::uint32_t inici = ui::TickCount();
+  do {
+    ui::ProcessMessages();
+    ui::Sleep(1);
+  } while (static_cast<std::uint32_t>(ui::TickCount() - inici) < N);
+}

@@ -1,0 +1,25 @@
+// The program's entry and end, and the wait that keeps the interface responsive.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// All arguments after the program's name, joined without separators.
+extern std::string LiniaOrdres;
+
+// A command line split the platform's way: blanks and control characters separate arguments
+// outside double quotes, and the quotes themselves are dropped. The program's name comes first.
+std::vector<std::string> DividirArguments(const std::string& liniaOrdres);
+std::string UnirArguments(const std::string& liniaOrdres);
+
+// The four windows, created hidden in this order; the main one first, as it reads the settings
+// that the overlay, created last, takes its size from.
+void CrearFinestres();
+void DestruirFinestres();
+
+// From the command line to the end of the message loop; the exit code.
+int Pelvoro();
+
+// Waits N milliseconds while the message loop keeps running; the tick counter may wrap.
+void EsperaMilisegons(std::uint32_t N);

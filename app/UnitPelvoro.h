@@ -1,0 +1,90 @@
+// The main window: the countdown label, the four mode buttons, the menu and the engine's timers.
+#pragma once
+
+#include <cstdint>
+
+#include "ui/ui.h"
+
+class TFormPrincipal : public ui::Form {
+ public:
+  TFormPrincipal();
+
+  // Outer size set at creation; the design size is only a starting point.
+  static constexpr int AmpladaFinestra = 118;
+  static constexpr int AlcadaFinestra = 150;
+  static constexpr int AlcadaPanel = 31;
+
+  ui::Panel Panel1;
+  ui::ToolButton SpeedButton0, SpeedButton1, SpeedButton2, SpeedButton3;
+  ui::Label LabelCompteEnrera;
+
+  ui::MenuItem MainMenu;
+  ui::MenuItem MenuOpcions;
+  ui::MenuItem MenuMostrarQuadreDeSeguimentDelMouse;
+  ui::MenuItem MenuClicAutomaticAlEstarParat;
+  ui::MenuItem MenuClicTabletPCALEstarElMouseDownEnUnaCasella;
+  ui::MenuItem MenuTabletPCClicAlPremerLaPantalla;
+  ui::MenuItem MenuTabletPCClicEsquerraClicDret;
+  ui::MenuItem N4;
+  ui::MenuItem MenuEnviarClicksReals;
+  ui::MenuItem MenuParametres;
+  ui::MenuItem N1;
+  ui::MenuItem MenuLlenguatge;
+  ui::MenuItem MenuCatala;
+  ui::MenuItem MenuCastella;
+  ui::MenuItem N3;
+  ui::MenuItem MenuParlantDe;
+  ui::MenuItem N2;
+  ui::MenuItem MenuSortir;
+
+  ui::Timer TimerEngegar;
+  ui::Timer TimerComptaEnreraClicAutomatic;
+  ui::Timer TimerClicALEstarElMouseDownEnUnaCasella;
+  ui::Timer TimerOnEsElMouse;
+  ui::Timer TimerActivarElHookMouse;
+  ui::Timer TimerActivarElHookMouseMove;
+
+  // The primary screen's width, taken once at creation.
+  std::int32_t AmpladaPantalla = 0;
+
+  void MenuSortirClick();
+  void MenuEnviarClicksRealsClick();
+
+  // Settings file.
+  void LlegirParametres();
+  void DesarParametres();
+
+  // Mode controller.
+  void AturarTot();
+  void EngegarOpcio();
+  void MenuMostrarQuadreDeSeguimentDelMouseClick();
+  void MenuClicAutomaticAlEstarParatClick();
+  void MenuClicTabletPCALEstarElMouseDownEnUnaCasellaClick();
+  void MenuTabletPCClicAlPremerLaPantallaClick();
+  void MenuTabletPCClicEsquerraClicDretClick();
+  void MenuOpcionsClick();
+  void LabelCompteEnreraClick();
+  void TimerEngegarTimer();
+  void TimerActivarElHookMouseTimer();
+  void TimerActivarElHookMouseMoveTimer();
+  void TimerOnEsElMouseTimer();
+
+  // Dwell click and touch-screen modes.
+  void TimerComptaEnreraClicAutomaticTimer();
+  void TimerClicALEstarElMouseDownEnUnaCasellaTimer();
+  void MissatgeHookMouse(std::intptr_t codi);
+
+  // Dialogs and language.
+  void MenuParametresClick();
+  void MenuCatalaClick();
+  void MenuCastellaClick();
+  void MenuParlantDeClick();
+
+ protected:
+  void FormCreate() override;
+  void FormClose() override;
+  void UserMessage(std::uintptr_t wParam, std::intptr_t lParam) override;
+  void ExitMenuLoop() override;
+};
+
+extern TFormPrincipal* FormPrincipal;

@@ -1,0 +1,46 @@
+// A fresh program on the headless backend for each test: its own settings folder, clock and
+// windows, created as the program entry creates them.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "about/Unitabout.h"
+#include "app/Pelvoro.h"
+#include "app/UnitPelvoro.h"
+#include "overlay/UnitFormTransparent.h"
+#include "settings/Parametres.h"
+#include "settings/UnitFormParametres.h"
+#include "ui/headless/headless.h"
+
+class ProgramaTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    carpeta_ = std::filesystem::temp_directory_path() / "pelvoro-tests" /
+               (std::string(info->test_suite_name()) + "." + info->name());
+    std::filesystem::remove_all(carpeta_);
+    std::filesystem::create_directories(carpeta_);
+    ui::headless::Reset(carpeta_);
+    Parametres = TParametres{};
+    LiniaOrdres.clear();
+  }
+
+  void TearDown() override {
+    DestruirFinestres();
+    std::filesystem::remove_all(carpeta_);
+  }
+
+  // Writes the settings file as a user or an earlier run left it.
+  void Fitxer(const std::string& text) {
+    std::ofstream(ui::headless::ProfilePath(FitxerParametres), std::ios::binary) << text;
+  }
+  std::string TextFitxer() const { return ui::headless::ProfileFileText(FitxerParametres); }
+
+  TFormPrincipal& Principal() { return *FormPrincipal; }
+
+  std::filesystem::path carpeta_;
+};

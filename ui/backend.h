@@ -1,0 +1,22 @@
+// What each backend provides to the common part of the layer (ui/ui.cpp).
+#pragma once
+
+#include "ui/ui.h"
+
+namespace ui::backend {
+
+enum class Change { Text, Visible, Enabled, Font, Checked, Bounds };
+
+void ControlChanged(Control& control, Change what);
+// The native text where the control exists natively, else the text last set.
+std::string ControlText(const Control& control, const std::string& mirror);
+
+void MenuChanged(MenuItem& item, Change what);
+bool MenuChecked(const MenuItem& item, bool mirror);
+
+void TimerChanged(Timer& timer);
+void TimerRemoved(Timer& timer);
+
+void FormDestroyed(Form& form);
+
+}  // namespace ui::backend

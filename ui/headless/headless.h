@@ -1,0 +1,76 @@
+// What tests see and steer of the headless backend: a virtual clock that drives timers and
+// the message queue, the cursor, recorded injected input and beeps, scripted message boxes,
+// a private-profile service on a folder the test chooses, and the hook library's stand-in.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/ui.h"
+
+namespace ui::headless {
+
+// Forgets every window, timer, message, record and script; the profile service then keeps
+// its files in profileFolder. The clock restarts at 0 with the tick counter at tickOffset.
+void Reset(const std::filesystem::path& profileFolder, std::uint32_t tickOffset = 0);
+
+// Virtual time in milliseconds since Reset.
+std::uint64_t Now();
+// Lets time pass as an idle message loop would: each timer fires at its due times, in order,
+// and posted messages are handled as they come.
+void Advance(unsigned ms);
+
+void SetCommandLine(const std::string& commandLine);
+void SetScreenSize(int width, int height);
+void SetCursor(Point p);
+
+struct InjectedEvent {
+  unsigned flags;
+  Point at;
+  std::uint64_t time;
+};
+const std::vector<InjectedEvent>& InjectedInput();
+const std::vector<unsigned>& Beeps();
+
+struct ShownMessageBox {
+  std::string text, caption;
+  unsigned flags;
+  std::uint64_t time;
+};
+const std::vector<ShownMessageBox>& MessageBoxes();
+// Runs while a message box is up, before it returns; the box's answer is IDOK.
+void OnMessageBox(std::function<void(const ShownMessageBox&)> whileShown);
+
+// The message loop of the program entry runs this instead of waiting for real input; it ends
+// when the driver returns. Without one, the loop ends at once.
+void SetLoopDriver(std::function<void()> driver);
+bool LoopRunning();
+
+Form* FindForm(const std::string& className);
+// The native menu's drop-down of item opens (its OnPopup runs), then the menu loop ends.
+void OpenMenu(MenuItem& item);
+// A command chosen from an open menu: drop-down, end of the menu loop, then the command,
+// in the order Windows delivers them.
+void ChooseMenuItem(MenuItem& topLevel, MenuItem& item);
+int PaintCount(const Form& form);
+
+// The text a private-profile read would see in the file, for assertions on the file itself.
+std::string ProfileFileText(const std::string& file);
+std::filesystem::path ProfilePath(const std::string& file);
+
+// The hook library's stand-in.
+namespace hook {
+// Calls in order: "SetHookMouse", "UnHookMouse", "SetHookMouseMove", "UnHookMouseMove".
+const std::vector<std::string>& Calls();
+void ClearCalls();
+bool ButtonHookInstalled();
+bool MoveHookInstalled();
+// Posts a report as the real library would: only while a hook that reports it is installed,
+// to the window named in the settings file (or the TFormPrincipal window). True if posted.
+bool Report(long code);
+}  // namespace hook
+
+}  // namespace ui::headless

@@ -1,0 +1,127 @@
+// The backend-independent part of the layer: controls, menu items and timers keep their
+// state here and hand every change to the backend.
+#include "ui/ui.h"
+
+#include <algorithm>
+
+#include "ui/backend.h"
+
+namespace ui {
+
+Control::Control(Form& owner, Rect bounds, Control* container)
+    : owner_(owner), container_(container), bounds_(bounds), font_(owner.Style().font) {
+  owner_.Register(*this);
+}
+
+Control::~Control() { owner_.Unregister(*this); }
+
+void Control::SetBounds(Rect bounds) {
+  bounds_ = bounds;
+  backend::ControlChanged(*this, backend::Change::Bounds);
+}
+
+bool Control::Visible() const { return visible_; }
+
+void Control::SetVisible(bool visible) {
+  visible_ = visible;
+  backend::ControlChanged(*this, backend::Change::Visible);
+}
+
+bool Control::Enabled() const { return enabled_; }
+
+void Control::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  backend::ControlChanged(*this, backend::Change::Enabled);
+}
+
+std::string Control::Text() const { return backend::ControlText(*this, text_); }
+
+void Control::SetText(const std::string& text) {
+  text_ = text;
+  backend::ControlChanged(*this, backend::Change::Text);
+}
+
+void Control::SetFont(const Font& font) {
+  font_ = font;
+  backend::ControlChanged(*this, backend::Change::Font);
+}
+
+void Control::SetFontColour(Colour colour) {
+  font_.colour = colour;
+  backend::ControlChanged(*this, backend::Change::Font);
+}
+
+Label::Label(Form& owner, Rect bounds, const std::string& text, Align align, Control* container)
+    : Control(owner, bounds, container), align_(align) {
+  text_ = text;
+  background_ = owner.Style().background;
+}
+
+void Label::SetBackground(Colour colour) {
+  background_ = colour;
+  backend::ControlChanged(*this, backend::Change::Font);
+}
+
+ToolButton::ToolButton(Form& owner, Rect bounds, const std::string& caption, Control* container)
+    : Control(owner, bounds, container) {
+  text_ = caption;
+}
+
+MenuItem::MenuItem(std::string name, Kind kind, std::string caption)
+    : name_(std::move(name)), kind_(kind), caption_(std::move(caption)) {}
+
+void MenuItem::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  backend::MenuChanged(*this, backend::Change::Text);
+}
+
+bool MenuItem::Checked() const { return backend::MenuChecked(*this, checked_); }
+
+void MenuItem::SetChecked(bool checked) {
+  checked_ = checked;
+  backend::MenuChanged(*this, backend::Change::Checked);
+}
+
+void MenuItem::SetVisible(bool visible) {
+  if (visible_ == visible) return;
+  visible_ = visible;
+  backend::MenuChanged(*this, backend::Change::Visible);
+}
+
+void MenuItem::Add(MenuItem& child) {
+  child.parent = this;
+  items_.push_back(&child);
+}
+
+Timer::Timer(Form& owner, unsigned intervalMs) : owner_(owner), interval_(intervalMs) { owner_.Register(*this); }
+
+Timer::~Timer() {
+  if (enabled_) backend::TimerRemoved(*this);
+  owner_.Unregister(*this);
+}
+
+void Timer::SetEnabled(bool enabled) {
+  if (enabled_ == enabled) return;  // an enabled timer keeps its running period
+  enabled_ = enabled;
+  backend::TimerChanged(*this);
+}
+
+Form::Form(FormStyle style) : style_(std::move(style)) {}
+
+Form::~Form() { backend::FormDestroyed(*this); }
+
+void Form::Register(Control& control) {
+  control.id = 100 + static_cast<int>(controls_.size());
+  controls_.push_back(&control);
+}
+
+void Form::Unregister(Control& control) { std::erase(controls_, &control); }
+
+void Form::Register(Timer& timer) {
+  timer.id = 1 + static_cast<int>(timers_.size());
+  timers_.push_back(&timer);
+}
+
+void Form::Unregister(Timer& timer) { std::erase(timers_, &timer); }
+
+}  // namespace ui

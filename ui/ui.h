@@ -1,0 +1,345 @@
+// The thin user-interface layer the forms are written against.
+// Two backends implement it: ui/win32 (the product) and ui/headless (tests, on a virtual clock).
+// Texts are UTF-8 here and widened at the Win32 boundary, so they show exactly as written
+// whatever the system's ANSI code page is.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace ui {
+
+using Colour = std::uint32_t;  // 0x00BBGGRR
+
+constexpr Colour clBlack = 0x000000;
+constexpr Colour clRed = 0x0000FF;
+constexpr Colour clGreen = 0x008000;
+constexpr Colour clBlue = 0xFF0000;
+constexpr Colour clWhite = 0xFFFFFF;
+constexpr Colour clSilver = 0xC0C0C0;
+constexpr Colour clGray = 0x808080;
+// The system's window-text colour, resolved by the backend when drawn.
+constexpr Colour clWindowText = 0xFF000008;
+
+struct Point {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+};
+
+struct Rect {
+  int left = 0;
+  int top = 0;
+  int right = 0;
+  int bottom = 0;
+  int Width() const { return right - left; }
+  int Height() const { return bottom - top; }
+  friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct Font {
+  std::string name = "MS Sans Serif";
+  int height = 11;  // character height in pixels
+  bool bold = false;
+  Colour colour = clWindowText;
+};
+
+// Character height in pixels of a font given in points, on a 96-dpi screen.
+constexpr int PuntsAPixels(int punts) { return (punts * 96 + 36) / 72; }
+
+class Form;
+
+// Drawing surface handed to FormPaint: GDI on Windows, a recorder on the headless backend.
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+  virtual void SetPen(Colour colour, int width) = 0;
+  virtual void MoveTo(int x, int y) = 0;
+  virtual void LineTo(int x, int y) = 0;
+  // Outline with the pen, inside filled white.
+  virtual void Ellipse(int x1, int y1, int x2, int y2) = 0;
+  // Counter-clockwise arc in the box, from the radial through (x3, y3) to the one through (x4, y4).
+  virtual void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) = 0;
+};
+
+// ----- Controls -----
+
+class Control {
+ public:
+  // Top: across the top of the client area at its own height; Fill: the client area left below.
+  enum class Dock { None, Top, Fill };
+  // bounds: left, top, right, bottom relative to the container (the form's client area or a panel).
+  Control(Form& owner, Rect bounds, Control* container = nullptr);
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  Form& Owner() const { return owner_; }
+  Control* Container() const { return container_; }
+  Rect Bounds() const { return bounds_; }
+  void SetBounds(Rect bounds);
+  Dock Docking() const { return dock_; }
+  void SetDock(Dock dock) { dock_ = dock; }
+  bool Visible() const;
+  void SetVisible(bool visible);
+  bool Enabled() const;
+  void SetEnabled(bool enabled);
+  std::string Text() const;
+  void SetText(const std::string& text);
+  Font GetFont() const { return font_; }
+  void SetFont(const Font& font);
+  void SetFontColour(Colour colour);
+  std::function<void()> OnClick;
+
+  enum class Kind { Panel, Label, ToolButton };
+  virtual Kind GetKind() const = 0;
+
+  // Backend use.
+  void* native = nullptr;
+  int id = 0;
+  void Clicked() {
+    if (OnClick) OnClick();
+  }
+
+ protected:
+  Form& owner_;
+  Control* container_;
+  Rect bounds_;
+  Dock dock_ = Dock::None;
+  bool visible_ = true;
+  bool enabled_ = true;
+  std::string text_;
+  Font font_;
+};
+
+// A raised strip that groups other controls.
+class Panel : public Control {
+ public:
+  Panel(Form& owner, Rect bounds, Control* container = nullptr) : Control(owner, bounds, container) {}
+  Kind GetKind() const override { return Kind::Panel; }
+};
+
+// A text that can be clicked; drawn in its font colour on its background.
+class Label : public Control {
+ public:
+  enum class Align { Left, Centre };
+  Label(Form& owner, Rect bounds, const std::string& text, Align align = Align::Left,
+        Control* container = nullptr);
+  Align Alignment() const { return align_; }
+  Colour Background() const { return background_; }
+  void SetBackground(Colour colour);
+  Kind GetKind() const override { return Kind::Label; }
+
+ private:
+  Align align_;
+  Colour background_ = clSilver;
+};
+
+// A flat tool button that never takes the focus; its caption colour can be set.
+class ToolButton : public Control {
+ public:
+  ToolButton(Form& owner, Rect bounds, const std::string& caption, Control* container = nullptr);
+  Kind GetKind() const override { return Kind::ToolButton; }
+};
+
+// ----- Menus -----
+
+class MenuItem {
+ public:
+  enum class Kind { Command, Separator, Submenu };
+  MenuItem(std::string name, Kind kind, std::string caption = {});
+  MenuItem(const MenuItem&) = delete;
+  MenuItem& operator=(const MenuItem&) = delete;
+
+  const std::string& Name() const { return name_; }
+  Kind GetKind() const { return kind_; }
+  std::string Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+  bool Checked() const;
+  void SetChecked(bool checked);
+  // Win32 has no hidden menu items: a hidden item is left out of the native menu but keeps
+  // its caption and check mark here, and still takes new texts.
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible);
+  void Add(MenuItem& child);
+  const std::vector<MenuItem*>& Items() const { return items_; }
+
+  std::function<void()> OnClick;  // a command chosen
+  std::function<void()> OnPopup;  // a submenu's drop-down about to open
+
+  // Backend use.
+  int id = 0;
+  MenuItem* parent = nullptr;
+  Form* form = nullptr;
+
+ private:
+  std::string name_;
+  Kind kind_;
+  std::string caption_;
+  bool checked_ = false;
+  bool visible_ = true;
+  std::vector<MenuItem*> items_;
+};
+
+// ----- Timers -----
+
+// A window timer of a form. Enabling an enabled timer keeps its period running;
+// disabling and enabling starts a fresh period.
+class Timer {
+ public:
+  Timer(Form& owner, unsigned intervalMs);
+  ~Timer();
+  Timer(const Timer&) = delete;
+  Timer& operator=(const Timer&) = delete;
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  unsigned Interval() const { return interval_; }
+  std::function<void()> OnTimer;
+
+  // Backend use.
+  int id = 0;
+  void Fire() {
+    if (enabled_ && OnTimer) OnTimer();
+  }
+
+ private:
+  Form& owner_;
+  unsigned interval_;
+  bool enabled_ = false;
+};
+
+// ----- Forms -----
+
+struct FormStyle {
+  std::string className;
+  std::string caption;
+  Rect bounds;  // outer, screen coordinates
+  enum class Frame { Sizeable, Dialog, Popup } frame = Frame::Sizeable;
+  bool topMost = false;
+  // Popup overlays: never activated, never take mouse input, owned by the desktop window.
+  bool overlay = false;
+  Colour background = clSilver;
+  Font font;
+};
+
+enum class WindowState { Normal, Minimised };
+
+class Form {
+ public:
+  explicit Form(FormStyle style);
+  virtual ~Form();
+  Form(const Form&) = delete;
+  Form& operator=(const Form&) = delete;
+
+  // Creates the window hidden, with its controls and menu, then runs FormCreate.
+  void Create();
+  std::intptr_t Handle() const;
+  const std::string& ClassName() const { return style_.className; }
+
+  void Show();
+  void Hide();
+  bool Visible() const;
+  // Closes as the close box does: FormClose runs; closing the main form ends the loop.
+  void Close();
+
+  Rect BoundsRect() const;  // outer, screen coordinates
+  void SetBounds(int left, int top, int width, int height);
+  void SetSize(int width, int height);
+  void SetPosition(int left, int top);
+  int Width() const { return BoundsRect().Width(); }
+  int Height() const { return BoundsRect().Height(); }
+  // Raises the window to the top of the top-most windows without activating it.
+  void BringToFrontTopMost();
+  WindowState State() const;
+  void SetState(WindowState state);
+
+  std::string Caption() const;
+  void SetCaption(const std::string& caption);
+
+  void SetMenu(MenuItem& menuBar);
+  MenuItem* Menu() const { return menu_; }
+  // Paints at once, inside the call.
+  void Repaint();
+
+  // Backend use.
+  const FormStyle& Style() const { return style_; }
+  const std::vector<Control*>& Controls() const { return controls_; }
+  const std::vector<Timer*>& Timers() const { return timers_; }
+  void Register(Control& control);
+  void Unregister(Control& control);
+  void Register(Timer& timer);
+  void Unregister(Timer& timer);
+  void* native = nullptr;
+  void DispatchCreate() { FormCreate(); }
+  void DispatchShow() { FormShow(); }
+  void DispatchClose() { FormClose(); }
+  void DispatchPaint(Canvas& canvas) { FormPaint(canvas); }
+  void DispatchUserMessage(std::uintptr_t wParam, std::intptr_t lParam) { UserMessage(wParam, lParam); }
+  void DispatchExitMenuLoop() { ExitMenuLoop(); }
+
+ protected:
+  virtual void FormCreate() {}
+  virtual void FormShow() {}
+  virtual void FormClose() {}
+  virtual void FormPaint(Canvas&) {}
+  virtual void UserMessage(std::uintptr_t, std::intptr_t) {}
+  // After the default processing of the end of a menu loop.
+  virtual void ExitMenuLoop() {}
+
+ private:
+  FormStyle style_;
+  MenuItem* menu_ = nullptr;
+  std::vector<Control*> controls_;
+  std::vector<Timer*> timers_;
+  WindowState state_ = WindowState::Normal;
+  friend struct FormAccess;
+};
+
+// ----- Application -----
+
+// Runs the message loop until the main form (the first one created) has closed. The main
+// form is shown, or minimised when its state says so, as the loop starts.
+void RunMessageLoop(Form& mainForm);
+// Handles every pending message once.
+void ProcessMessages();
+std::string ApplicationTitle();
+void SetApplicationTitle(const std::string& title);
+// The program's command line as one text, program name first.
+std::string CommandLine();
+
+// ----- Platform services -----
+
+unsigned TickCount();
+void Sleep(unsigned ms);
+int ScreenWidth();
+int ScreenHeight();
+std::intptr_t DesktopWindow();
+
+Point CursorPos();
+void SetCursorPos(Point p);
+constexpr unsigned MOUSEEVENTF_LEFTDOWN = 0x0002;
+constexpr unsigned MOUSEEVENTF_LEFTUP = 0x0004;
+constexpr unsigned MOUSEEVENTF_RIGHTDOWN = 0x0008;
+constexpr unsigned MOUSEEVENTF_RIGHTUP = 0x0010;
+void MouseEvent(unsigned flags);
+void MessageBeep(unsigned type);
+
+constexpr unsigned MB_OK = 0x0000;
+constexpr unsigned MB_ICONERROR = 0x0010;
+constexpr unsigned MB_ICONINFORMATION = 0x0040;
+int MessageBox(Form* owner, const std::string& text, const std::string& caption, unsigned flags);
+
+// The private-profile service. A bare file name lives in the Windows directory; file names,
+// sections and keys are case-insensitive. A read returns at most bufferChars - 1 characters.
+std::string ReadProfileString(const std::string& file, const std::string& section, const std::string& key,
+                              const std::string& defaultText, unsigned bufferChars);
+void WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& value);
+
+// Posts a message to a window of this program, as another thread or process would.
+void PostMessageTo(std::intptr_t window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
+
+}  // namespace ui
