@@ -121,7 +121,7 @@ void TFormPrincipal::FormCreate() {
   SetPosition(AmpladaPantalla - Width(), 0);
   // The hook library learns from the file where to post its reports; this comes before
   // any hook is installed.
-  ui::WriteProfileString(FitxerHandleFinestra, SeccioLlibreria, ClauHandleFinestra,
+  ui::ProfileWrite(FitxerHandleFinestra, SeccioLlibreria, ClauHandleFinestra,
                          std::to_string(static_cast<long long>(Handle())));
   MenuEnviarClicksRealsClick();
   MenuEnviarClicksReals.SetVisible(false);

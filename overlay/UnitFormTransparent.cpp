@@ -17,3 +17,10 @@ ui::FormStyle EstilTransparent() {
 }  // namespace
 
 TFormTransparent::TFormTransparent() : ui::Form(EstilTransparent()) {}
+
+void TFormTransparent::CentrarEnPosicio(int x, int y) {
+  if (State() == ui::WindowState::Minimised) SetState(ui::WindowState::Normal);
+  SetPosition(x - Width() / 2, y - Height() / 2);
+  Show();
+  BringToFrontTopMost();
+}

@@ -6,6 +6,9 @@
 class TFormTransparent : public ui::Form {
  public:
   TFormTransparent();
+
+  // Centres the window on a screen point and shows it above the other top-most windows.
+  void CentrarEnPosicio(int x, int y);
 };
 
 extern TFormTransparent* FormTransparent;

@@ -68,11 +68,11 @@ std::optional<std::int32_t> LlegirEnter(const std::string& text) {
 }
 
 std::string LlegirClau(const std::string& seccio, const std::string& clau, const std::string& perDefecte) {
-  return ui::ReadProfileString(FitxerParametres, seccio, clau, perDefecte, MidaBufferLectura);
+  return ui::ProfileRead(FitxerParametres, seccio, clau, perDefecte, MidaBufferLectura);
 }
 
 void EscriureClau(const std::string& seccio, const std::string& clau, const std::string& valor) {
-  ui::WriteProfileString(FitxerParametres, seccio, clau, valor);
+  ui::ProfileWrite(FitxerParametres, seccio, clau, valor);
 }
 
 void TFormPrincipal::LlegirParametres() {
@@ -100,7 +100,7 @@ void TFormPrincipal::LlegirParametres() {
   const auto colorLlegit = LlegirEnter(color);
   if (!colorLlegit) {
     // The reading stops here; start-up goes on.
-    ui::MessageBox(this, "'" + color + "' is not a valid integer value.", "Pelvoro", ui::MB_OK | ui::MB_ICONERROR);
+    ui::ShowMessageBox(this, "'" + color + "' is not a valid integer value.", "Pelvoro", ui::BoxOk | ui::BoxIconError);
     return;
   }
   p.ColorQuadreSeguiment = static_cast<std::uint32_t>(*colorLlegit);

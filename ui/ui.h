@@ -98,6 +98,7 @@ class Control {
   virtual Kind GetKind() const = 0;
 
   // Backend use.
+  const std::string& StoredText() const { return text_; }
   void* native = nullptr;
   int id = 0;
   void Clicked() {
@@ -200,6 +201,7 @@ class Timer {
   std::function<void()> OnTimer;
 
   // Backend use.
+  Form& OwnerForm() const { return owner_; }
   int id = 0;
   void Fire() {
     if (enabled_ && OnTimer) OnTimer();
@@ -244,6 +246,10 @@ class Form {
   bool Visible() const;
   // Closes as the close box does: FormClose runs; closing the main form ends the loop.
   void Close();
+  // Shows the form modally, the other forms disabled, until it closes or EndModal is called.
+  int ShowModal();
+  void EndModal(int result);
+  bool Modal() const;
 
   Rect BoundsRect() const;  // outer, screen coordinates
   void SetBounds(int left, int top, int width, int height);
@@ -320,23 +326,25 @@ std::intptr_t DesktopWindow();
 
 Point CursorPos();
 void SetCursorPos(Point p);
-constexpr unsigned MOUSEEVENTF_LEFTDOWN = 0x0002;
-constexpr unsigned MOUSEEVENTF_LEFTUP = 0x0004;
-constexpr unsigned MOUSEEVENTF_RIGHTDOWN = 0x0008;
-constexpr unsigned MOUSEEVENTF_RIGHTUP = 0x0010;
+constexpr unsigned MouseLeftDown = 0x0002;
+constexpr unsigned MouseLeftUp = 0x0004;
+constexpr unsigned MouseRightDown = 0x0008;
+constexpr unsigned MouseRightUp = 0x0010;
 void MouseEvent(unsigned flags);
 void MessageBeep(unsigned type);
 
-constexpr unsigned MB_OK = 0x0000;
-constexpr unsigned MB_ICONERROR = 0x0010;
-constexpr unsigned MB_ICONINFORMATION = 0x0040;
-int MessageBox(Form* owner, const std::string& text, const std::string& caption, unsigned flags);
+constexpr int ResultOk = 1;
+constexpr int ResultCancel = 2;
+constexpr unsigned BoxOk = 0x0000;
+constexpr unsigned BoxIconError = 0x0010;
+constexpr unsigned BoxIconInformation = 0x0040;
+int ShowMessageBox(Form* owner, const std::string& text, const std::string& caption, unsigned flags);
 
 // The private-profile service. A bare file name lives in the Windows directory; file names,
 // sections and keys are case-insensitive. A read returns at most bufferChars - 1 characters.
-std::string ReadProfileString(const std::string& file, const std::string& section, const std::string& key,
+std::string ProfileRead(const std::string& file, const std::string& section, const std::string& key,
                               const std::string& defaultText, unsigned bufferChars);
-void WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
+void ProfileWrite(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& value);
 
 // Posts a message to a window of this program, as another thread or process would.

@@ -11,6 +11,7 @@
 #include "about/Unitabout.h"
 #include "app/Pelvoro.h"
 #include "app/UnitPelvoro.h"
+#include "engine/EstatMotor.h"
 #include "overlay/UnitFormTransparent.h"
 #include "settings/Parametres.h"
 #include "settings/UnitFormParametres.h"
@@ -26,6 +27,7 @@ class ProgramaTest : public ::testing::Test {
     std::filesystem::create_directories(carpeta_);
     ui::headless::Reset(carpeta_);
     Parametres = TParametres{};
+    EstatMotor = TEstatMotor{};
     LiniaOrdres.clear();
   }
 

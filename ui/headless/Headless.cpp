@@ -16,12 +16,13 @@ namespace {
 
 constexpr unsigned kWmUser = 0x0400;
 constexpr unsigned kWmClose = 0x0010;
-constexpr int kIdOk = 1;
 
 struct FormState {
   std::intptr_t handle = 0;
   bool created = false;
   bool visible = false;
+  bool modal = false;
+  int modalResult = 0;
   Rect bounds;
   std::string caption;
   int paints = 0;
@@ -52,6 +53,7 @@ struct World {
   std::vector<headless::ShownMessageBox> boxes;
   std::function<void(const headless::ShownMessageBox&)> whileBoxShown;
   std::function<void()> loopDriver;
+  std::function<void(Form&)> modalScript;
   bool loopRunning = false;
   std::string title;
   std::intptr_t nextHandle = 0x10010;
@@ -164,9 +166,36 @@ bool Form::Visible() const { return native && StateOf(*this).visible; }
 void Form::Close() {
   FormClose();
   StateOf(*this).visible = false;
+  if (StateOf(*this).modal) {
+    StateOf(*this).modal = false;
+    StateOf(*this).modalResult = ResultCancel;
+    return;
+  }
   if (W().forms.empty() || W().forms.begin()->second != this) return;
   W().loopRunning = false;  // the first form created is the main one
 }
+
+int Form::ShowModal() {
+  auto& st = StateOf(*this);
+  st.modal = true;
+  st.modalResult = 0;
+  st.visible = false;
+  Show();
+  if (W().modalScript) W().modalScript(*this);
+  if (st.modal) Close();
+  return st.modalResult;
+}
+
+void Form::EndModal(int result) {
+  auto& st = StateOf(*this);
+  if (!st.modal) return;
+  FormClose();
+  st.modal = false;
+  st.visible = false;
+  st.modalResult = result;
+}
+
+bool Form::Modal() const { return native && StateOf(*this).modal; }
 
 Rect Form::BoundsRect() const { return StateOf(*this).bounds; }
 
@@ -256,10 +285,10 @@ void MouseEvent(unsigned flags) { W().injected.push_back({flags, W().cursor, W()
 
 void MessageBeep(unsigned type) { W().beeps.push_back(type); }
 
-int MessageBox(Form*, const std::string& text, const std::string& caption, unsigned flags) {
+int ShowMessageBox(Form*, const std::string& text, const std::string& caption, unsigned flags) {
   W().boxes.push_back({text, caption, flags, W().now});
   if (W().whileBoxShown) W().whileBoxShown(W().boxes.back());
-  return kIdOk;
+  return ResultOk;
 }
 
 namespace {
@@ -282,7 +311,7 @@ std::string TrimEnd(std::string s) {
 }
 }  // namespace
 
-std::string ReadProfileString(const std::string& file, const std::string& section, const std::string& key,
+std::string ProfileRead(const std::string& file, const std::string& section, const std::string& key,
                               const std::string& defaultText, unsigned bufferChars) {
   const auto found = ini::Read(FileText(ProfileFile(file)), section, key);
   // The service drops trailing blanks from the default, and cuts either to the buffer.
@@ -292,7 +321,7 @@ std::string ReadProfileString(const std::string& file, const std::string& sectio
   return value;
 }
 
-void WriteProfileString(const std::string& file, const std::string& section, const std::string& key,
+void ProfileWrite(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& value) {
   const auto path = ProfileFile(file);
   const std::string text = ini::Write(FileText(path), section, key, value);
@@ -337,6 +366,7 @@ const std::vector<InjectedEvent>& InjectedInput() { return W().injected; }
 const std::vector<unsigned>& Beeps() { return W().beeps; }
 const std::vector<ShownMessageBox>& MessageBoxes() { return W().boxes; }
 void OnMessageBox(std::function<void(const ShownMessageBox&)> whileShown) { W().whileBoxShown = std::move(whileShown); }
+void OnModal(std::function<void(Form&)> script) { W().modalScript = std::move(script); }
 void SetLoopDriver(std::function<void()> driver) { W().loopDriver = std::move(driver); }
 bool LoopRunning() { return W().loopRunning; }
 
@@ -372,7 +402,7 @@ bool Report(long code) {
   constexpr long kMove = 3;
   if (!W().buttonHook && !(W().moveHook && code == kMove)) return false;
   std::intptr_t target = 0;
-  const std::string text = ReadProfileString("Pelvoro.ini", "LlibreriaPelvoro", "HANDLE FINESTRA", "", 50);
+  const std::string text = ProfileRead("Pelvoro.ini", "LlibreriaPelvoro", "HANDLE FINESTRA", "", 50);
   try {
     target = static_cast<std::intptr_t>(std::stoll(text));
   } catch (...) {

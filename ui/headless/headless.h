@@ -49,6 +49,10 @@ void OnMessageBox(std::function<void(const ShownMessageBox&)> whileShown);
 void SetLoopDriver(std::function<void()> driver);
 bool LoopRunning();
 
+// Runs while a form is shown modally; the form stays modal until the script ends it, and a
+// script that leaves it open has it cancelled. Without a script, modal forms are cancelled.
+void OnModal(std::function<void(Form&)> script);
+
 Form* FindForm(const std::string& className);
 // The native menu's drop-down of item opens (its OnPopup runs), then the menu loop ends.
 void OpenMenu(MenuItem& item);

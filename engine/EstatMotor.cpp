@@ -1,0 +1,3 @@
+#include "engine/EstatMotor.h"
+
+TEstatMotor EstatMotor;

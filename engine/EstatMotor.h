@@ -1,0 +1,22 @@
+// What the click engine keeps between timer ticks and hook reports.
+#pragma once
+
+#include <cstdint>
+
+#include "ui/ui.h"
+
+struct TEstatMotor {
+  // Sweep of the countdown ring in degrees; below 1 no ring is drawn.
+  std::int32_t AngleTemporitzador = 0;
+  // Colour of the ring and of the label digits while mode 1 or 2 is armed.
+  ui::Colour ColorTemporitzador = ui::clRed;
+  ui::Point PosicioMouse;
+  ui::Point PosicioMouseAnterior;
+  bool ClicFet = false;
+  bool SeguintMoviment = false;
+  // False while a dialog opened from the menu is up: the frame's move hook waits for it.
+  bool PermetHookMouseMove = true;
+};
+
+// The one engine state of the program.
+extern TEstatMotor EstatMotor;

@@ -1,0 +1,293 @@
+// Native controls, menus and timers behind the layer's objects.
+#include <functional>
+
+#include "ui/backend.h"
+#include "ui/win32/Win32.h"
+
+namespace ui::win32 {
+
+namespace {
+
+constexpr int kFirstMenuId = 1000;
+
+ControlState* StateOf(const Control& c) { return static_cast<ControlState*>(c.native); }
+HWND HwndOf(const Control& c) { return c.native ? StateOf(c)->hwnd : nullptr; }
+
+// The control's place in its form's client area: containers add their own offset.
+Rect ClientRect(const Control& c) {
+  Rect r = c.Bounds();
+  for (const Control* k = c.Container(); k; k = k->Container()) {
+    const Rect o = k->Bounds();
+    r.left += o.left, r.right += o.left, r.top += o.top, r.bottom += o.top;
+  }
+  return r;
+}
+
+const wchar_t* ClassOf(Control::Kind kind) {
+  switch (kind) {
+    case Control::Kind::Panel:
+    case Control::Kind::Label:
+      return L"STATIC";
+    case Control::Kind::ToolButton:
+      return L"BUTTON";
+  }
+  return L"STATIC";
+}
+
+DWORD StyleOf(const Control& c) {
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (c.Visible() ? WS_VISIBLE : 0) | (c.Enabled() ? 0 : WS_DISABLED);
+  switch (c.GetKind()) {
+    case Control::Kind::Panel:
+      return style | SS_NOTIFY | SS_ETCHEDFRAME;
+    case Control::Kind::Label: {
+      const auto& label = static_cast<const Label&>(c);
+      return style | SS_NOTIFY | (label.Alignment() == Label::Align::Centre ? SS_CENTER : SS_LEFT);
+    }
+    case Control::Kind::ToolButton:
+      return style | BS_OWNERDRAW;
+  }
+  return style;
+}
+
+Colour BackgroundOf(const Control& c) {
+  if (c.GetKind() == Control::Kind::Label) return static_cast<const Label&>(c).Background();
+  return c.Owner().Style().background;
+}
+
+void ApplyFont(Control& c) {
+  ControlState* st = StateOf(c);
+  st->font = MakeFont(c.GetFont());
+  st->background.Reset(CreateSolidBrush(Resolve(BackgroundOf(c))));
+  SendMessageW(st->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(st->font.Get()), TRUE);
+  InvalidateRect(st->hwnd, nullptr, TRUE);
+}
+
+bool InNativeMenu(const MenuItem& item) {
+  for (const MenuItem* i = &item; i; i = i->parent)
+    if (!i->Visible()) return false;
+  return item.form && item.form->native && win32::StateOf(*item.form)->menuBar;
+}
+
+}  // namespace
+
+std::wstring Widen(const std::string& utf8) {
+  if (utf8.empty()) return {};
+  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring w(static_cast<std::size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
+  return w;
+}
+
+std::string Narrow(const std::wstring& wide) {
+  if (wide.empty()) return {};
+  const int n =
+      WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  std::string s(static_cast<std::size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), s.data(), n, nullptr, nullptr);
+  return s;
+}
+
+COLORREF Resolve(Colour colour) {
+  if (colour == clWindowText) return GetSysColor(COLOR_WINDOWTEXT);
+  return static_cast<COLORREF>(colour & 0x00FFFFFF);
+}
+
+GdiObject<HFONT> MakeFont(const Font& font) {
+  return GdiObject<HFONT>(CreateFontW(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                                      DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                      DEFAULT_PITCH | FF_DONTCARE, Widen(font.name).c_str()));
+}
+
+void CreateControls(Form& form) {
+  const HWND parent = Hwnd(form);
+  for (Control* c : form.Controls()) {
+    auto* st = new ControlState;
+    c->native = st;
+    const Rect r = ClientRect(*c);
+    st->hwnd = CreateWindowExW(0, ClassOf(c->GetKind()), Widen(c->StoredText()).c_str(), StyleOf(*c), r.left, r.top,
+                               r.Width(), r.Height(), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->id)),
+                               GetModuleHandleW(nullptr), nullptr);
+    ApplyFont(*c);
+  }
+  // Controls inside a container are its siblings here, so they must stand above it.
+  for (Control* c : form.Controls())
+    if (c->Container()) SetWindowPos(HwndOf(*c), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  LayOutControls(form);
+}
+
+void LayOutControls(Form& form) {
+  RECT client;
+  if (!GetClientRect(Hwnd(form), &client)) return;
+  int top = 0;
+  for (Control* c : form.Controls()) {
+    if (!c->native) continue;
+    const Rect b = c->Bounds();
+    switch (c->Docking()) {
+      case Control::Dock::Top:
+        MoveWindow(HwndOf(*c), 0, top, client.right, b.Height(), TRUE);
+        top += b.Height();
+        break;
+      case Control::Dock::Fill:
+        MoveWindow(HwndOf(*c), 0, top, client.right, client.bottom - top, TRUE);
+        break;
+      case Control::Dock::None:
+        break;
+    }
+  }
+}
+
+void DestroyControls(Form& form) {
+  for (Control* c : form.Controls()) {
+    delete StateOf(*c);
+    c->native = nullptr;
+  }
+}
+
+Control* ControlById(Form& form, int id) {
+  for (Control* c : form.Controls())
+    if (c->id == id) return c;
+  return nullptr;
+}
+
+LRESULT ColourStatic(Form& form, HDC dc, HWND control) {
+  for (Control* c : form.Controls()) {
+    if (HwndOf(*c) != control) continue;
+    SetTextColor(dc, Resolve(c->GetFont().colour));
+    SetBkColor(dc, Resolve(BackgroundOf(*c)));
+    return reinterpret_cast<LRESULT>(StateOf(*c)->background.Get());
+  }
+  return reinterpret_cast<LRESULT>(win32::StateOf(form)->background.Get());
+}
+
+bool DrawItem(Form& form, const DRAWITEMSTRUCT& item) {
+  Control* c = ControlById(form, static_cast<int>(item.CtlID));
+  if (!c || c->GetKind() != Control::Kind::ToolButton) return false;
+  RECT r = item.rcItem;
+  const bool pushed = item.itemState & ODS_SELECTED;
+  DrawFrameControl(item.hDC, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+  if (pushed) OffsetRect(&r, 1, 1);
+  const HGDIOBJ old = SelectObject(item.hDC, StateOf(*c)->font.Get());
+  SetBkMode(item.hDC, TRANSPARENT);
+  SetTextColor(item.hDC, Resolve(c->GetFont().colour));
+  const std::wstring text = Widen(c->Text());
+  DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  SelectObject(item.hDC, old);
+  return true;
+}
+
+void BuildMenu(Form& form) {
+  FormState& st = *win32::StateOf(form);
+  MenuItem* root = form.Menu();
+  if (!root) return;
+  int next = kFirstMenuId;
+  st.popups.clear();
+  st.commands.clear();
+  std::function<void(HMENU, MenuItem&)> fill = [&](HMENU into, MenuItem& parent) {
+    for (MenuItem* item : parent.Items()) {
+      item->form = &form;
+      if (!item->id) item->id = next;
+      next = std::max(next, item->id) + 1;
+      if (!item->Visible()) continue;
+      const std::wstring caption = Widen(item->Caption());
+      switch (item->GetKind()) {
+        case MenuItem::Kind::Separator:
+          AppendMenuW(into, MF_SEPARATOR, 0, nullptr);
+          break;
+        case MenuItem::Kind::Submenu: {
+          HMENU popup = CreatePopupMenu();
+          fill(popup, *item);
+          st.popups[popup] = item;
+          AppendMenuW(into, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), caption.c_str());
+          break;
+        }
+        case MenuItem::Kind::Command:
+          st.commands[item->id] = item;
+          AppendMenuW(into, MF_STRING | (item->Checked() ? MF_CHECKED : 0), static_cast<UINT_PTR>(item->id),
+                      caption.c_str());
+          break;
+      }
+    }
+  };
+  // Read the marks before the old menu goes: they live there while it is attached.
+  HMENU bar = CreateMenu();
+  fill(bar, *root);
+  HMENU old = st.menuBar;
+  st.menuBar = bar;
+  ::SetMenu(Hwnd(form), bar);
+  if (old) DestroyMenu(old);
+  DrawMenuBar(Hwnd(form));
+}
+
+}  // namespace ui::win32
+
+namespace ui::backend {
+
+using namespace win32;
+
+void ControlChanged(Control& control, Change what) {
+  HWND h = HwndOf(control);
+  if (!h) return;
+  switch (what) {
+    case Change::Text:
+      SetWindowTextW(h, Widen(control.StoredText()).c_str());
+      if (control.GetKind() == Control::Kind::ToolButton) InvalidateRect(h, nullptr, TRUE);
+      break;
+    case Change::Visible:
+      ShowWindow(h, control.Visible() ? SW_SHOWNA : SW_HIDE);
+      break;
+    case Change::Enabled:
+      EnableWindow(h, control.Enabled());
+      break;
+    case Change::Font:
+      ApplyFont(control);
+      break;
+    case Change::Bounds: {
+      const Rect r = ClientRect(control);
+      MoveWindow(h, r.left, r.top, r.Width(), r.Height(), TRUE);
+      break;
+    }
+    case Change::Checked:
+      break;
+  }
+}
+
+std::string ControlText(const Control& control, const std::string& mirror) {
+  HWND h = HwndOf(control);
+  if (!h) return mirror;
+  wchar_t buffer[1024];
+  GetWindowTextW(h, buffer, 1024);
+  return Narrow(buffer);
+}
+
+void MenuChanged(MenuItem& item, Change what) {
+  if (!item.form || !item.form->native || !win32::StateOf(*item.form)->menuBar) return;
+  if (what == Change::Checked) {
+    if (InNativeMenu(item))
+      CheckMenuItem(win32::StateOf(*item.form)->menuBar, static_cast<UINT>(item.id),
+                    MF_BYCOMMAND | (item.Checked() ? MF_CHECKED : MF_UNCHECKED));
+    return;
+  }
+  BuildMenu(*item.form);
+}
+
+bool MenuChecked(const MenuItem& item, bool mirror) {
+  if (item.GetKind() != MenuItem::Kind::Command || !InNativeMenu(item)) return mirror;
+  const UINT state = GetMenuState(win32::StateOf(*item.form)->menuBar, static_cast<UINT>(item.id), MF_BYCOMMAND);
+  if (state == static_cast<UINT>(-1)) return mirror;
+  return state & MF_CHECKED;
+}
+
+void TimerChanged(Timer& timer) {
+  HWND h = Hwnd(timer.OwnerForm());
+  if (!h) return;  // set when the window is made
+  if (timer.Enabled())
+    SetTimer(h, static_cast<UINT_PTR>(timer.id), timer.Interval(), nullptr);
+  else
+    KillTimer(h, static_cast<UINT_PTR>(timer.id));
+}
+
+void TimerRemoved(Timer& timer) {
+  if (HWND h = Hwnd(timer.OwnerForm())) KillTimer(h, static_cast<UINT_PTR>(timer.id));
+}
+
+}  // namespace ui::backend

@@ -1,0 +1,333 @@
+// Forms on Win32: one window class per form class, and one window procedure that finds its
+// form from the pointer stored at WM_NCCREATE.
+#include <set>
+
+#include "ui/backend.h"
+#include "ui/win32/Win32.h"
+
+namespace ui::win32 {
+
+Form* modalForm = nullptr;
+Form* mainForm = nullptr;
+
+namespace {
+
+constexpr int kIconResource = 1;
+
+class GdiCanvas : public Canvas {
+ public:
+  explicit GdiCanvas(HDC dc) : dc_(dc) {
+    oldPen_ = static_cast<HPEN>(SelectObject(dc_, GetStockObject(BLACK_PEN)));
+    oldBrush_ = static_cast<HBRUSH>(SelectObject(dc_, GetStockObject(WHITE_BRUSH)));
+  }
+  ~GdiCanvas() override {
+    SelectObject(dc_, oldPen_);
+    SelectObject(dc_, oldBrush_);
+  }
+  void SetPen(Colour colour, int width) override {
+    GdiObject<HPEN> pen(CreatePen(PS_SOLID, width, Resolve(colour)));
+    SelectObject(dc_, pen.Get());
+    pen_ = std::move(pen);  // the previous pen is deselected before it is deleted
+  }
+  void MoveTo(int x, int y) override { MoveToEx(dc_, x, y, nullptr); }
+  void LineTo(int x, int y) override { ::LineTo(dc_, x, y); }
+  void Ellipse(int x1, int y1, int x2, int y2) override { ::Ellipse(dc_, x1, y1, x2, y2); }
+  void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override {
+    ::Arc(dc_, x1, y1, x2, y2, x3, y3, x4, y4);
+  }
+
+ private:
+  HDC dc_;
+  HPEN oldPen_;
+  HBRUSH oldBrush_;
+  GdiObject<HPEN> pen_;
+};
+
+DWORD StyleOf(const FormStyle& s) {
+  switch (s.frame) {
+    case FormStyle::Frame::Sizeable:
+      return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    case FormStyle::Frame::Dialog:
+      return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME | WS_CLIPCHILDREN;
+    case FormStyle::Frame::Popup:
+      return WS_POPUP;
+  }
+  return WS_OVERLAPPEDWINDOW;
+}
+
+DWORD ExStyleOf(const FormStyle& s) {
+  DWORD ex = 0;
+  if (s.topMost) ex |= WS_EX_TOPMOST;
+  if (s.frame == FormStyle::Frame::Dialog) ex |= WS_EX_DLGMODALFRAME;
+  // An overlay must never take the focus from the program the user types in, nor swallow a
+  // click that lands on one of its strokes.
+  if (s.overlay) ex |= WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT;
+  return ex;
+}
+
+void RegisterClassFor(const FormStyle& s, WNDPROC proc) {
+  static std::set<std::string> registered;
+  if (!registered.insert(s.className).second) return;
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  const std::wstring name = Widen(s.className);
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(kIconResource));
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.lpszClassName = name.c_str();
+  RegisterClassExW(&wc);
+}
+
+void EnableOtherForms(Form& except, bool enable) {
+  for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid == GetCurrentProcessId() && w != Hwnd(except) && IsWindowVisible(w)) EnableWindow(w, enable);
+  }
+}
+
+}  // namespace
+
+LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  FormState& st = *StateOf(form);
+  switch (msg) {
+    case WM_CREATE:
+      CreateControls(form);
+      return 0;
+    case WM_SIZE:
+      LayOutControls(form);
+      return 0;
+    case WM_ERASEBKGND: {
+      RECT r;
+      GetClientRect(hwnd, &r);
+      FillRect(reinterpret_cast<HDC>(wp), &r, st.background.Get());
+      return 1;
+    }
+    case WM_PAINT: {
+      PAINTSTRUCT ps;
+      HDC dc = BeginPaint(hwnd, &ps);
+      {
+        GdiCanvas canvas(dc);
+        form.DispatchPaint(canvas);
+      }
+      EndPaint(hwnd, &ps);
+      return 0;
+    }
+    case WM_SHOWWINDOW:
+      if (wp && lp == 0) form.DispatchShow();
+      break;
+    case WM_CTLCOLORSTATIC:
+      return ColourStatic(form, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
+    case WM_DRAWITEM:
+      if (DrawItem(form, *reinterpret_cast<DRAWITEMSTRUCT*>(lp))) return TRUE;
+      break;
+    case WM_COMMAND: {
+      const int id = LOWORD(wp);
+      if (lp == 0 && HIWORD(wp) == 0) {  // a menu command
+        if (auto it = st.commands.find(id); it != st.commands.end() && it->second->OnClick) it->second->OnClick();
+        return 0;
+      }
+      if (id == IDCANCEL && form.Modal()) {
+        form.Close();
+        return 0;
+      }
+      if (Control* c = ControlById(form, id)) {
+        const WORD code = HIWORD(wp);
+        if (code == BN_CLICKED || code == STN_CLICKED) c->Clicked();
+      }
+      return 0;
+    }
+    case WM_INITMENUPOPUP:
+      if (!HIWORD(lp)) {
+        if (auto it = st.popups.find(reinterpret_cast<HMENU>(wp)); it != st.popups.end() && it->second->OnPopup)
+          it->second->OnPopup();
+      }
+      return 0;
+    case WM_EXITMENULOOP: {
+      const LRESULT r = DefWindowProcW(hwnd, msg, wp, lp);
+      form.DispatchExitMenuLoop();
+      return r;
+    }
+    case WM_TIMER:
+      for (Timer* t : form.Timers())
+        if (t->id == static_cast<int>(wp)) t->Fire();
+      return 0;
+    case WM_USER:
+      form.DispatchUserMessage(wp, lp);
+      return 0;
+    case WM_CLOSE:
+      form.Close();
+      return 0;
+    default:
+      break;
+  }
+  return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    StateOf(*form)->hwnd = hwnd;
+  }
+  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!form || !form->native) return DefWindowProcW(hwnd, msg, wp, lp);
+  return HandleMessage(*form, hwnd, msg, wp, lp);
+}
+
+}  // namespace ui::win32
+
+namespace ui {
+
+using namespace win32;
+
+namespace backend {
+void FormDestroyed(Form& form) {
+  FormState* st = StateOf(form);
+  if (!st) return;
+  if (st->hwnd) {
+    SetWindowLongPtrW(st->hwnd, GWLP_USERDATA, 0);
+    DestroyWindow(st->hwnd);
+  }
+  if (st->menuBar) DestroyMenu(st->menuBar);  // a menu no longer attached is not destroyed with the window
+  DestroyControls(form);
+  delete st;
+  form.native = nullptr;
+  if (mainForm == &form) mainForm = nullptr;
+}
+}  // namespace backend
+
+void Form::Create() {
+  RegisterClassFor(style_, WindowProcedure);
+  auto* st = new FormState;
+  native = st;
+  st->background.Reset(CreateSolidBrush(Resolve(style_.background)));
+  st->font = MakeFont(style_.font);
+  if (!mainForm) mainForm = this;
+  HWND owner = style_.overlay ? GetDesktopWindow() : (mainForm != this ? Hwnd(*mainForm) : nullptr);
+  const Rect& b = style_.bounds;
+  CreateWindowExW(ExStyleOf(style_), Widen(style_.className).c_str(), Widen(style_.caption).c_str(),
+                  StyleOf(style_), b.left, b.top, b.Width(), b.Height(), owner, nullptr, GetModuleHandleW(nullptr),
+                  this);
+  if (menu_) BuildMenu(*this);
+  for (Timer* t : timers_)
+    if (t->Enabled()) backend::TimerChanged(*t);
+  FormCreate();
+}
+
+std::intptr_t Form::Handle() const { return reinterpret_cast<std::intptr_t>(Hwnd(*this)); }
+
+void Form::Show() {
+  if (IsWindowVisible(Hwnd(*this))) return;
+  ShowWindow(Hwnd(*this), style_.overlay ? SW_SHOWNOACTIVATE : SW_SHOW);
+}
+
+void Form::Hide() { ShowWindow(Hwnd(*this), SW_HIDE); }
+
+bool Form::Visible() const { return IsWindowVisible(Hwnd(*this)); }
+
+void Form::Close() {
+  FormClose();
+  FormState* st = StateOf(*this);
+  if (st->modal) {
+    st->modal = false;
+    st->modalResult = ResultCancel;
+    return;
+  }
+  ShowWindow(Hwnd(*this), SW_HIDE);
+  if (mainForm == this) PostQuitMessage(0);
+}
+
+int Form::ShowModal() {
+  FormState* st = StateOf(*this);
+  Form* outer = modalForm;
+  st->modal = true;
+  st->modalResult = 0;
+  EnableOtherForms(*this, false);
+  ShowWindow(Hwnd(*this), SW_SHOW);
+  SetForegroundWindow(Hwnd(*this));
+  modalForm = this;
+  MSG m;
+  while (st->modal) {
+    const BOOL got = GetMessageW(&m, nullptr, 0, 0);
+    if (got <= 0) {
+      PostQuitMessage(0);  // leave the quit for the main loop
+      st->modal = false;
+      break;
+    }
+    if (IsDialogMessageW(Hwnd(*this), &m)) continue;
+    TranslateMessage(&m);
+    DispatchMessageW(&m);
+  }
+  modalForm = outer;
+  EnableOtherForms(*this, true);
+  ShowWindow(Hwnd(*this), SW_HIDE);
+  return st->modalResult;
+}
+
+void Form::EndModal(int result) {
+  FormState* st = StateOf(*this);
+  if (!st->modal) return;
+  FormClose();
+  st->modal = false;
+  st->modalResult = result;
+}
+
+bool Form::Modal() const { return native && StateOf(*this)->modal; }
+
+Rect Form::BoundsRect() const {
+  RECT r{};
+  GetWindowRect(Hwnd(*this), &r);
+  return Rect{r.left, r.top, r.right, r.bottom};
+}
+
+void Form::SetBounds(int left, int top, int width, int height) {
+  SetWindowPos(Hwnd(*this), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetSize(int width, int height) {
+  SetWindowPos(Hwnd(*this), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetPosition(int left, int top) {
+  SetWindowPos(Hwnd(*this), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::BringToFrontTopMost() {
+  SetWindowPos(Hwnd(*this), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+WindowState Form::State() const {
+  if (IsWindowVisible(Hwnd(*this))) return IsIconic(Hwnd(*this)) ? WindowState::Minimised : WindowState::Normal;
+  return state_;
+}
+
+void Form::SetState(WindowState state) {
+  state_ = state;
+  if (!IsWindowVisible(Hwnd(*this))) return;  // applied when the window is first shown
+  ShowWindow(Hwnd(*this), state == WindowState::Minimised ? SW_MINIMIZE : SW_RESTORE);
+}
+
+std::string Form::Caption() const {
+  wchar_t buffer[512];
+  GetWindowTextW(Hwnd(*this), buffer, 512);
+  return Narrow(buffer);
+}
+
+void Form::SetCaption(const std::string& caption) { SetWindowTextW(Hwnd(*this), Widen(caption).c_str()); }
+
+void Form::SetMenu(MenuItem& menuBar) {
+  menu_ = &menuBar;
+  if (native && Hwnd(*this)) BuildMenu(*this);
+}
+
+void Form::Repaint() {
+  RedrawWindow(Hwnd(*this), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+}  // namespace ui

@@ -1,0 +1,82 @@
+// The application loop and the platform services on Win32.
+#include <vector>
+
+#include "ui/win32/Win32.h"
+
+namespace ui {
+
+using namespace win32;
+
+namespace {
+std::string applicationTitle;
+}
+
+void RunMessageLoop(Form& main) {
+  ShowWindow(Hwnd(main), main.State() == WindowState::Minimised ? SW_SHOWMINIMIZED : SW_SHOWNORMAL);
+  MSG m;
+  while (GetMessageW(&m, nullptr, 0, 0) > 0) {
+    TranslateMessage(&m);
+    DispatchMessageW(&m);
+  }
+}
+
+void ProcessMessages() {
+  MSG m;
+  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+    if (m.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(m.wParam));  // for the loop that owns it
+      break;
+    }
+    if (modalForm && IsDialogMessageW(Hwnd(*modalForm), &m)) continue;
+    TranslateMessage(&m);
+    DispatchMessageW(&m);
+  }
+}
+
+// The main window carries the task-bar button, so its caption is what the task bar shows;
+// the title is kept for what reads it back.
+std::string ApplicationTitle() { return applicationTitle; }
+void SetApplicationTitle(const std::string& title) { applicationTitle = title; }
+
+std::string CommandLine() { return Narrow(GetCommandLineW()); }
+
+unsigned TickCount() { return GetTickCount(); }
+void Sleep(unsigned ms) { ::Sleep(ms); }
+int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+std::intptr_t DesktopWindow() { return reinterpret_cast<std::intptr_t>(GetDesktopWindow()); }
+
+Point CursorPos() {
+  POINT p{};
+  GetCursorPos(&p);
+  return Point{p.x, p.y};
+}
+
+void SetCursorPos(Point p) { ::SetCursorPos(p.x, p.y); }
+
+void MouseEvent(unsigned flags) { mouse_event(flags, 0, 0, 0, 0); }
+
+void MessageBeep(unsigned type) { ::MessageBeep(type); }
+
+int ShowMessageBox(Form* owner, const std::string& text, const std::string& caption, unsigned flags) {
+  return MessageBoxW(owner ? Hwnd(*owner) : nullptr, Widen(text).c_str(), Widen(caption).c_str(), flags);
+}
+
+std::string ProfileRead(const std::string& file, const std::string& section, const std::string& key,
+                              const std::string& defaultText, unsigned bufferChars) {
+  std::vector<wchar_t> buffer(bufferChars + 1, L'\0');
+  GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(defaultText).c_str(), buffer.data(),
+                           bufferChars, Widen(file).c_str());
+  return Narrow(buffer.data());
+}
+
+void ProfileWrite(const std::string& file, const std::string& section, const std::string& key,
+                        const std::string& value) {
+  WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(), Widen(file).c_str());
+}
+
+void PostMessageTo(std::intptr_t window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+  PostMessageW(reinterpret_cast<HWND>(window), msg, wParam, lParam);
+}
+
+}  // namespace ui

@@ -1,0 +1,86 @@
+// Pieces shared by the files of the Win32 backend.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+#include "ui/ui.h"
+
+namespace ui::win32 {
+
+std::wstring Widen(const std::string& utf8);
+std::string Narrow(const std::wstring& wide);
+COLORREF Resolve(Colour colour);
+
+// One GDI object, deleted with its owner.
+template <typename Handle>
+class GdiObject {
+ public:
+  GdiObject() = default;
+  explicit GdiObject(Handle h) : h_(h) {}
+  ~GdiObject() { Reset(); }
+  GdiObject(const GdiObject&) = delete;
+  GdiObject& operator=(const GdiObject&) = delete;
+  GdiObject(GdiObject&& o) noexcept : h_(o.h_) { o.h_ = nullptr; }
+  GdiObject& operator=(GdiObject&& o) noexcept {
+    if (this != &o) {
+      Reset();
+      h_ = o.h_;
+      o.h_ = nullptr;
+    }
+    return *this;
+  }
+  void Reset(Handle h = nullptr) {
+    if (h_) DeleteObject(h_);
+    h_ = h;
+  }
+  Handle Get() const { return h_; }
+
+ private:
+  Handle h_ = nullptr;
+};
+
+GdiObject<HFONT> MakeFont(const Font& font);
+
+// What the backend keeps for each native control.
+struct ControlState {
+  HWND hwnd = nullptr;
+  GdiObject<HFONT> font;
+  GdiObject<HBRUSH> background;
+};
+
+// What the backend keeps for each form.
+struct FormState {
+  HWND hwnd = nullptr;
+  GdiObject<HBRUSH> background;
+  GdiObject<HFONT> font;
+  HMENU menuBar = nullptr;
+  std::map<HMENU, MenuItem*> popups;  // a drop-down's handle to its item
+  std::map<int, MenuItem*> commands;
+  bool modal = false;
+  int modalResult = 0;
+};
+
+inline HWND Hwnd(const Form& form) {
+  return form.native ? static_cast<FormState*>(form.native)->hwnd : nullptr;
+}
+inline FormState* StateOf(const Form& form) { return static_cast<FormState*>(form.native); }
+
+// Creates the native controls of a form whose window has just been made.
+void CreateControls(Form& form);
+void LayOutControls(Form& form);
+void DestroyControls(Form& form);
+// Rebuilds the native menu bar from the item tree, leaving hidden items out.
+void BuildMenu(Form& form);
+LRESULT ColourStatic(Form& form, HDC dc, HWND control);
+bool DrawItem(Form& form, const DRAWITEMSTRUCT& item);
+Control* ControlById(Form& form, int id);
+
+// The form whose modal run is innermost, for dialog keyboard handling in the loop.
+extern Form* modalForm;
+// The first form created: closing it ends the message loop.
+extern Form* mainForm;
+
+}  // namespace ui::win32
