@@ -69,6 +69,12 @@ class TFormPrincipal : public ui::Form {
   void TimerActivarElHookMouseMoveTimer();
   void TimerOnEsElMouseTimer();
 
+  // The label is the counter: read back, decreased and rewritten on each tick.
+  std::int32_t ValorEtiqueta() const;
+  void EscriureEtiqueta(std::int32_t valor, bool copiarAlTitol);
+  // Modes 1 to 4 share one command: switch on when unchecked, off when checked.
+  void CommandaMode(ui::MenuItem& item, ui::ToolButton* boto, const char* opcio);
+
   // Dwell click and touch-screen modes.
   void TimerComptaEnreraClicAutomaticTimer();
   void TimerClicALEstarElMouseDownEnUnaCasellaTimer();

@@ -1,4 +1,51 @@
-// Mode 1: a left click where the pointer rests.
-#include "app/UnitPelvoro.h"
+// Mode 1: a left click where the pointer rests, then none until it moves.
 
-void TFormPrincipal::TimerComptaEnreraClicAutomaticTimer() {}
+#include "app/UnitPelvoro.h"
+#include "engine/EstatMotor.h"
+#include "engine/Rellotge.h"
+#include "hook/LlibreriaPelvoro.h"
+#include "overlay/UnitFormTransparent.h"
+#include "settings/Parametres.h"
+
+void TFormPrincipal::TimerComptaEnreraClicAutomaticTimer() {
+  TEstatMotor& e = EstatMotor;
+  const TParametres& p = Parametres;
+  const std::int32_t N = p.DecimesTimerClickAutomatic;
+  const ui::Point c = ui::CursorPos();
+
+  if (HaMogut(e.PosicioMouse, c, p.PixelsDeSeparacioPerqueEsConsideriParat)) {
+    EscriureEtiqueta(N, true);
+    if (p.BoolCheckBoxTemporitzador) {
+      e.AngleTemporitzador = 0;
+      FormTransparent->Repaint();
+    }
+    e.ClicFet = false;
+  } else if (!e.ClicFet) {
+    const std::int32_t n = ValorEtiqueta() - 1;
+    EscriureEtiqueta(n, true);
+    if (p.BoolCheckBoxTemporitzador) {
+      e.AngleTemporitzador = AngleAnell(N, n);
+      FormTransparent->Repaint();
+    }
+    if (n == 0) {
+      if (p.Bool1ClicAutomaticNoPermetAltresClics)
+        UnHookMouse();
+      else if (p.BoolCheckBoxTemporitzador)
+        UnHookMouseMove();
+      ui::MouseEvent(ui::MouseLeftDown);
+      ui::MouseEvent(ui::MouseLeftUp);
+      e.ClicFet = true;
+      ui::MessageBeep(0);
+      if (p.Bool1ClicAutomaticNoPermetAltresClics)
+        TimerActivarElHookMouse.SetEnabled(true);
+      else if (p.BoolCheckBoxTemporitzador)
+        TimerActivarElHookMouseMove.SetEnabled(true);
+      if (p.BoolCheckBoxTemporitzador) {
+        e.AngleTemporitzador = 0;
+        FormTransparent->Repaint();
+      }
+    }
+  }
+  e.PosicioMouse = c;
+  ui::SetApplicationTitle(Caption());
+}

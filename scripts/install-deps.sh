@@ -7,7 +7,7 @@ packages=(
   cmake g++ make
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64
   wine64 xvfb xdotool imagemagick x11-utils
-  libgtest-dev python3
+  libgtest-dev python3 file
 )
 
 missing=()

@@ -22,6 +22,8 @@ struct TParametres {
   bool BoolCheckBoxExecutarMinimitzat = false;
   // Not stored: always follows the width, so the frame is square or round.
   std::int32_t AlcadaQuadreDeSeguiment = 150;
+
+  friend bool operator==(const TParametres&, const TParametres&) = default;
 };
 
 // The one settings record of the program.

@@ -1,0 +1,82 @@
+#include "hook/DecisioHook.h"
+
+#include <limits>
+
+#include "hook/LlibreriaPelvoro.h"
+
+namespace hook {
+
+void DecisioHook::Installat(TipusHook tipus) {
+  if (tipus == TipusHook::Botons) {
+    if (!botons_) esquerraEmpassat_ = dretEmpassat_ = false;
+    botons_ = true;
+  } else {
+    moviment_ = true;
+  }
+}
+
+void DecisioHook::Tret(TipusHook tipus) {
+  (tipus == TipusHook::Botons ? botons_ : moviment_) = false;
+}
+
+bool DecisioHook::EstaInstallat(TipusHook tipus) const {
+  return tipus == TipusHook::Botons ? botons_ : moviment_;
+}
+
+Decisio DecisioHook::Decidir(TipusHook tipus, unsigned missatge, bool injectat) {
+  if (injectat) return {};
+  if (tipus == TipusHook::Botons) return DecidirBotons(missatge);
+  // With both hooks in place the button hook already reports each move once.
+  if (missatge == MissatgeMouseMove && !botons_) return {EventMouseMove, false};
+  return {};
+}
+
+Decisio DecisioHook::DecidirBotons(unsigned missatge) {
+  switch (missatge) {
+    case MissatgeMouseMove:
+      return {EventMouseMove, false};
+    case MissatgeLButtonDown:
+      esquerraEmpassat_ = true;
+      return {EventMouseDown, true};
+    case MissatgeLButtonUp: {
+      const bool empassar = esquerraEmpassat_;
+      esquerraEmpassat_ = false;
+      return {EventMouseUp, empassar};
+    }
+    case MissatgeRButtonDown:
+      dretEmpassat_ = true;
+      return {EventSortir, true};
+    case MissatgeRButtonUp: {
+      const bool empassar = dretEmpassat_;
+      dretEmpassat_ = false;
+      return {std::nullopt, empassar};
+    }
+    default:
+      return {};
+  }
+}
+
+std::optional<std::int64_t> LlegirHandle(std::string_view text) {
+  bool negatiu = false;
+  if (!text.empty() && text.front() == '-') {
+    negatiu = true;
+    text.remove_prefix(1);
+  }
+  if (text.empty()) return std::nullopt;
+  // Accumulated as a negative number so that the most negative value fits too.
+  std::int64_t valor = 0;
+  constexpr std::int64_t minim = std::numeric_limits<std::int64_t>::min();
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    const int digit = c - '0';
+    if (valor < (minim + digit) / 10) return std::nullopt;
+    valor = valor * 10 - digit;
+  }
+  if (!negatiu) {
+    if (valor == minim) return std::nullopt;
+    valor = -valor;
+  }
+  return valor;
+}
+
+}  // namespace hook

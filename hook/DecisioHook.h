@@ -1,0 +1,53 @@
+// What the hook procedures do with one mouse event, kept free of Win32 calls so it can be
+// tested on its own: which report (if any) goes to the main window, and whether the event
+// stops here or passes on to the applications.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace hook {
+
+// The low-level mouse messages the decision looks at (same values as the Windows ones).
+constexpr unsigned MissatgeMouseMove = 0x0200;
+constexpr unsigned MissatgeLButtonDown = 0x0201;
+constexpr unsigned MissatgeLButtonUp = 0x0202;
+constexpr unsigned MissatgeRButtonDown = 0x0204;
+constexpr unsigned MissatgeRButtonUp = 0x0205;
+
+enum class TipusHook { Botons, Moviment };
+
+struct Decisio {
+  std::optional<long> informe;  // code for LParam of the report, or no report
+  bool empassar = false;        // true: the event does not reach the applications
+  friend bool operator==(const Decisio&, const Decisio&) = default;
+};
+
+// State of the two hooks as the library's hook thread sees it. Only that thread touches it.
+class DecisioHook {
+ public:
+  void Installat(TipusHook tipus);
+  void Tret(TipusHook tipus);
+  bool EstaInstallat(TipusHook tipus) const;
+
+  // One event seen by the hook of the given kind. Injected input is never reported or
+  // swallowed: the program's own clicks must reach their target.
+  Decisio Decidir(TipusHook tipus, unsigned missatge, bool injectat);
+
+ private:
+  Decisio DecidirBotons(unsigned missatge);
+
+  bool botons_ = false;
+  bool moviment_ = false;
+  // A release is swallowed only when its press was: a press that reached an application
+  // before the hook came must be followed there by its release, or the button sticks.
+  bool esquerraEmpassat_ = false;
+  bool dretEmpassat_ = false;
+};
+
+// The window handle as the program writes it: signed decimal, nothing else. Returns nothing
+// for text that is empty, has other characters or does not fit the 64-bit range.
+std::optional<std::int64_t> LlegirHandle(std::string_view text);
+
+}  // namespace hook

@@ -1,0 +1,146 @@
+// The four operations run on a thread of the library's own: a low-level hook is called on
+// the thread that installed it, and that thread must keep pumping messages. Pelvoro's UI
+// thread only hands a request over and waits until it is done, so the system's mouse never
+// waits for the program's interface.
+#include "hook/LlibreriaPelvoro.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <limits>
+
+#include "hook/ProcHook.h"
+
+namespace {
+
+using hook::TipusHook;
+
+constexpr UINT PeticioSetHookMouse = WM_APP;
+constexpr UINT PeticioUnHookMouse = WM_APP + 1;
+constexpr UINT PeticioSetHookMouseMove = WM_APP + 2;
+constexpr UINT PeticioUnHookMouseMove = WM_APP + 3;
+constexpr DWORD MidaHandle = 32;
+
+class Hook {
+ public:
+  Hook() = default;
+  Hook(const Hook&) = delete;
+  Hook& operator=(const Hook&) = delete;
+  ~Hook() { Treure(); }
+
+  void Installar(HOOKPROC proc, HINSTANCE modul) {
+    if (handle_ == nullptr) handle_ = SetWindowsHookExW(WH_MOUSE_LL, proc, modul, 0);
+  }
+  void Treure() {
+    if (handle_ != nullptr) UnhookWindowsHookEx(handle_);
+    handle_ = nullptr;
+  }
+  bool Installat() const { return handle_ != nullptr; }
+
+ private:
+  HHOOK handle_ = nullptr;
+};
+
+// Requests are handed over one at a time; the lock also guards the thread's start.
+SRWLOCK bloqueig = SRWLOCK_INIT;
+HANDLE fil = nullptr;
+DWORD idFil = 0;
+HANDLE fet = nullptr;  // auto-reset: the hook thread is ready, or one request is done
+HINSTANCE modul = nullptr;
+
+HWND LlegirDesti() {
+  char text[MidaHandle] = {};
+  GetPrivateProfileStringA(hook::SeccioHandle, hook::ClauHandle, "", text, MidaHandle,
+                           hook::FitxerHandle);
+  const auto valor = hook::LlegirHandle(text);
+  if (valor && *valor >= std::numeric_limits<std::intptr_t>::min() &&
+      *valor <= std::numeric_limits<std::intptr_t>::max()) {
+    const HWND finestra = reinterpret_cast<HWND>(static_cast<std::intptr_t>(*valor));
+    if (IsWindow(finestra)) return finestra;
+  }
+  return FindWindowA(hook::ClasseFinestraPrincipal, nullptr);
+}
+
+void Atendre(UINT peticio, Hook& botons, Hook& moviment) {
+  hook::DecisioHook& estat = hook::EstatHooks();
+  switch (peticio) {
+    case PeticioSetHookMouse:
+      hook::FixarDesti(LlegirDesti());
+      botons.Installar(hook::ProcHookBotons, modul);
+      if (botons.Installat()) estat.Installat(TipusHook::Botons);
+      break;
+    case PeticioUnHookMouse:
+      botons.Treure();
+      estat.Tret(TipusHook::Botons);
+      break;
+    case PeticioSetHookMouseMove:
+      hook::FixarDesti(LlegirDesti());
+      moviment.Installar(hook::ProcHookMoviment, modul);
+      if (moviment.Installat()) estat.Installat(TipusHook::Moviment);
+      break;
+    case PeticioUnHookMouseMove:
+      moviment.Treure();
+      estat.Tret(TipusHook::Moviment);
+      break;
+  }
+}
+
+DWORD WINAPI FilHooks(LPVOID) {
+  // Every mouse event of the system waits for the hook procedures on this thread.
+  SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_HIGHEST);
+  MSG missatge;
+  PeekMessageW(&missatge, nullptr, WM_USER, WM_USER, PM_NOREMOVE);  // creates the queue
+  SetEvent(fet);
+
+  Hook botons;
+  Hook moviment;
+  while (GetMessageW(&missatge, nullptr, 0, 0) > 0) {
+    if (missatge.hwnd == nullptr && missatge.message >= PeticioSetHookMouse &&
+        missatge.message <= PeticioUnHookMouseMove) {
+      Atendre(missatge.message, botons, moviment);
+      SetEvent(fet);
+      continue;
+    }
+    TranslateMessage(&missatge);
+    DispatchMessageW(&missatge);
+  }
+  return 0;
+}
+
+// Called with the lock held. Not from DllMain: creating and waiting for a thread there
+// would deadlock on the loader lock.
+bool Engegar() {
+  if (fil != nullptr) return true;
+  // The thread runs until the process ends, so the library must stay loaded as long.
+  if (!GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_PIN,
+                          reinterpret_cast<LPCWSTR>(&FilHooks), &modul))
+    return false;
+  if (fet == nullptr) fet = CreateEventW(nullptr, FALSE, FALSE, nullptr);
+  if (fet == nullptr) return false;
+  fil = CreateThread(nullptr, 0, FilHooks, nullptr, 0, &idFil);
+  if (fil == nullptr) return false;
+  const HANDLE espera[] = {fet, fil};
+  if (WaitForMultipleObjects(2, espera, FALSE, INFINITE) != WAIT_OBJECT_0) {
+    CloseHandle(fil);
+    fil = nullptr;
+    return false;
+  }
+  return true;
+}
+
+void Demanar(UINT peticio) {
+  AcquireSRWLockExclusive(&bloqueig);
+  if (Engegar() && PostThreadMessageW(idFil, peticio, 0, 0)) {
+    // Also returns if the thread has gone, rather than waiting for ever.
+    const HANDLE espera[] = {fet, fil};
+    WaitForMultipleObjects(2, espera, FALSE, INFINITE);
+  }
+  ReleaseSRWLockExclusive(&bloqueig);
+}
+
+}  // namespace
+
+void SetHookMouse() { Demanar(PeticioSetHookMouse); }
+void UnHookMouse() { Demanar(PeticioUnHookMouse); }
+void SetHookMouseMove() { Demanar(PeticioSetHookMouseMove); }
+void UnHookMouseMove() { Demanar(PeticioUnHookMouseMove); }

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Checks a Windows build: the architecture of both binaries, the exe's load-time import of the
+# hook library, the library's four exports, and that no MinGW runtime DLL is needed.
+set -euo pipefail
+dir="$1"; arch="$2"   # arch: i686 or x86_64
+objdump="$arch-w64-mingw32-objdump"
+expected_format=$([ "$arch" = i686 ] && echo "pei-i386" || echo "pei-x86-64")
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+for f in Pelvoro.exe LlibreriaPelvoro.dll; do
+  [ -f "$dir/$f" ] || fail "$dir/$f missing"
+  "$objdump" -f "$dir/$f" | grep -q "file format $expected_format" || fail "$f is not $expected_format"
+  dlls=$("$objdump" -p "$dir/$f" | awk '/DLL Name:/ {print tolower($3)}')
+  echo "$f imports: $(echo $dlls)"
+  if echo "$dlls" | grep -E -q 'libgcc|libstdc\+\+|libwinpthread|mingw'; then fail "$f needs a MinGW runtime DLL"; fi
+done
+"$objdump" -p "$dir/Pelvoro.exe" | awk '/DLL Name:/ {print tolower($3)}' | grep -qx "llibreriapelvoro.dll" \
+  || fail "Pelvoro.exe does not import LlibreriaPelvoro.dll at load time"
+exports=$("$objdump" -p "$dir/LlibreriaPelvoro.dll" | awk '/\[Ordinal\/Name Pointer\] Table/ {t=1; next} t && NF==0 {t=0} t {print $NF}' | sort | tr '\n' ' ')
+[ "$exports" = "SetHookMouse SetHookMouseMove UnHookMouse UnHookMouseMove " ] || fail "exports are: $exports"
+if [ "$arch" = i686 ]; then file "$dir/Pelvoro.exe" | grep -q "PE32 executable (GUI) Intel 80386" || fail "not PE32 Intel 80386"; fi
+echo "$dir: $arch binaries as required"

@@ -1,0 +1,383 @@
+"""Runs Windows programs under wine64 on a private X server and looks at what they do.
+
+Each case gets its own Xvfb display and its own Wine prefix, copied from a template that is
+booted once per test run, so a case starts in seconds and leaves nothing behind. Only the
+processes started here are stopped: Xvfb by its PID, Wine by `wineserver -k` under the
+case's own prefix.
+"""
+
+import json
+import os
+import shutil
+import subprocess
+import tempfile
+import threading
+import time
+from pathlib import Path
+
+SKIP = 77  # exit code that ctest reports as a skipped test
+
+SCREEN_W, SCREEN_H = 1024, 768
+WINE_ENV = {"WINEDEBUG": "-all", "WINEDLLOVERRIDES": "mscoree,mshtml="}
+
+
+class Failure(AssertionError):
+    pass
+
+
+class Skip(Exception):
+    pass
+
+
+def check(condition, message):
+    if not condition:
+        raise Failure(message)
+
+
+def _program(names, fallbacks):
+    for name in names:
+        found = shutil.which(name)
+        if found:
+            return found
+    for path in fallbacks:
+        if os.access(path, os.X_OK):
+            return path
+    return None
+
+
+def wine64():
+    return _program(["wine64"], ["/usr/lib/wine/wine64"])
+
+
+def wineserver():
+    return _program(["wineserver"], ["/usr/lib/wine/wineserver", "/usr/lib/wine/wineserver64"])
+
+
+def missing_programs():
+    needed = {"wine64": wine64(), "wineserver": wineserver(), "Xvfb": shutil.which("Xvfb"),
+              "xdotool": shutil.which("xdotool"), "import": shutil.which("import"),
+              "convert": shutil.which("convert")}
+    return [name for name, path in needed.items() if not path]
+
+
+def wait_for(probe, timeout, what, interval=0.1):
+    """Polls probe() until it returns something truthy and returns that; fails after timeout."""
+    end = time.monotonic() + timeout
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise Failure(f"timed out after {timeout:g} s waiting for {what}")
+        time.sleep(interval)
+
+
+def windows_path(path):
+    """A Unix path as a Wine program sees it through drive Z:."""
+    return "Z:" + str(Path(path).resolve()).replace("/", "\\")
+
+
+def _stop_wineserver(prefix):
+    env = dict(os.environ, WINEPREFIX=str(prefix), **WINE_ENV)
+    subprocess.run([wineserver(), "-k"], env=env, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=30)
+    subprocess.run([wineserver(), "-w"], env=env, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=30)
+
+
+def prepare_template(template):
+    """Boots a fresh Wine prefix at template/prefix and waits until Wine has settled."""
+    template = Path(template)
+    prefix = template / "prefix"
+    if prefix.exists():
+        _stop_wineserver(prefix)
+        shutil.rmtree(prefix)
+    template.mkdir(parents=True, exist_ok=True)
+    env = dict(os.environ, WINEPREFIX=str(prefix), **WINE_ENV)
+    env.pop("DISPLAY", None)
+    subprocess.run([wine64(), "wineboot", "-i"], env=env, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=300, check=True)
+    subprocess.run([wineserver(), "-w"], env=env, timeout=300, check=True)
+    check((prefix / "drive_c" / "windows").is_dir(), "wineboot made no prefix")
+    (template / "ready").write_text("booted\n")
+
+
+class Ini:
+    """The settings file as sections of (key, value) pairs in file order."""
+
+    def __init__(self, text):
+        self.sections = {}
+        current = None
+        for raw in text.splitlines():
+            line = raw.strip()
+            if not line or line.startswith(";"):
+                continue
+            if line.startswith("[") and line.endswith("]"):
+                current = self.sections.setdefault(line[1:-1], [])
+            elif current is not None and "=" in line:
+                key, value = line.split("=", 1)
+                current.append((key.strip(), value.strip()))
+
+    def section(self, name):
+        return dict(self.sections.get(name, []))
+
+    def keys(self, name):
+        return [key for key, _ in self.sections.get(name, [])]
+
+    def get(self, section, key):
+        return self.section(section).get(key)
+
+
+class LogFile:
+    """A log that a program writes one flushed line at a time."""
+
+    def __init__(self, path):
+        self.path = Path(path)
+
+    def lines(self):
+        try:
+            text = self.path.read_text(encoding="utf-8", errors="replace")
+        except FileNotFoundError:
+            return []
+        return [line for line in text.split("\n")[:-1]]  # the last piece may be half written
+
+    def wait_line(self, predicate, timeout, what, start=0):
+        """Waits for a line from index start on that satisfies predicate; returns its index."""
+        def probe():
+            for index, line in enumerate(self.lines()[start:], start):
+                if predicate(line):
+                    return index + 1
+            return None
+        return wait_for(probe, timeout, f"{what} in {self.path.name}") - 1
+
+
+class Process:
+    def __init__(self, popen, name, stdout_path):
+        self.popen = popen
+        self.name = name
+        self.stdout_path = stdout_path
+
+    def send(self, line):
+        self.popen.stdin.write((line + "\n").encode())
+        self.popen.stdin.flush()
+
+    def wait_exit(self, timeout):
+        try:
+            return self.popen.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"{self.name} still running after {timeout:g} s")
+
+    def running(self):
+        return self.popen.poll() is None
+
+
+class Inspector:
+    """One Inspector.exe kept running for the case; one JSON line per command."""
+
+    def __init__(self, case):
+        self.popen = subprocess.Popen(
+            [wine64(), str(case.tool("Inspector.exe"))], env=case.env, cwd=case.work,
+            stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self.lock = threading.Lock()
+
+    def ask(self, *fields, timeout=30):
+        with self.lock:
+            self.popen.stdin.write(("\t".join(str(f) for f in fields) + "\n").encode())
+            self.popen.stdin.flush()
+            reply = {}
+            reader = threading.Thread(target=lambda: reply.update(line=self.popen.stdout.readline()))
+            reader.start()
+            reader.join(timeout)
+            check(not reader.is_alive(), f"inspector gave no answer to {fields}")
+            check(reply["line"], "inspector ended")
+            answer = json.loads(reply["line"].decode("utf-8"))
+            check("error" not in answer, f"inspector: {answer.get('error')} for {fields}")
+            return answer
+
+    def windows(self, cls=None, caption=None):
+        filters = ([f"class={cls}"] if cls else []) + ([f"caption={caption}"] if caption else [])
+        return self.ask("windows", *filters)["windows"]
+
+    def children(self, hwnd):
+        return self.ask("children", hwnd)["children"]
+
+    def boxes(self):
+        return self.ask("boxes")["boxes"]
+
+    def close(self):
+        try:
+            self.popen.stdin.write(b"quit\n")
+            self.popen.stdin.flush()
+            self.popen.wait(10)
+        except (OSError, subprocess.TimeoutExpired):
+            pass
+
+
+class Screenshot:
+    """The whole X screen at one moment, with its pixels at hand."""
+
+    def __init__(self, png):
+        self.png = png
+        ppm = subprocess.run(["convert", str(png), "-depth", "8", "ppm:-"], check=True,
+                             stdout=subprocess.PIPE, timeout=60).stdout
+        magic, width, height, maxval, self.data = ppm.split(maxsplit=4)
+        check(magic == b"P6" and maxval == b"255", "unexpected screenshot format")
+        self.width, self.height = int(width), int(height)
+
+    def pixel(self, x, y):
+        i = 3 * (y * self.width + x)
+        return tuple(self.data[i:i + 3])
+
+    def count(self, rect, predicate):
+        left, top, right, bottom = rect
+        return sum(1 for y in range(max(top, 0), min(bottom, self.height))
+                   for x in range(max(left, 0), min(right, self.width))
+                   if predicate(self.pixel(x, y)))
+
+
+class Case:
+    """One end-to-end case: display, prefix, programs, and their clean-up."""
+
+    def __init__(self, name, bin_dir, template, work_root):
+        self.name = name
+        self.bin_dir = Path(bin_dir)
+        self.template_prefix = Path(template) / "prefix"
+        self.work_root = Path(work_root)
+        self.processes = []
+        self.xvfb = None
+        self._inspector = None
+        self.shots = 0
+
+    # --- set-up and tear-down -------------------------------------------------------------
+
+    def __enter__(self):
+        check((self.template_prefix.parent / "ready").exists(),
+              f"no booted Wine template at {self.template_prefix.parent}")
+        self.work_root.mkdir(parents=True, exist_ok=True)
+        self.work = Path(tempfile.mkdtemp(prefix=self.name + ".", dir=self.work_root))
+        try:
+            self.prefix = self.work / "prefix"
+            subprocess.run(["cp", "-a", str(self.template_prefix), str(self.prefix)], check=True)
+            self._start_xvfb()
+            self.env = dict(os.environ, WINEPREFIX=str(self.prefix), DISPLAY=self.display,
+                            **WINE_ENV)
+        except BaseException:
+            self._tear_down()
+            raise
+        return self
+
+    def __exit__(self, kind, value, traceback):
+        self._tear_down()
+        if kind is None:
+            shutil.rmtree(self.work, ignore_errors=True)
+        else:
+            print(f"kept for inspection: {self.work}")
+        return False
+
+    def _start_xvfb(self):
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN_W}x{SCREEN_H}x24",
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        number = b""
+        with os.fdopen(read_end, "rb") as pipe:
+            while not number.endswith(b"\n"):
+                chunk = pipe.read(1)
+                if not chunk:
+                    break
+                number += chunk
+        check(number.strip().isdigit(), "Xvfb gave no display number")
+        self.display = ":" + number.strip().decode()
+
+    def _tear_down(self):
+        if self._inspector:
+            self._inspector.close()
+        if getattr(self, "prefix", None) and self.prefix.exists():
+            try:
+                _stop_wineserver(self.prefix)
+            except subprocess.TimeoutExpired:
+                pass
+        for process in self.processes:
+            if process.popen.poll() is None:
+                process.popen.kill()
+            process.popen.wait()
+        if self.xvfb:
+            self.xvfb.terminate()
+            try:
+                self.xvfb.wait(10)
+            except subprocess.TimeoutExpired:
+                self.xvfb.kill()
+                self.xvfb.wait()
+        if getattr(self, "prefix", None):
+            shutil.rmtree(self.prefix, ignore_errors=True)
+
+    # --- programs -------------------------------------------------------------------------
+
+    def tool(self, name):
+        path = self.bin_dir / "tools" / name
+        if not path.exists():
+            raise Skip(f"{path} is not built")
+        return path
+
+    def program(self, name):
+        path = self.bin_dir / name
+        if not path.exists():
+            raise Skip(f"{path} is not built")
+        return path
+
+    def start(self, exe, *args, stdin=False):
+        """Starts a Windows program under wine64; its output goes to a file in the case folder."""
+        name = Path(exe).name
+        out = self.work / f"{name}.{len(self.processes)}.out"
+        popen = subprocess.Popen(
+            [wine64(), str(exe), *[str(a) for a in args]], env=self.env, cwd=self.work,
+            stdin=subprocess.PIPE if stdin else subprocess.DEVNULL,
+            stdout=out.open("wb"), stderr=subprocess.STDOUT)
+        process = Process(popen, name, out)
+        self.processes.append(process)
+        return process
+
+    def log(self, name):
+        return LogFile(self.work / name)
+
+    @property
+    def inspector(self):
+        if self._inspector is None:
+            self._inspector = Inspector(self)
+        return self._inspector
+
+    # --- input and pixels -----------------------------------------------------------------
+
+    def xdotool(self, *args):
+        subprocess.run(["xdotool", *[str(a) for a in args]], env=self.env, check=True,
+                       timeout=30, stdout=subprocess.DEVNULL)
+
+    def screenshot(self, label="screen"):
+        self.shots += 1
+        png = self.work / f"{self.shots:02d}-{label}.png"
+        subprocess.run(["import", "-window", "root", str(png)], env=self.env, check=True,
+                       timeout=60, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        return Screenshot(png)
+
+    # --- the settings file ----------------------------------------------------------------
+
+    @property
+    def ini_path(self):
+        # Windows file names are case-blind and Wine keeps whichever spelling created the
+        # file: "Pelvoro.ini" when the handle was written first.
+        windows = self.prefix / "drive_c" / "windows"
+        for path in windows.iterdir():
+            if path.name.lower() == "pelvoro.ini":
+                return path
+        return windows / "pelvoro.ini"
+
+    def write_ini(self, text):
+        self.ini_path.write_bytes(text.replace("\n", "\r\n").encode("cp1252"))
+
+    def ini(self):
+        try:
+            return Ini(self.ini_path.read_bytes().decode("cp1252"))
+        except FileNotFoundError:
+            return Ini("")

@@ -1,0 +1,71 @@
+// A large window that writes every mouse button message it gets, with the screen position,
+// one flushed line each: "down L 100 200", "up R 5 6". Usage: DianaClics LOG [L T R B]
+// (default: the whole screen). With MOVES as a sixth argument moves are written too.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+FILE* registre = nullptr;
+bool ambMoviments = false;
+
+void Escriure(const char* que, const char* boto, LPARAM dades, HWND finestra) {
+  POINT p{static_cast<short>(LOWORD(dades)), static_cast<short>(HIWORD(dades))};
+  ClientToScreen(finestra, &p);
+  std::fprintf(registre, "%s %s %ld %ld\n", que, boto, p.x, p.y);
+  std::fflush(registre);
+}
+
+LRESULT CALLBACK Proc(HWND finestra, UINT missatge, WPARAM w, LPARAM l) {
+  switch (missatge) {
+    case WM_LBUTTONDOWN: Escriure("down", "L", l, finestra); return 0;
+    case WM_LBUTTONUP: Escriure("up", "L", l, finestra); return 0;
+    case WM_RBUTTONDOWN: Escriure("down", "R", l, finestra); return 0;
+    case WM_RBUTTONUP: Escriure("up", "R", l, finestra); return 0;
+    case WM_MBUTTONDOWN: Escriure("down", "M", l, finestra); return 0;
+    case WM_MBUTTONUP: Escriure("up", "M", l, finestra); return 0;
+    case WM_MOUSEMOVE:
+      if (ambMoviments) Escriure("move", "-", l, finestra);
+      return 0;
+    case WM_DESTROY: PostQuitMessage(0); return 0;
+  }
+  return DefWindowProcW(finestra, missatge, w, l);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2 && argc != 6 && argc != 7) {
+    std::fprintf(stderr, "usage: DianaClics LOG [LEFT TOP RIGHT BOTTOM [MOVES]]\n");
+    return 2;
+  }
+  registre = std::fopen(argv[1], "w");
+  if (registre == nullptr) return 1;
+  RECT r{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (argc >= 6) r = {std::atol(argv[2]), std::atol(argv[3]), std::atol(argv[4]), std::atol(argv[5])};
+  ambMoviments = argc == 7;
+
+  WNDCLASSW classe{};
+  classe.lpfnWndProc = Proc;
+  classe.hInstance = GetModuleHandleW(nullptr);
+  classe.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  classe.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  classe.lpszClassName = L"TDianaClics";
+  RegisterClassW(&classe);
+  HWND finestra = CreateWindowExW(0, classe.lpszClassName, L"Diana", WS_POPUP, r.left, r.top,
+                                  r.right - r.left, r.bottom - r.top, nullptr, nullptr,
+                                  classe.hInstance, nullptr);
+  ShowWindow(finestra, SW_SHOWNORMAL);
+  UpdateWindow(finestra);
+  std::fprintf(registre, "ready %lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(finestra)));
+  std::fflush(registre);
+
+  MSG missatge;
+  while (GetMessageW(&missatge, nullptr, 0, 0) > 0) {
+    TranslateMessage(&missatge);
+    DispatchMessageW(&missatge);
+  }
+  return 0;
+}

@@ -1,0 +1,118 @@
+// What the hook procedures do with each mouse event, and how the library reads the window
+// handle that the program leaves in the settings file.
+#include <gtest/gtest.h>
+
+#include "hook/DecisioHook.h"
+#include "hook/LlibreriaPelvoro.h"
+
+namespace {
+
+using hook::Decisio;
+using hook::DecisioHook;
+using hook::TipusHook;
+
+constexpr unsigned MissatgeRoda = 0x020A;          // wheel
+constexpr unsigned MissatgeMButtonDown = 0x0207;   // middle press
+
+Decisio Informa(long codi, bool empassar) { return {codi, empassar}; }
+Decisio Passa() { return {}; }
+
+class HookBotons : public ::testing::Test {
+ protected:
+  void SetUp() override { estat.Installat(TipusHook::Botons); }
+  Decisio Botons(unsigned missatge, bool injectat = false) {
+    return estat.Decidir(TipusHook::Botons, missatge, injectat);
+  }
+  DecisioHook estat;
+};
+
+TEST_F(HookBotons, LeftPressAndReleaseAreReportedAndSwallowed) {
+  EXPECT_EQ(Botons(hook::MissatgeLButtonDown), Informa(hook::EventMouseDown, true));
+  EXPECT_EQ(Botons(hook::MissatgeLButtonUp), Informa(hook::EventMouseUp, true));
+}
+
+TEST_F(HookBotons, RightPressAsksToLeaveAndItsReleaseIsSwallowedSilently) {
+  EXPECT_EQ(Botons(hook::MissatgeRButtonDown), Informa(hook::EventSortir, true));
+  EXPECT_EQ(Botons(hook::MissatgeRButtonUp), (Decisio{std::nullopt, true}));
+}
+
+TEST_F(HookBotons, MovesAreReportedAndPassOn) {
+  EXPECT_EQ(Botons(hook::MissatgeMouseMove), Informa(hook::EventMouseMove, false));
+}
+
+TEST_F(HookBotons, OtherButtonsAndTheWheelPassUnreported) {
+  EXPECT_EQ(Botons(MissatgeRoda), Passa());
+  EXPECT_EQ(Botons(MissatgeMButtonDown), Passa());
+}
+
+TEST_F(HookBotons, InjectedInputIsNeitherReportedNorSwallowed) {
+  for (unsigned missatge : {hook::MissatgeLButtonDown, hook::MissatgeLButtonUp,
+                            hook::MissatgeRButtonDown, hook::MissatgeRButtonUp,
+                            hook::MissatgeMouseMove})
+    EXPECT_EQ(Botons(missatge, true), Passa()) << missatge;
+}
+
+TEST_F(HookBotons, InjectedPressDoesNotMakeTheUsersReleaseSwallowed) {
+  Botons(hook::MissatgeLButtonDown, true);
+  EXPECT_EQ(Botons(hook::MissatgeLButtonUp), Informa(hook::EventMouseUp, false));
+}
+
+TEST_F(HookBotons, ReleaseOfAPressMadeBeforeTheHookCamePassesOn) {
+  // The application got that press; it must get the release or its button sticks.
+  EXPECT_EQ(Botons(hook::MissatgeLButtonUp), Informa(hook::EventMouseUp, false));
+  EXPECT_EQ(Botons(hook::MissatgeRButtonUp), Passa());
+  // The next press and release are the hook's again.
+  EXPECT_EQ(Botons(hook::MissatgeLButtonDown), Informa(hook::EventMouseDown, true));
+  EXPECT_EQ(Botons(hook::MissatgeLButtonUp), Informa(hook::EventMouseUp, true));
+}
+
+TEST_F(HookBotons, ReinstallingForgetsAPressSwallowedBeforeTheHookWasRemoved) {
+  Botons(hook::MissatgeLButtonDown);
+  estat.Tret(TipusHook::Botons);
+  estat.Installat(TipusHook::Botons);
+  EXPECT_EQ(Botons(hook::MissatgeLButtonUp), Informa(hook::EventMouseUp, false));
+}
+
+TEST_F(HookBotons, InstallingAgainKeepsAPendingPress) {
+  Botons(hook::MissatgeLButtonDown);
+  estat.Installat(TipusHook::Botons);
+  EXPECT_EQ(Botons(hook::MissatgeLButtonUp), Informa(hook::EventMouseUp, true));
+}
+
+TEST(HookMoviment, ReportsTheUsersMovesAndPassesEverything) {
+  DecisioHook estat;
+  estat.Installat(TipusHook::Moviment);
+  EXPECT_EQ(estat.Decidir(TipusHook::Moviment, hook::MissatgeMouseMove, false),
+            Informa(hook::EventMouseMove, false));
+  EXPECT_EQ(estat.Decidir(TipusHook::Moviment, hook::MissatgeMouseMove, true), Passa());
+  for (unsigned missatge : {hook::MissatgeLButtonDown, hook::MissatgeLButtonUp,
+                            hook::MissatgeRButtonDown, hook::MissatgeRButtonUp})
+    EXPECT_EQ(estat.Decidir(TipusHook::Moviment, missatge, false), Passa()) << missatge;
+}
+
+TEST(HookMoviment, StaysQuietWhileTheButtonHookReportsMoves) {
+  DecisioHook estat;
+  estat.Installat(TipusHook::Moviment);
+  estat.Installat(TipusHook::Botons);
+  EXPECT_EQ(estat.Decidir(TipusHook::Moviment, hook::MissatgeMouseMove, false), Passa());
+  estat.Tret(TipusHook::Botons);
+  EXPECT_EQ(estat.Decidir(TipusHook::Moviment, hook::MissatgeMouseMove, false),
+            Informa(hook::EventMouseMove, false));
+}
+
+TEST(LlegirHandle, ReadsSignedDecimal) {
+  EXPECT_EQ(hook::LlegirHandle("65552"), 65552);
+  EXPECT_EQ(hook::LlegirHandle("-2147483648"), -2147483648LL);
+  EXPECT_EQ(hook::LlegirHandle("0"), 0);
+  EXPECT_EQ(hook::LlegirHandle("9223372036854775807"), INT64_MAX);
+  EXPECT_EQ(hook::LlegirHandle("-9223372036854775808"), INT64_MIN);
+}
+
+TEST(LlegirHandle, RejectsAnythingElse) {
+  for (const char* text : {"", "-", "+5", " 5", "5 ", "12a", "0x10", "$1E",
+                           "9223372036854775808", "-9223372036854775809",
+                           "99999999999999999999"})
+    EXPECT_FALSE(hook::LlegirHandle(text).has_value()) << '"' << text << '"';
+}
+
+}  // namespace

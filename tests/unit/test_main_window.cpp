@@ -1,0 +1,58 @@
+#include "tests/unit/Programa.h"
+
+namespace {
+
+class MainWindowTest : public ProgramaTest {};
+
+TEST_F(MainWindowTest, SitsAtTheTopRightAt118By150AlwaysOnTop) {
+  ui::headless::SetScreenSize(1366, 768);
+  CrearFinestres();
+  EXPECT_EQ(Principal().BoundsRect(), (ui::Rect{1366 - 118, 0, 1366, 150}));
+  EXPECT_EQ(Principal().AmpladaPantalla, 1366);
+  EXPECT_TRUE(Principal().Style().topMost);
+  EXPECT_EQ(Principal().Caption(), "Pelvoro");
+  EXPECT_EQ(Principal().LabelCompteEnrera.Text(), "10");
+  EXPECT_EQ(Principal().LabelCompteEnrera.GetFont().colour, ui::clBlue);
+  EXPECT_FALSE(Principal().Visible());
+}
+
+TEST_F(MainWindowTest, TheMenuShowsItsItemsAndKeepsTheHiddenOnesWithTheirMarks) {
+  CrearFinestres();
+  std::vector<std::string> shown;
+  for (const ui::MenuItem* item : Principal().MenuOpcions.Items())
+    if (item->Visible())
+      shown.push_back(item->GetKind() == ui::MenuItem::Kind::Separator ? "-" : item->Caption());
+  EXPECT_EQ(shown, (std::vector<std::string>{"0-Mostrar quadre de seguiment del mouse",
+                                             "1-Clic automàtic a l'estar parat el mouse en una posició",
+                                             "2-Tablet PC. Clic a l'estar el mouse down en una casella durant una estona",
+                                             "3-Tablet PC. Clic al prèmer la pantalla", "-", "Paràmetres...",
+                                             "Llenguatge", "-", "P&arlant de...", "-", "&Sortir"}));
+  EXPECT_FALSE(Principal().MenuEnviarClicksReals.Visible());
+  EXPECT_TRUE(Principal().MenuEnviarClicksReals.Checked());
+  EXPECT_FALSE(Principal().MenuTabletPCClicEsquerraClicDret.Visible());
+  EXPECT_FALSE(Principal().N1.Visible());
+  EXPECT_TRUE(Principal().MenuCatala.Checked());
+  EXPECT_FALSE(Principal().MenuCastella.Checked());
+  for (auto* mode : {&Principal().MenuMostrarQuadreDeSeguimentDelMouse, &Principal().MenuClicAutomaticAlEstarParat,
+                     &Principal().MenuClicTabletPCALEstarElMouseDownEnUnaCasella,
+                     &Principal().MenuTabletPCClicAlPremerLaPantalla, &Principal().MenuTabletPCClicEsquerraClicDret})
+    EXPECT_FALSE(mode->Checked()) << mode->Name();
+}
+
+TEST_F(MainWindowTest, SortirClosesAsTheCloseBoxDoes) {
+  CrearFinestres();
+  Principal().MenuSortirClick();
+  const std::string bySortir = TextFitxer();
+  DestruirFinestres();
+  std::filesystem::remove(ui::headless::ProfilePath(FitxerParametres));
+  CrearFinestres();
+  ui::PostMessageTo(Principal().Handle(), 0x0010 /* WM_CLOSE */, 0, 0);
+  ui::headless::Advance(1);
+  const std::string byCloseBox = TextFitxer();
+  // Only the window handle may differ between the two runs.
+  const auto withoutHandle = [](std::string t) { return t.substr(t.find("[Llenguatge]")); };
+  EXPECT_EQ(withoutHandle(bySortir), withoutHandle(byCloseBox));
+  EXPECT_NE(bySortir.find("[Parametres]"), std::string::npos);
+}
+
+}  // namespace

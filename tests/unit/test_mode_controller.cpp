@@ -1,0 +1,242 @@
+#include "engine/Rellotge.h"
+#include "hook/LlibreriaPelvoro.h"
+#include "tests/unit/Programa.h"
+
+namespace {
+
+using ui::headless::Advance;
+namespace hk = ui::headless::hook;
+
+class ModeTest : public ProgramaTest {
+ protected:
+  void Inici(const std::string& parametres = "") {
+    Fitxer("[Parametres]\r\n" + parametres);
+    CrearFinestres();
+    hk::ClearCalls();
+  }
+  TFormPrincipal& F() { return Principal(); }
+  std::string Opcio() { return LlegirClau(SeccioMenu, ClauOpcio, "-"); }
+};
+
+TEST_F(ModeTest, ArmingAModeAtOnceChecksItColoursItsButtonAndStoresIt) {
+  Inici();
+  F().SpeedButton2.Clicked();
+  EXPECT_TRUE(F().MenuClicTabletPCALEstarElMouseDownEnUnaCasella.Checked());
+  EXPECT_EQ(F().SpeedButton2.GetFont().colour, ui::clRed);
+  EXPECT_EQ(F().LabelCompteEnrera.GetFont().colour, ui::clGreen);
+  EXPECT_EQ(F().Caption(), "10");
+  EXPECT_EQ(Opcio(), "2");
+  EXPECT_TRUE(hk::ButtonHookInstalled());
+  // Another mode's button stops the first and starts its own.
+  F().SpeedButton3.Clicked();
+  EXPECT_FALSE(F().MenuClicTabletPCALEstarElMouseDownEnUnaCasella.Checked());
+  EXPECT_TRUE(F().MenuTabletPCClicAlPremerLaPantalla.Checked());
+  EXPECT_EQ(F().SpeedButton2.GetFont().colour, ui::clBlack);
+  EXPECT_EQ(F().Caption(), "Pelvoro");
+  EXPECT_EQ(Opcio(), "3");
+}
+
+TEST_F(ModeTest, TheRunningModesButtonStopsItAndStoresZero) {
+  Inici();
+  F().SpeedButton1.Clicked();
+  F().SpeedButton1.Clicked();
+  EXPECT_FALSE(F().MenuClicAutomaticAlEstarParat.Checked());
+  EXPECT_FALSE(F().TimerComptaEnreraClicAutomatic.Enabled());
+  EXPECT_EQ(F().LabelCompteEnrera.Text(), "10");
+  EXPECT_EQ(F().LabelCompteEnrera.GetFont().colour, ui::clBlue);
+  EXPECT_EQ(Opcio(), "0");
+}
+
+TEST_F(ModeTest, ChoosingTheRunningModeFromTheMenuRestartsIt) {
+  Inici("BoolCheckBoxHiHaComptaEnreraPerEngegar=true\r\nSegonsIniciActivitat=3\r\n");
+  F().SpeedButton1.Clicked();
+  Advance(2000);
+  EXPECT_EQ(F().LabelCompteEnrera.Text(), "1");
+  ui::headless::ChooseMenuItem(F().MenuOpcions, F().MenuClicAutomaticAlEstarParat);
+  EXPECT_TRUE(F().MenuClicAutomaticAlEstarParat.Checked());
+  EXPECT_TRUE(F().TimerEngegar.Enabled());
+  EXPECT_EQ(F().LabelCompteEnrera.Text(), "3");
+  EXPECT_EQ(Opcio(), "1");
+}
+
+TEST_F(ModeTest, TheStartCountdownCountsInTheLabelAndArmsOnTheTickThatReachesZero) {
+  Inici("BoolCheckBoxHiHaComptaEnreraPerEngegar=true\r\nSegonsIniciActivitat=3\r\n");
+  F().SpeedButton3.Clicked();
+  std::vector<std::string> labels{F().LabelCompteEnrera.Text()};
+  for (int s = 0; s < 3; ++s) {
+    EXPECT_FALSE(hk::ButtonHookInstalled());
+    Advance(1000);
+    labels.push_back(F().LabelCompteEnrera.Text());
+  }
+  EXPECT_EQ(labels, (std::vector<std::string>{"3", "2", "1", "0"}));
+  EXPECT_TRUE(hk::ButtonHookInstalled());
+  EXPECT_FALSE(F().TimerEngegar.Enabled());
+  EXPECT_EQ(F().LabelCompteEnrera.GetFont().colour, ui::clBlue);
+  EXPECT_EQ(F().Caption(), "Pelvoro");
+}
+
+TEST_F(ModeTest, OpeningTheMenuStopsTheModeAndModeZeroComesBack200msAfterItCloses) {
+  Inici("BoolMostrarQuadreDeSeguiment=true\r\n");
+  F().SpeedButton1.Clicked();
+  ui::headless::OpenMenu(F().MenuOpcions);
+  EXPECT_FALSE(F().MenuClicAutomaticAlEstarParat.Checked());
+  EXPECT_FALSE(FormTransparent->Visible());
+  EXPECT_FALSE(hk::MoveHookInstalled());
+  Advance(199);
+  EXPECT_FALSE(hk::MoveHookInstalled());
+  Advance(1);
+  EXPECT_TRUE(hk::MoveHookInstalled());
+  ui::headless::SetCursor({400, 300});
+  ASSERT_TRUE(hk::Report(::hook::EventMouseMove));
+  Advance(1);
+  EXPECT_TRUE(FormTransparent->Visible());
+  EXPECT_EQ(FormTransparent->BoundsRect().left, 400 - 75);
+}
+
+TEST_F(ModeTest, AReactivationDecidesFromTheStateWhenItFires) {
+  Inici("BoolMostrarQuadreDeSeguiment=true\r\nBoolCheckBoxHiHaComptaEnreraPerEngegar=true\r\n");
+  ui::headless::OpenMenu(F().MenuOpcions);  // enables the re-activation
+  F().MenuTabletPCClicAlPremerLaPantallaClick();  // still in its start countdown
+  Advance(200);
+  EXPECT_TRUE(hk::ButtonHookInstalled());
+  // After a stop it installs at most the frame's move hook, and only when allowed.
+  F().AturarTot();
+  F().TimerActivarElHookMouse.SetEnabled(true);
+  EstatMotor.PermetHookMouseMove = false;
+  Advance(200);
+  EXPECT_FALSE(hk::ButtonHookInstalled());
+  EXPECT_FALSE(hk::MoveHookInstalled());
+}
+
+TEST_F(ModeTest, ClickingTheLabelStopsEverythingModeZeroIncluded) {
+  Inici("BoolMostrarQuadreDeSeguiment=true\r\n");
+  F().SpeedButton2.Clicked();
+  F().LabelCompteEnrera.Clicked();
+  EXPECT_FALSE(F().MenuClicTabletPCALEstarElMouseDownEnUnaCasella.Checked());
+  EXPECT_FALSE(F().MenuMostrarQuadreDeSeguimentDelMouse.Checked());
+  EXPECT_FALSE(Parametres.BoolMostrarQuadreDeSeguiment);
+  EXPECT_EQ(F().SpeedButton0.GetFont().colour, ui::clBlack);
+  EXPECT_EQ(Opcio(), "2");  // only a mode's own command rewrites it
+}
+
+TEST_F(ModeTest, ModeFourSamplesTheCursorKeepingTheLastDifferentPosition) {
+  Inici();
+  ui::headless::SetCursor({10, 10});
+  F().MenuTabletPCClicEsquerraClicDretClick();
+  ui::headless::SetCursor({20, 10});
+  Advance(100);
+  Advance(100);  // unchanged: ignored
+  EXPECT_EQ(EstatMotor.PosicioMouse, (ui::Point{20, 10}));
+  EXPECT_EQ(EstatMotor.PosicioMouseAnterior, (ui::Point{10, 10}));
+}
+
+class DwellTest : public ModeTest {
+ protected:
+  void Armar(const std::string& parametres) {
+    Inici(parametres);
+    ui::headless::SetCursor({500, 400});
+    F().SpeedButton1.Clicked();
+  }
+  std::size_t Clics() const { return ui::headless::InjectedInput().size() / 2; }
+};
+
+TEST_F(DwellTest, ClicksOnTheNthTickOfRestAndNotAgainWhileResting) {
+  for (const int N : {1, 10, 16}) {
+    SCOPED_TRACE(N);
+    DestruirFinestres();
+    Parametres = TParametres{};
+    ui::headless::Reset(carpeta_);
+    Armar("DecimesTimerClickAutomatic=" + std::to_string(N) + "\r\n");
+    Advance(100 * (N - 1));
+    EXPECT_EQ(Clics(), 0u);
+    EXPECT_EQ(F().Caption(), "1");
+    Advance(100);
+    ASSERT_EQ(Clics(), 1u);
+    const auto& in = ui::headless::InjectedInput();
+    EXPECT_EQ(in[0].flags, ui::MouseLeftDown);
+    EXPECT_EQ(in[1].flags, ui::MouseLeftUp);
+    EXPECT_EQ(in[0].at, (ui::Point{500, 400}));
+    EXPECT_EQ(ui::headless::Beeps(), (std::vector<unsigned>{0}));
+    Advance(3000);
+    EXPECT_EQ(Clics(), 1u);
+    EXPECT_EQ(F().LabelCompteEnrera.Text(), "0");
+  }
+}
+
+TEST_F(DwellTest, AMoveOfExactlyPIsRestAndPPlusOneResets) {
+  Armar("PixelsDeSeparacioPerqueEsConsideriParat=5\r\n");
+  Advance(500);
+  ui::headless::SetCursor({505, 395});
+  Advance(100);
+  EXPECT_EQ(F().LabelCompteEnrera.Text(), "4");
+  ui::headless::SetCursor({511, 395});
+  Advance(100);
+  EXPECT_EQ(F().LabelCompteEnrera.Text(), "10");
+  // A slow drift within P per tick still clicks, where the pointer then is.
+  for (int i = 1; i <= 10; ++i) {
+    ui::headless::SetCursor({511 + 5 * i, 395});
+    Advance(100);
+  }
+  ASSERT_EQ(Clics(), 1u);
+  EXPECT_EQ(ui::headless::InjectedInput()[0].at, (ui::Point{561, 395}));
+  // The next click needs a move first.
+  ui::headless::SetCursor({700, 100});
+  Advance(1100);
+  EXPECT_EQ(Clics(), 2u);
+}
+
+TEST_F(DwellTest, ZeroToleranceTakesAnyPixelAsMovement) {
+  Armar("PixelsDeSeparacioPerqueEsConsideriParat=0\r\n");
+  Advance(900);
+  ui::headless::SetCursor({501, 400});
+  Advance(100);
+  EXPECT_EQ(Clics(), 0u);
+  EXPECT_EQ(F().LabelCompteEnrera.Text(), "10");
+}
+
+TEST_F(DwellTest, TheRingSweepsAndTheHooksAroundTheClick) {
+  Armar("BoolCheckBoxTemporitzador=true\r\n");
+  EXPECT_TRUE(hk::MoveHookInstalled());
+  std::vector<int> sweeps;
+  for (int i = 0; i < 9; ++i) {
+    Advance(100);
+    sweeps.push_back(EstatMotor.AngleTemporitzador);
+  }
+  EXPECT_EQ(sweeps, (std::vector<int>{72, 108, 144, 180, 216, 252, 288, 324, 360}));
+  hk::ClearCalls();
+  Advance(100);
+  EXPECT_EQ(hk::Calls(), (std::vector<std::string>{"UnHookMouseMove"}));
+  EXPECT_EQ(EstatMotor.AngleTemporitzador, 0);
+  Advance(200);
+  EXPECT_EQ(hk::Calls(), (std::vector<std::string>{"UnHookMouseMove", "SetHookMouseMove"}));
+}
+
+TEST_F(DwellTest, NoOtherClicksRemovesTheButtonHookAroundTheClick) {
+  Armar("Bool1ClicAutomaticNoPermetAltresClics=true\r\nDecimesTimerClickAutomatic=1\r\n");
+  EXPECT_TRUE(hk::ButtonHookInstalled());
+  EXPECT_FALSE(hk::MoveHookInstalled());
+  Advance(100);
+  EXPECT_FALSE(hk::ButtonHookInstalled());
+  Advance(199);
+  EXPECT_FALSE(hk::ButtonHookInstalled());
+  Advance(1);
+  EXPECT_TRUE(hk::ButtonHookInstalled());
+}
+
+TEST_F(DwellTest, WithNeitherRingNorFrameNoHookIsTouched) {
+  Armar("");
+  Advance(1000);
+  EXPECT_EQ(Clics(), 1u);
+  EXPECT_EQ(hk::Calls(), (std::vector<std::string>{"UnHookMouse", "UnHookMouseMove"}));  // the stop before arming
+}
+
+TEST(AngleAnell, RoundsHalvesToEvenAndNeverDividesByZero) {
+  EXPECT_EQ(AngleAnell(16, 15), 45);
+  EXPECT_EQ(AngleAnell(16, 14), 68);   // 67.5
+  EXPECT_EQ(AngleAnell(16, 12), 112);  // 112.5
+  EXPECT_EQ(AngleAnell(10, 0), 396);
+  EXPECT_EQ(AngleAnell(1, 0), 720);
+  EXPECT_EQ(AngleAnell(0, -1), 360);
+}
+
+}  // namespace
