@@ -270,12 +270,9 @@ void MenuChanged(MenuItem& item, Change what) {
   BuildMenu(*item.form);
 }
 
-bool MenuChecked(const MenuItem& item, bool mirror) {
-  if (item.GetKind() != MenuItem::Kind::Command || !InNativeMenu(item)) return mirror;
-  const UINT state = GetMenuState(win32::StateOf(*item.form)->menuBar, static_cast<UINT>(item.id), MF_BYCOMMAND);
-  if (state == static_cast<UINT>(-1)) return mirror;
-  return state & MF_CHECKED;
-}
+// The mark is written through to the native menu at once; Wine's GetMenuState does not find
+// items of a drop-down by command, so the item's own record is the one read back.
+bool MenuChecked(const MenuItem&, bool mirror) { return mirror; }
 
 void TimerChanged(Timer& timer) {
   HWND h = Hwnd(timer.OwnerForm());
