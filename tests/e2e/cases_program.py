@@ -54,6 +54,10 @@ def is_blue(p):
     return p[2] >= 180 and p[0] <= 90 and p[1] <= 90
 
 
+def is_red(p):
+    return p[0] >= 180 and p[1] <= 90 and p[2] <= 90
+
+
 def is_white(p):
     return min(p) >= 240
 
@@ -113,6 +117,9 @@ def program_starts_minimised_when_asked(c):
     c.write_ini(settings("BoolCheckBoxExecutarMinimitzat=true"))
     program = Pelvoro(c, "NOABOUT")
     w = program.window("iconic")
+    corner = (SCREEN_W - WIDTH, 0, SCREEN_W, HEIGHT)
+    check(c.screenshot("minimised").count(corner, is_blue) == 0,
+          "the count shows at the top right although the window is minimised")
     check(program.close(w["hwnd"]) == 0, "exit code is not 0")
     check(c.ini().get("Parametres", "BoolCheckBoxExecutarMinimitzat") == "true",
           "the option was not kept")
@@ -128,9 +135,16 @@ def program_unparsable_colour_is_reported_and_start_up_goes_on(c):
                                  if b["visible"] and text in b["texts"]), None),
                    WAIT, "the error message box")
     check(box["buttons"] == ["OK"], f"the box offers {box['buttons']}")
-    c.screenshot("error-box")
+    # The box comes while the main window is being created: the user sees only the box,
+    # with the red error icon, and the main window once the box is dismissed.
+    shown = [w for w in c.inspector.windows(cls="TFormPrincipal") if w["visible"]]
+    check(not shown, "the main window shows before the box is dismissed")
+    shot = c.screenshot("error-box")
+    check(shot.count(box["rect"], is_red) > 50, "no error icon in the box")
     c.inspector.ask("press", box["hwnd"], "OK")
     w = program.window()
+    check(w["rect"] == [SCREEN_W - WIDTH, 0, SCREEN_W, HEIGHT], f"main window at {w['rect']}")
+    check_label(program, w["hwnd"], "10")
     wait_for(lambda: not any(b["visible"] for b in c.inspector.boxes()), WAIT, "the box to close")
     check(program.close(w["hwnd"]) == 0, "exit code is not 0")
     ini = c.ini()
