@@ -61,27 +61,23 @@ HWND LlegirDesti() {
   return FindWindowA(hook::ClasseFinestraPrincipal, nullptr);
 }
 
+void Installar(Hook& ganxo, HOOKPROC proc, TipusHook tipus) {
+  hook::FixarDesti(LlegirDesti());
+  ganxo.Installar(proc, modul);
+  if (ganxo.Installat()) hook::EstatHooks().Installat(tipus);
+}
+
+void Treure(Hook& ganxo, TipusHook tipus) {
+  ganxo.Treure();
+  hook::EstatHooks().Tret(tipus);
+}
+
 void Atendre(UINT peticio, Hook& botons, Hook& moviment) {
-  hook::DecisioHook& estat = hook::EstatHooks();
   switch (peticio) {
-    case PeticioSetHookMouse:
-      hook::FixarDesti(LlegirDesti());
-      botons.Installar(hook::ProcHookBotons, modul);
-      if (botons.Installat()) estat.Installat(TipusHook::Botons);
-      break;
-    case PeticioUnHookMouse:
-      botons.Treure();
-      estat.Tret(TipusHook::Botons);
-      break;
-    case PeticioSetHookMouseMove:
-      hook::FixarDesti(LlegirDesti());
-      moviment.Installar(hook::ProcHookMoviment, modul);
-      if (moviment.Installat()) estat.Installat(TipusHook::Moviment);
-      break;
-    case PeticioUnHookMouseMove:
-      moviment.Treure();
-      estat.Tret(TipusHook::Moviment);
-      break;
+    case PeticioSetHookMouse: Installar(botons, hook::ProcHookBotons, TipusHook::Botons); break;
+    case PeticioUnHookMouse: Treure(botons, TipusHook::Botons); break;
+    case PeticioSetHookMouseMove: Installar(moviment, hook::ProcHookMoviment, TipusHook::Moviment); break;
+    case PeticioUnHookMouseMove: Treure(moviment, TipusHook::Moviment); break;
   }
 }
 

@@ -18,6 +18,7 @@ from pathlib import Path
 SKIP = 77  # exit code that ctest reports as a skipped test
 
 SCREEN_W, SCREEN_H = 1024, 768
+STALE_TEMPLATE_S = 3600  # older templates than this are no longer in use by any run
 WINE_ENV = {"WINEDEBUG": "-all", "WINEDLLOVERRIDES": "mscoree,mshtml="}
 
 
@@ -85,21 +86,28 @@ def _stop_wineserver(prefix):
                    stderr=subprocess.DEVNULL, timeout=30)
 
 
-def prepare_template(template):
-    """Boots a fresh Wine prefix at template/prefix and waits until Wine has settled."""
-    template = Path(template)
-    prefix = template / "prefix"
-    if prefix.exists():
-        _stop_wineserver(prefix)
-        shutil.rmtree(prefix)
-    template.mkdir(parents=True, exist_ok=True)
+def prepare_template(root):
+    """Boots a fresh Wine prefix under root and makes it the one cases copy.
+
+    Each boot gets a folder of its own and root/current is switched to it in one step, so a
+    test run in the same build tree at the same time keeps a whole template to copy."""
+    root = Path(root)
+    root.mkdir(parents=True, exist_ok=True)
+    booted = Path(tempfile.mkdtemp(prefix="prefix-", dir=root))
+    prefix = booted / "prefix"
     env = dict(os.environ, WINEPREFIX=str(prefix), **WINE_ENV)
     env.pop("DISPLAY", None)
     subprocess.run([wine64(), "wineboot", "-i"], env=env, stdout=subprocess.DEVNULL,
                    stderr=subprocess.DEVNULL, timeout=300, check=True)
     subprocess.run([wineserver(), "-w"], env=env, timeout=300, check=True)
     check((prefix / "drive_c" / "windows").is_dir(), "wineboot made no prefix")
-    (template / "ready").write_text("booted\n")
+    (booted / "ready").write_text("booted\n")
+    link = root / f"current.{os.getpid()}"
+    link.symlink_to(booted.name)
+    os.replace(link, root / "current")
+    for old in root.glob("prefix-*"):
+        if old != booted and time.time() - old.stat().st_mtime > STALE_TEMPLATE_S:
+            shutil.rmtree(old, ignore_errors=True)
 
 
 class Ini:
@@ -241,7 +249,7 @@ class Case:
     def __init__(self, name, bin_dir, template, work_root):
         self.name = name
         self.bin_dir = Path(bin_dir)
-        self.template_prefix = Path(template) / "prefix"
+        self.template = Path(template)
         self.work_root = Path(work_root)
         self.processes = []
         self.xvfb = None
@@ -251,13 +259,13 @@ class Case:
     # --- set-up and tear-down -------------------------------------------------------------
 
     def __enter__(self):
-        check((self.template_prefix.parent / "ready").exists(),
-              f"no booted Wine template at {self.template_prefix.parent}")
+        booted = (self.template / "current").resolve()
+        check((booted / "ready").exists(), f"no booted Wine template in {self.template}")
         self.work_root.mkdir(parents=True, exist_ok=True)
         self.work = Path(tempfile.mkdtemp(prefix=self.name + ".", dir=self.work_root))
         try:
             self.prefix = self.work / "prefix"
-            subprocess.run(["cp", "-a", str(self.template_prefix), str(self.prefix)], check=True)
+            subprocess.run(["cp", "-a", str(booted / "prefix"), str(self.prefix)], check=True)
             self._start_xvfb()
             self.env = dict(os.environ, WINEPREFIX=str(self.prefix), DISPLAY=self.display,
                             **WINE_ENV)

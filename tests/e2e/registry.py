@@ -7,7 +7,7 @@ CASES = {}
 
 
 @dataclass
-class CaseSpec:
+class CaseEntry:
     function: Callable
     timeout: int
 
@@ -15,6 +15,6 @@ class CaseSpec:
 def case(timeout=90):
     """Registers a case under its function's name; timeout is ctest's, in seconds."""
     def register(function):
-        CASES[function.__name__] = CaseSpec(function, timeout)
+        CASES[function.__name__] = CaseEntry(function, timeout)
         return function
     return register

@@ -2,7 +2,7 @@
 """End-to-end cases under wine64 and Xvfb.
 
   run_e2e.py list                         names of all cases
-  run_e2e.py template DIR                 boot the Wine prefix that the cases copy
+  run_e2e.py template [--template DIR]    boot the Wine prefix that the cases copy
   run_e2e.py case NAME [--bin B] [--template DIR] [--work W]
   run_e2e.py all  [...]                   every case in turn
   run_e2e.py bench [...]                  the hook procedure benchmark (not a test)
@@ -31,11 +31,11 @@ def load_cases():
 
 
 def run_case(name, args):
-    spec = CASES[name]
+    entry = CASES[name]
     start = time.monotonic()
     try:
         with harness.Case(name, args.bin, args.template, args.work) as c:
-            spec.function(c)
+            entry.function(c)
     except harness.Skip as skip:
         print(f"SKIP {name}: {skip}")
         return harness.SKIP
@@ -68,18 +68,18 @@ def main():
     load_cases()
 
     if args.command == "list":
-        for name, spec in CASES.items():
-            print(f"{name} {spec.timeout}")
+        for name, entry in CASES.items():
+            print(f"{name} {entry.timeout}")
         return 0
     missing = harness.missing_programs()
     if missing:
         print("missing: " + ", ".join(missing))
         return harness.SKIP
     if args.command == "template":
-        harness.prepare_template(args.name or args.template)
+        harness.prepare_template(args.template)
         return 0
     if args.command == "bench":
-        if not (Path(args.template) / "ready").exists():
+        if not (Path(args.template) / "current" / "ready").exists():
             harness.prepare_template(args.template)
         return bench(args)
     if args.command == "case":
