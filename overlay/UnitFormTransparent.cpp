@@ -1,26 +1,86 @@
 #include "overlay/UnitFormTransparent.h"
 
+#include "app/UnitPelvoro.h"
+#include "engine/EstatMotor.h"
+#include "overlay/Geometria.h"
+#include "settings/Parametres.h"
+
 TFormTransparent* FormTransparent = nullptr;
 
 namespace {
+
+constexpr int EsquerraInicial = 571;
+constexpr int DaltInicial = 234;
+constexpr int CostatInicial = 150;
+
 ui::FormStyle EstilTransparent() {
   ui::FormStyle s;
   s.className = "TFormTransparent";
   s.caption = "FormTransparent";
-  s.bounds = {571, 234, 571 + 150, 234 + 150};
+  s.bounds = {EsquerraInicial, DaltInicial, EsquerraInicial + CostatInicial, DaltInicial + CostatInicial};
   s.frame = ui::FormStyle::Frame::Popup;
   s.overlay = true;
   s.topMost = true;
   s.background = ui::clWhite;
   return s;
 }
+
+// Replays the strokes, setting the pen only when it changes and moving only where a line does
+// not go on from the last one: the square frame is one move and four lines.
+void Dibuixar(ui::Canvas& canvas, const std::vector<TTraca>& traces) {
+  bool hiHaLlapis = false, hiHaPosicio = false;
+  ui::Colour color = 0;
+  int gruix = 0, x = 0, y = 0;
+  for (const TTraca& t : traces) {
+    if (!hiHaLlapis || t.color != color || t.gruix != gruix) {
+      canvas.SetPen(t.color, t.gruix);
+      hiHaLlapis = true, color = t.color, gruix = t.gruix;
+    }
+    switch (t.tipus) {
+      case TTraca::Tipus::Linia:
+        if (!hiHaPosicio || x != t.x1 || y != t.y1) canvas.MoveTo(t.x1, t.y1);
+        canvas.LineTo(t.x2, t.y2);
+        hiHaPosicio = true, x = t.x2, y = t.y2;
+        break;
+      case TTraca::Tipus::Ellipse:
+        canvas.Ellipse(t.x1, t.y1, t.x2, t.y2);
+        break;
+      case TTraca::Tipus::Arc:
+        canvas.Arc(t.x1, t.y1, t.x2, t.y2, t.x3, t.y3, t.x4, t.y4);
+        break;
+    }
+  }
+}
+
 }  // namespace
 
 TFormTransparent::TFormTransparent() : ui::Form(EstilTransparent()) {}
 
+void TFormTransparent::FormCreate() {
+  SetSize(Parametres.AmpladaQuadreDeSeguiment, Parametres.AlcadaQuadreDeSeguiment);
+  SetColourKey(ui::clWhite);
+  BringToFrontTopMost();
+  // Raised after the overlay, the main window stays above it among the top-most windows.
+  if (FormPrincipal) FormPrincipal->BringToFrontTopMost();
+}
+
 void TFormTransparent::CentrarEnPosicio(int x, int y) {
   if (State() == ui::WindowState::Minimised) SetState(ui::WindowState::Normal);
+  // Not kept inside the screen: near an edge the window reaches past it.
   SetPosition(x - Width() / 2, y - Height() / 2);
   Show();
   BringToFrontTopMost();
+}
+
+void TFormTransparent::FormPaint(ui::Canvas& canvas) {
+  const TParametres& p = Parametres;
+  TDibuixTransparent d;
+  d.Costat = Width();
+  d.Gruix = p.GruixudariaQuadreDeSeguiment;
+  d.MostrarQuadre = p.BoolMostrarQuadreDeSeguiment;
+  d.Rodo = p.BoolQuadreSeguimentRodo;
+  d.Angle = EstatMotor.AngleTemporitzador;
+  d.ColorQuadre = p.ColorQuadreSeguiment;
+  d.ColorTemporitzador = EstatMotor.ColorTemporitzador;
+  Dibuixar(canvas, TracesTransparent(d));
 }

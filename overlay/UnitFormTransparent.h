@@ -9,6 +9,11 @@ class TFormTransparent : public ui::Form {
 
   // Centres the window on a screen point and shows it above the other top-most windows.
   void CentrarEnPosicio(int x, int y);
+
+ protected:
+  void FormCreate() override;
+  // Reads the settings and the engine state afresh: the window keeps nothing of its own.
+  void FormPaint(ui::Canvas& canvas) override;
 };
 
 extern TFormTransparent* FormTransparent;

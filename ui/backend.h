@@ -10,6 +10,10 @@ enum class Change { Text, Visible, Enabled, Font, Checked, Bounds };
 void ControlChanged(Control& control, Change what);
 // The native text where the control exists natively, else the text last set.
 std::string ControlText(const Control& control, const std::string& mirror);
+// Check boxes: the native tick where the box exists natively, else the one last set.
+bool ControlChecked(const Control& control, bool mirror);
+void FocusControl(Control& control);
+bool ControlFocused(const Control& control);
 
 void MenuChanged(MenuItem& item, Change what);
 bool MenuChecked(const MenuItem& item, bool mirror);

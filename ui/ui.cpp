@@ -51,6 +51,12 @@ void Control::SetFontColour(Colour colour) {
   backend::ControlChanged(*this, backend::Change::Font);
 }
 
+void Control::SetFocus() {
+  if (TakesFocus() && enabled_ && visible_) backend::FocusControl(*this);
+}
+
+bool Control::Focused() const { return backend::ControlFocused(*this); }
+
 Label::Label(Form& owner, Rect bounds, const std::string& text, Align align, Control* container)
     : Control(owner, bounds, container), align_(align) {
   text_ = text;
@@ -65,6 +71,31 @@ void Label::SetBackground(Colour colour) {
 ToolButton::ToolButton(Form& owner, Rect bounds, const std::string& caption, Control* container)
     : Control(owner, bounds, container) {
   text_ = caption;
+}
+
+CheckBox::CheckBox(Form& owner, Rect bounds, const std::string& caption, Control* container)
+    : Control(owner, bounds, container) {
+  text_ = caption;
+}
+
+bool CheckBox::Checked() const { return backend::ControlChecked(*this, checked_); }
+
+void CheckBox::SetChecked(bool checked) {
+  checked_ = checked;
+  backend::ControlChanged(*this, backend::Change::Checked);
+}
+
+Edit::Edit(Form& owner, Rect bounds, const std::string& text, Control* container)
+    : Control(owner, bounds, container) {
+  text_ = text;
+}
+
+Button::Button(Form& owner, Rect bounds, const std::string& caption, Role role, Glyph glyph, Control* container)
+    : Control(owner, bounds, container), role_(role), glyph_(glyph) {
+  text_ = caption;
+  // The dialog keys send IDOK and IDCANCEL, the same numbers as the results.
+  if (role == Role::Default) id = ResultOk;
+  if (role == Role::Cancel) id = ResultCancel;
 }
 
 MenuItem::MenuItem(std::string name, Kind kind, std::string caption)
@@ -123,5 +154,22 @@ void Form::Register(Timer& timer) {
 }
 
 void Form::Unregister(Timer& timer) { std::erase(timers_, &timer); }
+
+Button* Form::EnterButton() const {
+  Button* byDefault = nullptr;
+  for (Control* c : controls_) {
+    if (c->GetKind() != Control::Kind::Button || !c->Enabled() || !c->Visible()) continue;
+    auto* b = static_cast<Button*>(c);
+    if (b->Focused()) return b;
+    if (!byDefault && b->GetRole() == Button::Role::Default) byDefault = b;
+  }
+  return byDefault;
+}
+
+Control* Form::FirstFocusable() const {
+  for (Control* c : controls_)
+    if (c->TakesFocus() && c->Enabled() && c->Visible()) return c;
+  return nullptr;
+}
 
 }  // namespace ui

@@ -93,9 +93,14 @@ class Control {
   void SetFont(const Font& font);
   void SetFontColour(Colour colour);
   std::function<void()> OnClick;
+  // Gives the control the keyboard focus; a disabled or hidden control cannot take it.
+  void SetFocus();
+  bool Focused() const;
 
-  enum class Kind { Panel, Label, ToolButton };
+  enum class Kind { Panel, Label, ToolButton, CheckBox, Edit, Button };
   virtual Kind GetKind() const = 0;
+  // Reached with Tab, in the order the controls were made.
+  virtual bool TakesFocus() const { return false; }
 
   // Backend use.
   const std::string& StoredText() const { return text_; }
@@ -116,11 +121,17 @@ class Control {
   Font font_;
 };
 
-// A raised strip that groups other controls.
+// A strip that groups other controls, raised or sunken.
 class Panel : public Control {
  public:
-  Panel(Form& owner, Rect bounds, Control* container = nullptr) : Control(owner, bounds, container) {}
+  enum class Bevel { Raised, Sunken };
+  Panel(Form& owner, Rect bounds, Control* container = nullptr, Bevel bevel = Bevel::Raised)
+      : Control(owner, bounds, container), bevel_(bevel) {}
+  Bevel GetBevel() const { return bevel_; }
   Kind GetKind() const override { return Kind::Panel; }
+
+ private:
+  Bevel bevel_;
 };
 
 // A text that can be clicked; drawn in its font colour on its background.
@@ -144,6 +155,46 @@ class ToolButton : public Control {
  public:
   ToolButton(Form& owner, Rect bounds, const std::string& caption, Control* container = nullptr);
   Kind GetKind() const override { return Kind::ToolButton; }
+};
+
+// A check box with its caption; the user ticks it, so the tick is read back from it.
+class CheckBox : public Control {
+ public:
+  CheckBox(Form& owner, Rect bounds, const std::string& caption, Control* container = nullptr);
+  bool Checked() const;
+  void SetChecked(bool checked);
+  Kind GetKind() const override { return Kind::CheckBox; }
+  bool TakesFocus() const override { return true; }
+  bool StoredChecked() const { return checked_; }  // backend use
+
+ private:
+  bool checked_ = false;
+};
+
+// A one-line edit box; Text() is what the user typed.
+class Edit : public Control {
+ public:
+  Edit(Form& owner, Rect bounds, const std::string& text, Control* container = nullptr);
+  Kind GetKind() const override { return Kind::Edit; }
+  bool TakesFocus() const override { return true; }
+};
+
+// A push button. The default button is the one Enter presses; the cancel button closes a
+// modal form as Esc does, without running OnClick. The glyph is drawn left of the caption.
+class Button : public Control {
+ public:
+  enum class Role { Normal, Default, Cancel };
+  enum class Glyph { None, CheckMark, Cross };
+  Button(Form& owner, Rect bounds, const std::string& caption, Role role = Role::Normal,
+         Glyph glyph = Glyph::None, Control* container = nullptr);
+  Role GetRole() const { return role_; }
+  Glyph GetGlyph() const { return glyph_; }
+  Kind GetKind() const override { return Kind::Button; }
+  bool TakesFocus() const override { return true; }
+
+ private:
+  Role role_;
+  Glyph glyph_;
 };
 
 // ----- Menus -----
@@ -259,6 +310,8 @@ class Form {
   int Height() const { return BoundsRect().Height(); }
   // Raises the window to the top of the top-most windows without activating it.
   void BringToFrontTopMost();
+  // Makes every pixel of this colour see-through, to the eye and to the mouse; the rest opaque.
+  void SetColourKey(Colour key);
   WindowState State() const;
   void SetState(WindowState state);
 
@@ -267,6 +320,10 @@ class Form {
 
   void SetMenu(MenuItem& menuBar);
   MenuItem* Menu() const { return menu_; }
+  // The button Enter presses: the focused push button, else the default one; null if none.
+  Button* EnterButton() const;
+  // Where the keyboard starts when the form opens: the first enabled control in tab order.
+  Control* FirstFocusable() const;
   // Paints at once, inside the call.
   void Repaint();
 
@@ -339,6 +396,9 @@ constexpr unsigned BoxOk = 0x0000;
 constexpr unsigned BoxIconError = 0x0010;
 constexpr unsigned BoxIconInformation = 0x0040;
 int ShowMessageBox(Form* owner, const std::string& text, const std::string& caption, unsigned flags);
+// The platform's colour chooser, modal to owner and preset to colour. True, with colour set to
+// the choice, when the user confirms; false, colour unchanged, when the user cancels.
+bool ChooseColour(Form& owner, Colour& colour);
 
 // The private-profile service. A bare file name lives in the Windows directory; file names,
 // sections and keys are case-insensitive. A read returns at most bufferChars - 1 characters.

@@ -26,6 +26,8 @@ struct FormState {
   Rect bounds;
   std::string caption;
   int paints = 0;
+  std::vector<headless::DrawOp> lastPaint;
+  std::optional<Colour> colourKey;
 };
 
 struct PostedMessage {
@@ -54,6 +56,8 @@ struct World {
   std::function<void(const headless::ShownMessageBox&)> whileBoxShown;
   std::function<void()> loopDriver;
   std::function<void(Form&)> modalScript;
+  std::function<bool(Colour&)> colourChooser;
+  Control* focus = nullptr;
   bool loopRunning = false;
   std::string title;
   std::intptr_t nextHandle = 0x10010;
@@ -61,6 +65,7 @@ struct World {
   std::map<Timer*, TimerState> timers;
   std::deque<PostedMessage> queue;
   std::vector<std::string> hookCalls;
+  std::vector<std::intptr_t> topMostRaises;
   bool buttonHook = false, moveHook = false;
 };
 
@@ -114,6 +119,9 @@ namespace backend {
 
 void ControlChanged(Control&, Change) {}
 std::string ControlText(const Control&, const std::string& mirror) { return mirror; }
+bool ControlChecked(const Control&, bool mirror) { return mirror; }
+void FocusControl(Control& control) { W().focus = &control; }
+bool ControlFocused(const Control& control) { return W().focus == &control; }
 void MenuChanged(MenuItem&, Change) {}
 bool MenuChecked(const MenuItem&, bool mirror) { return mirror; }
 
@@ -181,6 +189,7 @@ int Form::ShowModal() {
   st.modalResult = 0;
   st.visible = false;
   Show();
+  if (Control* first = FirstFocusable()) first->SetFocus();
   if (W().modalScript) W().modalScript(*this);
   if (st.modal) Close();
   return st.modalResult;
@@ -213,7 +222,9 @@ void Form::SetPosition(int left, int top) {
   SetBounds(left, top, r.Width(), r.Height());
 }
 
-void Form::BringToFrontTopMost() {}
+void Form::BringToFrontTopMost() { W().topMostRaises.push_back(StateOf(*this).handle); }
+
+void Form::SetColourKey(Colour key) { StateOf(*this).colourKey = key; }
 
 WindowState Form::State() const { return state_; }
 
@@ -236,14 +247,9 @@ void Form::Repaint() {
   auto& st = StateOf(*this);
   if (!st.visible) return;
   ++st.paints;
-  struct NullCanvas : Canvas {
-    void SetPen(Colour, int) override {}
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    void Ellipse(int, int, int, int) override {}
-    void Arc(int, int, int, int, int, int, int, int) override {}
-  } canvas;
+  headless::RecordingCanvas canvas;
   FormPaint(canvas);
+  st.lastPaint = canvas.Ops();
 }
 
 // ----- application -----
@@ -289,6 +295,14 @@ int ShowMessageBox(Form*, const std::string& text, const std::string& caption, u
   W().boxes.push_back({text, caption, flags, W().now});
   if (W().whileBoxShown) W().whileBoxShown(W().boxes.back());
   return ResultOk;
+}
+
+bool ChooseColour(Form&, Colour& colour) {
+  if (!W().colourChooser) return false;
+  Colour choice = colour;
+  if (!W().colourChooser(choice)) return false;
+  colour = choice;
+  return true;
 }
 
 namespace {
@@ -388,6 +402,60 @@ void ChooseMenuItem(MenuItem& topLevel, MenuItem& item) {
 }
 
 int PaintCount(const Form& form) { return StateOf(form).paints; }
+const std::vector<DrawOp>& LastPaint(const Form& form) { return StateOf(form).lastPaint; }
+std::optional<Colour> ColourKey(const Form& form) { return StateOf(form).colourKey; }
+const std::vector<std::intptr_t>& TopMostRaises() { return W().topMostRaises; }
+
+namespace {
+bool Reachable(const Control& c) { return c.TakesFocus() && c.Enabled() && c.Visible(); }
+
+// What a press of the button does: the cancel button of a modal form closes it.
+void Press(Button& b) {
+  if (b.GetRole() == Button::Role::Cancel && b.Owner().Modal())
+    b.Owner().Close();
+  else
+    b.Clicked();
+}
+}  // namespace
+
+bool Click(Control& control) {
+  if (!control.Enabled() || !control.Visible()) return false;
+  control.SetFocus();
+  switch (control.GetKind()) {
+    case Control::Kind::CheckBox: {
+      auto& box = static_cast<CheckBox&>(control);
+      box.SetChecked(!box.Checked());
+      box.Clicked();
+      break;
+    }
+    case Control::Kind::Button:
+      Press(static_cast<Button&>(control));
+      break;
+    default:
+      control.Clicked();
+      break;
+  }
+  return true;
+}
+
+bool Type(Control& edit, const std::string& text) {
+  if (edit.GetKind() != Control::Kind::Edit || !Reachable(edit)) return false;
+  edit.SetFocus();
+  edit.SetText(text);
+  return true;
+}
+
+Control* Focused() { return W().focus; }
+
+void PressEnter(Form& form) {
+  if (Button* b = form.EnterButton()) Press(*b);
+}
+
+void PressEscape(Form& form) {
+  if (form.Modal()) form.Close();
+}
+
+void OnChooseColour(std::function<bool(Colour&)> chooser) { W().colourChooser = std::move(chooser); }
 
 std::filesystem::path ProfilePath(const std::string& file) { return ProfileFile(file); }
 std::string ProfileFileText(const std::string& file) { return FileText(ProfileFile(file)); }

@@ -6,9 +6,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "ui/headless/RecordingCanvas.h"
 #include "ui/ui.h"
 
 namespace ui::headless {
@@ -53,6 +55,20 @@ bool LoopRunning();
 // script that leaves it open has it cancelled. Without a script, modal forms are cancelled.
 void OnModal(std::function<void(Form&)> script);
 
+// The user's hand on the controls. Click and Type act only on a visible, enabled control and
+// give it the focus first, as the mouse does; false when the control cannot be reached. A
+// click ticks or unticks a check box, then runs its OnClick.
+bool Click(Control& control);
+// Replaces an edit box's text as typed over a selection of all of it.
+bool Type(Control& edit, const std::string& text);
+Control* Focused();
+// The dialog keys of a modal form: Enter presses its EnterButton, Esc cancels it.
+void PressEnter(Form& form);
+void PressEscape(Form& form);
+// Runs while the colour chooser is up, from the preset colour; it may change the colour and
+// returns true to confirm. Without one the chooser is cancelled.
+void OnChooseColour(std::function<bool(Colour&)> chooser);
+
 Form* FindForm(const std::string& className);
 // The native menu's drop-down of item opens (its OnPopup runs), then the menu loop ends.
 void OpenMenu(MenuItem& item);
@@ -60,6 +76,12 @@ void OpenMenu(MenuItem& item);
 // in the order Windows delivers them.
 void ChooseMenuItem(MenuItem& topLevel, MenuItem& item);
 int PaintCount(const Form& form);
+// What the form's last paint drew, in call order; empty before its first paint.
+const std::vector<DrawOp>& LastPaint(const Form& form);
+// The colour that shows as transparent in the form, if one has been set.
+std::optional<Colour> ColourKey(const Form& form);
+// Handles of the forms raised to the top of the top-most windows, oldest first.
+const std::vector<std::intptr_t>& TopMostRaises();
 
 // The text a private-profile read would see in the file, for assertions on the file itself.
 std::string ProfileFileText(const std::string& file);

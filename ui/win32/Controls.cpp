@@ -1,5 +1,6 @@
 // Native controls, menus and timers behind the layer's objects.
 #include <functional>
+#include <span>
 
 #include "ui/backend.h"
 #include "ui/win32/Win32.h"
@@ -29,15 +30,23 @@ const wchar_t* ClassOf(Control::Kind kind) {
     case Control::Kind::Label:
       return L"STATIC";
     case Control::Kind::ToolButton:
+    case Control::Kind::CheckBox:
+    case Control::Kind::Button:
       return L"BUTTON";
+    case Control::Kind::Edit:
+      return L"EDIT";
   }
   return L"STATIC";
 }
 
 DWORD StyleOf(const Control& c) {
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (c.Visible() ? WS_VISIBLE : 0) | (c.Enabled() ? 0 : WS_DISABLED);
+  // Each focusable control is a group of its own, so the arrow keys stay inside edit boxes
+  // and do not wander between check boxes.
+  if (c.TakesFocus()) style |= WS_TABSTOP | WS_GROUP;
   switch (c.GetKind()) {
     case Control::Kind::Panel:
+      if (static_cast<const Panel&>(c).GetBevel() == Panel::Bevel::Sunken) return style | SS_NOTIFY | SS_SUNKEN;
       return style | SS_NOTIFY | SS_ETCHEDFRAME;
     case Control::Kind::Label: {
       const auto& label = static_cast<const Label&>(c);
@@ -45,9 +54,19 @@ DWORD StyleOf(const Control& c) {
     }
     case Control::Kind::ToolButton:
       return style | BS_OWNERDRAW;
+    case Control::Kind::CheckBox:
+      return style | BS_AUTOCHECKBOX;
+    case Control::Kind::Edit:
+      return style | ES_LEFT | ES_AUTOHSCROLL;
+    case Control::Kind::Button:
+      // Drawn by us for the glyph; an owner-drawn button cannot carry BS_DEFPUSHBUTTON, so
+      // the default frame is drawn too and Enter is answered through DM_GETDEFID.
+      return style | BS_OWNERDRAW;
   }
   return style;
 }
+
+DWORD ExStyleOf(const Control& c) { return c.GetKind() == Control::Kind::Edit ? WS_EX_CLIENTEDGE : 0; }
 
 Colour BackgroundOf(const Control& c) {
   if (c.GetKind() == Control::Kind::Label) return static_cast<const Label&>(c).Background();
@@ -60,6 +79,72 @@ void ApplyFont(Control& c) {
   st->background.Reset(CreateSolidBrush(Resolve(BackgroundOf(c))));
   SendMessageW(st->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(st->font.Get()), TRUE);
   InvalidateRect(st->hwnd, nullptr, TRUE);
+}
+
+constexpr int kGlyph = 16;     // glyph box, in pixels
+constexpr int kGlyphGap = 4;   // between glyph and caption
+constexpr int kGlyphPen = 2;
+
+// The glyphs as strokes in their 16-pixel box: a green tick, and the red cross of cancel.
+struct Stroke {
+  POINT from, to;
+};
+constexpr Stroke kCheckMark[] = {{{2, 8}, {6, 12}}, {{6, 12}, {13, 3}}};
+constexpr Stroke kCross[] = {{{3, 3}, {12, 12}}, {{12, 3}, {3, 12}}};
+
+void DrawGlyph(HDC dc, Button::Glyph glyph, int left, int top, bool enabled) {
+  if (glyph == Button::Glyph::None) return;
+  const bool tick = glyph == Button::Glyph::CheckMark;
+  const COLORREF colour = !enabled ? GetSysColor(COLOR_GRAYTEXT) : Resolve(tick ? clGreen : clRed);
+  GdiObject<HPEN> pen(CreatePen(PS_SOLID, kGlyphPen, colour));
+  const HGDIOBJ old = SelectObject(dc, pen.Get());
+  for (const Stroke& s : tick ? std::span<const Stroke>(kCheckMark) : std::span<const Stroke>(kCross)) {
+    MoveToEx(dc, left + s.from.x, top + s.from.y, nullptr);
+    LineTo(dc, left + s.to.x, top + s.to.y);
+  }
+  SelectObject(dc, old);
+}
+
+// A classic push button: the default one (the one Enter presses now) has a black frame.
+void DrawButton(const Button& b, const DRAWITEMSTRUCT& item) {
+  HDC dc = item.hDC;
+  RECT r = item.rcItem;
+  const bool pushed = item.itemState & ODS_SELECTED;
+  const bool enabled = !(item.itemState & ODS_DISABLED);
+  if (b.Owner().EnterButton() == &b) {
+    FrameRect(dc, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    InflateRect(&r, -1, -1);
+  }
+  DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+  const RECT frame = r;
+  if (pushed) OffsetRect(&r, 1, 1);
+
+  const HGDIOBJ oldFont = SelectObject(dc, StateOf(b)->font.Get());
+  const std::wstring text = Widen(b.Text());
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  const bool glyph = b.GetGlyph() != Button::Glyph::None;
+  const int width = extent.cx + (glyph ? kGlyph + kGlyphGap : 0);
+  int left = r.left + (r.right - r.left - width) / 2;
+  if (glyph) {
+    DrawGlyph(dc, b.GetGlyph(), left, r.top + (r.bottom - r.top - kGlyph) / 2, enabled);
+    left += kGlyph + kGlyphGap;
+  }
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, enabled ? Resolve(b.GetFont().colour) : GetSysColor(COLOR_GRAYTEXT));
+  RECT textRect{left, r.top, r.right, r.bottom};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  SelectObject(dc, oldFont);
+
+  if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+    RECT focus = frame;
+    InflateRect(&focus, -3, -3);
+    DrawFocusRect(dc, &focus);
+  }
+  // The default frame follows the focus: the other buttons redraw theirs.
+  if (item.itemAction & ODA_FOCUS)
+    for (Control* c : b.Owner().Controls())
+      if (c != &b && c->GetKind() == Control::Kind::Button && c->native) InvalidateRect(HwndOf(*c), nullptr, FALSE);
 }
 
 bool InNativeMenu(const MenuItem& item) {
@@ -104,14 +189,19 @@ void CreateControls(Form& form) {
     auto* st = new ControlState;
     c->native = st;
     const Rect r = ClientRect(*c);
-    st->hwnd = CreateWindowExW(0, ClassOf(c->GetKind()), Widen(c->StoredText()).c_str(), StyleOf(*c), r.left, r.top,
-                               r.Width(), r.Height(), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->id)),
-                               GetModuleHandleW(nullptr), nullptr);
+    st->hwnd = CreateWindowExW(ExStyleOf(*c), ClassOf(c->GetKind()), Widen(c->StoredText()).c_str(), StyleOf(*c),
+                               r.left, r.top, r.Width(), r.Height(), parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->id)), GetModuleHandleW(nullptr), nullptr);
     ApplyFont(*c);
+    if (c->GetKind() == Control::Kind::CheckBox) backend::ControlChanged(*c, backend::Change::Checked);
   }
-  // Controls inside a container are its siblings here, so they must stand above it.
-  for (Control* c : form.Controls())
-    if (c->Container()) SetWindowPos(HwndOf(*c), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // Controls inside a container are its siblings here, so they must stand above it; and a
+  // label runs under the boxes beside it. Labels and then panels go to the bottom, which
+  // leaves the others in the order they were made: the tab order.
+  for (const Control::Kind kind : {Control::Kind::Label, Control::Kind::Panel})
+    for (Control* c : form.Controls())
+      if (c->GetKind() == kind)
+        SetWindowPos(HwndOf(*c), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   LayOutControls(form);
 }
 
@@ -161,6 +251,10 @@ LRESULT ColourStatic(Form& form, HDC dc, HWND control) {
 
 bool DrawItem(Form& form, const DRAWITEMSTRUCT& item) {
   Control* c = ControlById(form, static_cast<int>(item.CtlID));
+  if (c && c->GetKind() == Control::Kind::Button) {
+    DrawButton(static_cast<const Button&>(*c), item);
+    return true;
+  }
   if (!c || c->GetKind() != Control::Kind::ToolButton) return false;
   RECT r = item.rcItem;
   const bool pushed = item.itemState & ODS_SELECTED;
@@ -247,6 +341,10 @@ void ControlChanged(Control& control, Change what) {
       break;
     }
     case Change::Checked:
+      if (control.GetKind() == Control::Kind::CheckBox) {
+        const bool checked = static_cast<const CheckBox&>(control).StoredChecked();
+        SendMessageW(h, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+      }
       break;
   }
 }
@@ -257,6 +355,25 @@ std::string ControlText(const Control& control, const std::string& mirror) {
   wchar_t buffer[1024];
   GetWindowTextW(h, buffer, 1024);
   return Narrow(buffer);
+}
+
+bool ControlChecked(const Control& control, bool mirror) {
+  HWND h = HwndOf(control);
+  if (!h) return mirror;
+  return SendMessageW(h, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void FocusControl(Control& control) {
+  HWND h = HwndOf(control);
+  if (!h) return;
+  ::SetFocus(h);
+  // As Tab does: what the user types next replaces the box's text.
+  if (control.GetKind() == Control::Kind::Edit) SendMessageW(h, EM_SETSEL, 0, -1);
+}
+
+bool ControlFocused(const Control& control) {
+  HWND h = HwndOf(control);
+  return h && GetFocus() == h;
 }
 
 void MenuChanged(MenuItem& item, Change what) {

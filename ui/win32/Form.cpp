@@ -158,11 +158,37 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         if (t->id == static_cast<int>(wp)) t->Fire();
       return 0;
     case WM_USER:
+      // In a modal run the dialog keys ask with this same number (DM_GETDEFID) which button
+      // Enter presses; the hook library only ever posts to the main window.
+      if (form.Modal()) {
+        const Button* b = form.EnterButton();
+        return b ? MAKELRESULT(b->id, DC_HASDEFID) : 0;
+      }
       form.DispatchUserMessage(wp, lp);
       return 0;
+    case WM_ACTIVATE:
+      // As a dialog does, a modal form gives the keyboard back to the control that had it
+      // before a message box or the colour chooser took it.
+      if (form.Modal()) {
+        if (LOWORD(wp) == WA_INACTIVE) {
+          if (HWND f = GetFocus(); f && IsChild(hwnd, f)) st.focus = f;
+        } else if (st.focus && IsChild(hwnd, st.focus) && IsWindowEnabled(st.focus)) {
+          SetFocus(st.focus);
+          return 0;
+        }
+      }
+      break;
     case WM_CLOSE:
       form.Close();
       return 0;
+    case WM_MOUSEACTIVATE:
+      if (form.Style().overlay) return MA_NOACTIVATE;
+      break;
+    case WM_NCHITTEST:
+      // The layered, transparent style already lets the mouse through; this covers any
+      // message that still reaches an overlay, before it is layered or where the style is ignored.
+      if (form.Style().overlay) return HTTRANSPARENT;
+      break;
     default:
       break;
   }
@@ -248,9 +274,11 @@ int Form::ShowModal() {
   Form* outer = modalForm;
   st->modal = true;
   st->modalResult = 0;
+  st->focus = nullptr;
   EnableOtherForms(*this, false);
   ShowWindow(Hwnd(*this), SW_SHOW);
   SetForegroundWindow(Hwnd(*this));
+  if (Control* first = FirstFocusable()) first->SetFocus();
   modalForm = this;
   MSG m;
   while (st->modal) {
@@ -302,6 +330,12 @@ void Form::BringToFrontTopMost() {
   SetWindowPos(Hwnd(*this), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void Form::SetColourKey(Colour key) {
+  const HWND w = Hwnd(*this);
+  SetWindowLongW(w, GWL_EXSTYLE, GetWindowLongW(w, GWL_EXSTYLE) | WS_EX_LAYERED);
+  SetLayeredWindowAttributes(w, Resolve(key), 255, LWA_COLORKEY);
+}
+
 WindowState Form::State() const {
   if (IsWindowVisible(Hwnd(*this))) return IsIconic(Hwnd(*this)) ? WindowState::Minimised : WindowState::Normal;
   return state_;
@@ -310,7 +344,9 @@ WindowState Form::State() const {
 void Form::SetState(WindowState state) {
   state_ = state;
   if (!IsWindowVisible(Hwnd(*this))) return;  // applied when the window is first shown
-  ShowWindow(Hwnd(*this), state == WindowState::Minimised ? SW_MINIMIZE : SW_RESTORE);
+  // SW_RESTORE would activate an overlay, which must never take the focus.
+  const int restore = style_.overlay ? SW_SHOWNOACTIVATE : SW_RESTORE;
+  ShowWindow(Hwnd(*this), state == WindowState::Minimised ? SW_MINIMIZE : restore);
 }
 
 std::string Form::Caption() const {

@@ -3,6 +3,8 @@
 
 #include "ui/win32/Win32.h"
 
+#include <commdlg.h>
+
 namespace ui {
 
 using namespace win32;
@@ -60,6 +62,21 @@ void MessageBeep(unsigned type) { ::MessageBeep(type); }
 
 int ShowMessageBox(Form* owner, const std::string& text, const std::string& caption, unsigned flags) {
   return MessageBoxW(owner ? Hwnd(*owner) : nullptr, Widen(text).c_str(), Widen(caption).c_str(), flags);
+}
+
+bool ChooseColour(Form& owner, Colour& colour) {
+  // The chooser's custom colours stay for the whole run, as the user left them.
+  static COLORREF custom[16] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+                                0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
+  CHOOSECOLORW cc{};
+  cc.lStructSize = sizeof cc;
+  cc.hwndOwner = Hwnd(owner);
+  cc.rgbResult = Resolve(colour);
+  cc.lpCustColors = custom;
+  cc.Flags = CC_RGBINIT;
+  if (!ChooseColorW(&cc)) return false;
+  colour = cc.rgbResult;
+  return true;
 }
 
 std::string ProfileRead(const std::string& file, const std::string& section, const std::string& key,

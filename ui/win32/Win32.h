@@ -61,6 +61,7 @@ struct FormState {
   std::map<int, MenuItem*> commands;
   bool modal = false;
   int modalResult = 0;
+  HWND focus = nullptr;  // the control that had the keyboard when a modal form was deactivated
 };
 
 inline HWND Hwnd(const Form& form) {

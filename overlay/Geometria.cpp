@@ -1,0 +1,93 @@
+#include "overlay/Geometria.h"
+
+#include <cmath>
+#include <numbers>
+
+int ArrodonirAParell(double valor) {
+  const double avall = std::floor(valor);
+  const double resta = valor - avall;
+  double r = avall;
+  if (resta > 0.5 || (resta == 0.5 && std::fmod(avall, 2.0) != 0.0)) r = avall + 1.0;
+  return static_cast<int>(r);
+}
+
+namespace {
+
+// Sine of a whole number of degrees, exact where the value is 0, a half or 1: the library sine
+// of 30 degrees lands just below 0.5, which would round an odd radius's half down instead of
+// to the even neighbour.
+double SinusGraus(std::int64_t graus) {
+  std::int64_t g = (graus % 360 + 360) % 360;
+  double signe = 1.0;
+  if (g >= 180) g -= 180, signe = -1.0;
+  if (g > 90) g = 180 - g;
+  if (g == 0) return 0.0;
+  if (g == 30) return signe * 0.5;
+  if (g == 90) return signe;
+  return signe * std::sin(g * std::numbers::pi / 180.0);
+}
+
+double CosinusGraus(std::int64_t graus) { return SinusGraus(graus + 90); }
+
+TTraca Traca(TTraca::Tipus tipus, ui::Colour color, int gruix, int x1, int y1, int x2, int y2) {
+  TTraca t;
+  t.tipus = tipus;
+  t.color = color;
+  t.gruix = gruix;
+  t.x1 = x1, t.y1 = y1, t.x2 = x2, t.y2 = y2;
+  return t;
+}
+
+void Quadre(const TDibuixTransparent& d, std::vector<TTraca>& traces) {
+  const int h = d.Gruix / 2;
+  const int lluny = d.Costat - 1 - h;
+  if (d.Rodo) {
+    traces.push_back(Traca(TTraca::Tipus::Ellipse, d.ColorQuadre, d.Gruix, h, h, lluny, lluny));
+    return;
+  }
+  const auto costat = [&](int x1, int y1, int x2, int y2) {
+    traces.push_back(Traca(TTraca::Tipus::Linia, d.ColorQuadre, d.Gruix, x1, y1, x2, y2));
+  };
+  costat(h, h, h, lluny);
+  costat(h, lluny, lluny, lluny);
+  costat(lluny, lluny, lluny, h);
+  costat(lluny, h, h, h);
+}
+
+// From twelve o'clock clockwise, one spoke every 2 degrees up to and including the sweep.
+void Radis(const TDibuixTransparent& d, std::vector<TTraca>& traces) {
+  const int c = d.Costat / 2 - 1;
+  const int r1 = d.Costat / 2 - d.Gruix + 2;
+  const int r2 = d.Costat / 2 - 4;
+  // A wide counter, so that no sweep can overflow it.
+  for (std::int64_t i = 0; i <= d.Angle; i += GrausEntreRadis) {
+    const double s = SinusGraus(i);
+    const double co = CosinusGraus(i);
+    traces.push_back(Traca(TTraca::Tipus::Linia, ColorRadis, GruixRadis, c + ArrodonirAParell(r1 * s),
+                           c - ArrodonirAParell(r1 * co), c + ArrodonirAParell(r2 * s), c - ArrodonirAParell(r2 * co)));
+  }
+}
+
+void Arc(const TDibuixTransparent& d, std::vector<TTraca>& traces) {
+  const int c = d.Costat / 2;
+  TTraca t = Traca(TTraca::Tipus::Arc, d.ColorTemporitzador, GruixArc, c - RadiArc, c - RadiArc, c + RadiArc,
+                   c + RadiArc);
+  t.x3 = c + ArrodonirAParell(RadiArc * SinusGraus(d.Angle));
+  t.y3 = c - ArrodonirAParell(RadiArc * CosinusGraus(d.Angle));
+  t.x4 = c;
+  t.y4 = c - AlcadaFinalArc;
+  traces.push_back(t);
+}
+
+}  // namespace
+
+std::vector<TTraca> TracesTransparent(const TDibuixTransparent& d) {
+  std::vector<TTraca> traces;
+  if (d.MostrarQuadre) Quadre(d, traces);
+  if (d.Angle < 1) return traces;
+  if (d.MostrarQuadre && d.Rodo)
+    Radis(d, traces);
+  else
+    Arc(d, traces);
+  return traces;
+}
