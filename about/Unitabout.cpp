@@ -16,6 +16,14 @@ ui::FormStyle EstilAbout() {
 }
 }  // namespace
 
-TAboutBox::TAboutBox() : ui::Form(EstilAbout()) {}
+TAboutBox::TAboutBox()
+    : ui::Form(EstilAbout()),
+      OKButton(*this, {111, 352, 111 + 77, 352 + 27}, "D'acord", ui::Button::Role::Default),
+      Timer1(*this, Timer1Interval) {
+  OKButton.OnClick = [this] { EndModal(ui::ResultOk); };
+}
+
+void TAboutBox::FormShow() { Timer1.SetEnabled(true); }
+void TAboutBox::FormClose() { Timer1.SetEnabled(false); }
 
 void TFormPrincipal::MenuParlantDeClick() {}

@@ -64,6 +64,7 @@ void DestruirFinestres() {
 int Pelvoro() {
   LiniaOrdres = UnirArguments(ui::CommandLine());
   CrearFinestres();
+  AvisIRestauracio();
   ui::RunMessageLoop(*FormPrincipal);
   // Hooks and timers are left as they are: they end with the process.
   DestruirFinestres();

@@ -18,6 +18,13 @@ std::string UnirArguments(const std::string& liniaOrdres);
 void CrearFinestres();
 void DestruirFinestres();
 
+// After the windows exist and before the loop: the stored language, the three-second notice
+// (unless the joined command line is exactly "NOABOUT"), the tracking frame, the last mode.
+void AvisIRestauracio();
+constexpr const char* SenseAvis = "NOABOUT";
+constexpr std::uint32_t DuradaAvis = 3000;
+constexpr int AlcadaFilaBoto = 28;
+
 // From the command line to the end of the message loop; the exit code.
 int Pelvoro();
 
