@@ -1,6 +1,8 @@
 // A large window that writes every mouse button message it gets, with the screen position,
 // one flushed line each: "down L 100 200", "up R 5 6". Usage: DianaClics LOG [L T R B]
-// (default: the whole screen). With MOVES as a sixth argument moves are written too.
+// (default: the whole screen). With MOVES as a sixth argument moves are written too. Losing the
+// keyboard focus writes "focus lost". The background is a pale blue, so that see-through parts of
+// other windows above it can be told from their white.
 #include <windows.h>
 
 #include <cstdio>
@@ -10,6 +12,7 @@ namespace {
 
 FILE* registre = nullptr;
 bool ambMoviments = false;
+constexpr COLORREF ColorFons = RGB(200, 220, 240);
 
 void Escriure(const char* que, const char* boto, LPARAM dades, HWND finestra) {
   POINT p{static_cast<short>(LOWORD(dades)), static_cast<short>(HIWORD(dades))};
@@ -28,6 +31,10 @@ LRESULT CALLBACK Proc(HWND finestra, UINT missatge, WPARAM w, LPARAM l) {
     case WM_MBUTTONUP: Escriure("up", "M", l, finestra); return 0;
     case WM_MOUSEMOVE:
       if (ambMoviments) Escriure("move", "-", l, finestra);
+      return 0;
+    case WM_KILLFOCUS:
+      std::fprintf(registre, "focus lost\n");
+      std::fflush(registre);
       return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
   }
@@ -51,7 +58,7 @@ int main(int argc, char** argv) {
   classe.lpfnWndProc = Proc;
   classe.hInstance = GetModuleHandleW(nullptr);
   classe.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  classe.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+  classe.hbrBackground = CreateSolidBrush(ColorFons);
   classe.lpszClassName = L"TDianaClics";
   RegisterClassW(&classe);
   HWND finestra = CreateWindowExW(0, classe.lpszClassName, L"Diana", WS_POPUP, r.left, r.top,

@@ -5,6 +5,7 @@
 //   boxes                           message boxes with their texts and buttons
 //   press HWND TEXT                 presses the button of that caption in a dialog
 //   close HWND                      posts WM_CLOSE
+//   foreground                      the window that has the keyboard
 //   cursor | screen | quit
 #include <windows.h>
 
@@ -226,6 +227,10 @@ std::string Atendre(const std::vector<std::string>& camps) {
     POINT p{};
     GetCursorPos(&p);
     return "{\"x\":" + std::to_string(p.x) + ",\"y\":" + std::to_string(p.y) + "}";
+  }
+  if (ordre == "foreground") {
+    HWND davant = GetForegroundWindow();
+    return "{\"hwnd\":" + std::to_string(reinterpret_cast<INT_PTR>(davant)) + "}";
   }
   if (ordre == "screen")
     return "{\"width\":" + std::to_string(GetSystemMetrics(SM_CXSCREEN)) + ",\"height\":" +
