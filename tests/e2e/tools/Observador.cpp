@@ -75,9 +75,18 @@ std::wstring Classe(HWND finestra) {
 }
 
 // Works across processes: for another process's window this asks the server, not the window.
+// Asked of the window itself: for another process's window GetWindowText gives only the title
+// the system keeps, which an edit box never sets.
 std::wstring Text(HWND finestra) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(finestra)) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(finestra, text.data(), static_cast<int>(text.size()))));
+  constexpr UINT Espera = 2000;
+  DWORD_PTR llargada = 0;
+  if (!SendMessageTimeoutW(finestra, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, Espera, &llargada)) return {};
+  std::wstring text(static_cast<size_t>(llargada) + 1, L'\0');
+  DWORD_PTR copiats = 0;
+  if (!SendMessageTimeoutW(finestra, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                           SMTO_ABORTIFHUNG, Espera, &copiats))
+    return {};
+  text.resize(static_cast<size_t>(copiats));
   return text;
 }
 

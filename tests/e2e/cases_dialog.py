@@ -1,0 +1,72 @@
+"""The parameters dialog, reached with the keyboard as a user without a reliable click would."""
+
+from cases_hook import Target
+from cases_program import Pelvoro, settings
+from harness import check, wait_for
+from registry import case
+
+WAIT = 15
+SLOT_0_ES = "El valor ha de ser mayor que 0 y menor o igual que 100"
+
+
+def open_parameters(c, main):
+    """Alt+P opens the menu on its first item; the fifth visible one is the dialog."""
+    # With no window manager the X keyboard focus follows the pointer.
+    left, top, right, bottom = main["rect"]
+    c.xdotool("mousemove", (left + right) // 2, bottom - 30)
+    c.xdotool("key", "alt+p")
+    for _ in range(4):
+        c.xdotool("key", "Down")
+    c.xdotool("key", "Return")
+    return wait_for(lambda: next((w for w in c.inspector.windows(cls="TFormParametres") if w["visible"]), None),
+                    WAIT, "the parameters dialog")
+
+
+def seconds_box(c, dialog):
+    """The start countdown's seconds: the first edit box from the top."""
+    edits = [ch for ch in c.inspector.children(dialog["hwnd"]) if ch["class"].lower() == "edit"]
+    check(edits, "the dialog has no edit box")
+    return min(edits, key=lambda ch: (ch["rect"][1], ch["rect"][0]))
+
+
+def retype(c, text):
+    c.xdotool("key", "End", *["BackSpace"] * 6)
+    c.xdotool("type", text)
+
+
+@case()
+def dialog_in_spanish_from_the_keyboard_checks_and_stores(c):
+    c.write_ini("[Llenguatge]\nLlenguatge=castella\n"
+                + settings("BoolCheckBoxHiHaComptaEnreraPerEngegar=true\nSegonsIniciActivitat=10"))
+    Target(c)
+    program = Pelvoro(c, "NOABOUT")
+    main = program.window()
+    hwnd = main["hwnd"]
+
+    dialog = open_parameters(c, main)
+    check(dialog["caption"] == "Parámetros", f"the dialog is captioned '{dialog['caption']}'")
+    # The keyboard starts on "D'acord"; "Cancel.lar" and the countdown check box come before
+    # its seconds.
+    c.xdotool("key", "Tab", "Tab", "Tab")
+    retype(c, "0")
+    check(seconds_box(c, dialog)["text"] == "0", "typing did not reach the seconds box")
+    c.xdotool("key", "Return")
+    box = wait_for(lambda: next((b for b in c.inspector.boxes() if b["visible"] and SLOT_0_ES in b["texts"]), None),
+                   WAIT, "the range message")
+    caption = next(w["caption"] for w in c.inspector.windows() if w["hwnd"] == box["hwnd"])
+    check(caption == "PELVORO", f"the message is captioned '{caption}'")
+    c.xdotool("key", "Return")
+    wait_for(lambda: not any(b["visible"] for b in c.inspector.boxes()), WAIT, "the message to close")
+    wait_for(lambda: seconds_box(c, dialog)["text"] == "10", WAIT, "the seconds box back at 10")
+    check(any(w["visible"] for w in c.inspector.windows(cls="TFormParametres")), "a failed check closed the dialog")
+
+    # The failing box has the keyboard: the new value goes straight in.
+    retype(c, "25")
+    c.xdotool("key", "Return")
+    wait_for(lambda: not any(w["visible"] for w in c.inspector.windows(cls="TFormParametres")), WAIT,
+             "the dialog to close")
+    check(program.label_texts(hwnd) == ["25"], f"the label reads {program.label_texts(hwnd)}")
+    check(program.close(hwnd) == 0, "exit code is not 0")
+    ini = c.ini()
+    check(ini.get("Parametres", "SegonsIniciActivitat") == "25", "the new seconds were not written")
+    check(ini.get("Llenguatge", "Llenguatge") == "castella", "the language was not kept")
