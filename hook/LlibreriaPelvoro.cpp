@@ -68,6 +68,7 @@ void Installar(Hook& ganxo, HOOKPROC proc, TipusHook tipus) {
 }
 
 void Treure(Hook& ganxo, TipusHook tipus) {
+  if (ganxo.Installat()) hook::BuidarMoviment();
   ganxo.Treure();
   hook::EstatHooks().Tret(tipus);
 }
@@ -95,6 +96,10 @@ DWORD WINAPI FilHooks(LPVOID) {
         missatge.message <= PeticioUnHookMouseMove) {
       Atendre(missatge.message, botons, moviment);
       SetEvent(fet);
+      continue;
+    }
+    if (hook::EsComprovacioMoviment(missatge)) {
+      hook::ComprovarMoviment();
       continue;
     }
     TranslateMessage(&missatge);

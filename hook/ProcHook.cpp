@@ -13,6 +13,12 @@ namespace {
 
 HWND desti = nullptr;
 DecisioHook estat;
+DecisioMoviment moviment;
+UINT_PTR temporitzador = 0;  // thread timer of the move checks, 0 when none runs
+
+void Informar(long codi) {
+  if (desti != nullptr) PostMessageW(desti, MissatgeHook, 0, static_cast<LPARAM>(codi));
+}
 
 // The system waits for this on every mouse event: post, never send, and return.
 LRESULT Proc(TipusHook tipus, int codi, WPARAM missatge, LPARAM dades) {
@@ -20,8 +26,16 @@ LRESULT Proc(TipusHook tipus, int codi, WPARAM missatge, LPARAM dades) {
     const auto* info = reinterpret_cast<const MSLLHOOKSTRUCT*>(dades);
     const bool injectat = (info->flags & LLMHF_INJECTED) != 0;
     const Decisio decisio = estat.Decidir(tipus, static_cast<unsigned>(missatge), injectat);
-    if (decisio.informe && desti != nullptr)
-      PostMessageW(desti, MissatgeHook, 0, static_cast<LPARAM>(*decisio.informe));
+    if (decisio.informe && *decisio.informe == EventMouseMove) {
+      // While a move is held its check is already on the way: one post per move either way.
+      if (moviment.Nou({info->pt.x, info->pt.y}))
+        Informar(EventMouseMove);
+      else
+        PostThreadMessageW(GetCurrentThreadId(), PeticioComprovarMoviment, 0, 0);
+    } else if (decisio.informe) {
+      if (moviment.Buidar()) Informar(EventMouseMove);
+      Informar(*decisio.informe);
+    }
     if (decisio.empassar) return 1;
   }
   return CallNextHookEx(nullptr, codi, missatge, dades);
@@ -38,6 +52,28 @@ LRESULT CALLBACK ProcHookMoviment(int codi, WPARAM missatge, LPARAM dades) {
 }
 
 void FixarDesti(HWND finestra) { desti = finestra; }
+
+void ComprovarMoviment() {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  if (moviment.Comprovar({cursor.x, cursor.y})) Informar(EventMouseMove);
+  if (moviment.Retingut() && temporitzador == 0) {
+    temporitzador = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, nullptr);
+  } else if (!moviment.Retingut() && temporitzador != 0) {
+    KillTimer(nullptr, temporitzador);
+    temporitzador = 0;
+  }
+}
+
+bool EsComprovacioMoviment(const MSG& missatge) {
+  return missatge.hwnd == nullptr &&
+         (missatge.message == PeticioComprovarMoviment ||
+          (missatge.message == WM_TIMER && temporitzador != 0 && missatge.wParam == temporitzador));
+}
+
+void BuidarMoviment() {
+  if (moviment.Buidar()) Informar(EventMouseMove);
+}
 
 DecisioHook& EstatHooks() { return estat; }
 

@@ -5,8 +5,12 @@
 #include <windows.h>
 
 #include "hook/DecisioHook.h"
+#include "hook/DecisioMoviment.h"
 
 namespace hook {
+
+// Posted by the hook to its own thread: look whether the held move can be reported.
+constexpr UINT PeticioComprovarMoviment = WM_APP + 4;
 
 LRESULT CALLBACK ProcHookBotons(int codi, WPARAM missatge, LPARAM dades);
 LRESULT CALLBACK ProcHookMoviment(int codi, WPARAM missatge, LPARAM dades);
@@ -14,5 +18,10 @@ LRESULT CALLBACK ProcHookMoviment(int codi, WPARAM missatge, LPARAM dades);
 // Where the reports are posted; null means nowhere.
 void FixarDesti(HWND finestra);
 DecisioHook& EstatHooks();
+// Reports the held move when the cursor has reached it, checking again on a timer until it has.
+void ComprovarMoviment();
+bool EsComprovacioMoviment(const MSG& missatge);
+// A hook is going: what it saw is reported before it goes.
+void BuidarMoviment();
 
 }  // namespace hook

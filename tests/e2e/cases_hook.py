@@ -49,6 +49,10 @@ class HookProgram:
     def reports(self):
         return [int(l.split()[1]) for l in self.log.lines() if l.startswith("report ")]
 
+    def move_positions(self):
+        """Where the cursor was when each move report was handled."""
+        return [tuple(map(int, l.split()[2:4])) for l in self.log.lines() if l.startswith("report 3 ")]
+
     def wait_reports(self, count):
         """Waits until count reports have arrived and returns all of them."""
         self.log.wait_line(lambda l: l.startswith("report ") and len(self.reports()) >= count,
@@ -110,6 +114,8 @@ def hook_moves_reported_and_passed_on(c):
         c.xdotool("mousemove", x, y)
     c.xdotool("mousedown", 1, "mouseup", 1)
     check(hook.wait_reports(7) == [3] * 5 + [0, 1], f"five moves and a click gave {hook.reports()}")
+    # A move is reported once the cursor is there, as the program reads it then.
+    check(hook.move_positions() == points, f"the cursor at the move reports: {hook.move_positions()}")
     for x, y in points:
         target.log.wait_line(lambda l: l == f"move - {x} {y}", WAIT, f"move to {x},{y}")
 
@@ -126,7 +132,7 @@ def hook_injected_clicks_pass_unreported(c):
     # moves may be reported; presses and releases must not be.
     start = len(hook.log.lines())
     c.xdotool("mousemove", 100, 100)
-    hook.log.wait_line(lambda l: l == "report 3", WAIT, "report of a real move", start)
+    hook.log.wait_line(lambda l: l.startswith("report 3 "), WAIT, "report of a real move", start)
     check(set(hook.reports()) == {3}, f"injected clicks gave reports {hook.reports()}")
     check(target.buttons() == ["down L 500 500", "up L 500 500", "down R 600 600", "up R 600 600"],
           f"the target got {target.buttons()}")

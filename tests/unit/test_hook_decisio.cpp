@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "hook/DecisioHook.h"
+#include "hook/DecisioMoviment.h"
 #include "hook/LlibreriaPelvoro.h"
 
 namespace {
@@ -98,6 +99,33 @@ TEST(HookMoviment, StaysQuietWhileTheButtonHookReportsMoves) {
   estat.Tret(TipusHook::Botons);
   EXPECT_EQ(estat.Decidir(TipusHook::Moviment, hook::MissatgeMouseMove, false),
             Informa(hook::EventMouseMove, false));
+}
+
+TEST(HookMovimentRetingut, ReportsWhenTheCursorIsThereOrTheNextEventComes) {
+  hook::DecisioMoviment m;
+  EXPECT_FALSE(m.Comprovar({0, 0}));  // nothing held
+  EXPECT_FALSE(m.Nou({10, 20}));
+  EXPECT_FALSE(m.Comprovar({9, 20}));  // the cursor still at the old point
+  EXPECT_TRUE(m.Comprovar({10, 20}));
+  EXPECT_FALSE(m.Retingut());
+  EXPECT_FALSE(m.Comprovar({10, 20}));  // reported once only
+
+  // A second move, or any other event, comes after the system has finished with the first.
+  EXPECT_FALSE(m.Nou({30, 40}));
+  EXPECT_TRUE(m.Nou({31, 40}));
+  EXPECT_TRUE(m.Buidar());
+  EXPECT_FALSE(m.Buidar());
+}
+
+TEST(HookMovimentRetingut, GivesUpWaitingForACursorThatGoesElsewhere) {
+  hook::DecisioMoviment m;
+  m.Nou({5, 5});
+  for (int i = 1; i < hook::DecisioMoviment::MaximComprovacions; ++i) EXPECT_FALSE(m.Comprovar({6, 6})) << i;
+  EXPECT_TRUE(m.Comprovar({6, 6}));
+  // A new move starts its own count.
+  m.Nou({7, 7});
+  for (int i = 1; i < hook::DecisioMoviment::MaximComprovacions; ++i) EXPECT_FALSE(m.Comprovar({6, 6})) << i;
+  EXPECT_TRUE(m.Comprovar({6, 6}));
 }
 
 TEST(LlegirHandle, ReadsSignedDecimal) {

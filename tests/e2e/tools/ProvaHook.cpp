@@ -57,7 +57,11 @@ bool Executar(const std::string& ordre) {
 
 LRESULT CALLBACK Proc(HWND f, UINT missatge, WPARAM w, LPARAM l) {
   if (missatge == hook::MissatgeHook) {
-    Escriure("report " + std::to_string(static_cast<long>(l)));
+    // With the cursor as the program reads it when it handles the report.
+    POINT cursor{};
+    GetCursorPos(&cursor);
+    Escriure("report " + std::to_string(static_cast<long>(l)) + " " + std::to_string(cursor.x) + " " +
+             std::to_string(cursor.y));
     return 0;
   }
   if (missatge == MissatgeOrdre) {
