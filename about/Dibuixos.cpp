@@ -159,7 +159,7 @@ void DibuixarInteligencia(Canvas& c, int w, int h) {
   c.SetPen(Taronja, 2);
   Linia(c, {centre.x - radi / 4, base}, {centre.x, centre.y});
   Linia(c, {centre.x, centre.y}, {centre.x + radi / 4, base});
-  Text(c, 0, h - h / 5, w, h - 2, "Enginy al servei de les persones", h / 10, true, Verd);
+  Text(c, 0, h - h / 5, w, h - 2, "Enginy al servei de tothom", h / 12, true, Verd);
 }
 
 void DibuixarDedicatoria(Canvas& c, int w, int h) {
@@ -203,7 +203,8 @@ void DibuixarSorpresa(Canvas& c, int w, int h) {
   c.SetPen(Vermell, 3);
   c.SetBrush(ui::clNone);
   const Point a = e(1.5, 8.8), b = e(4.8, 11.4);
-  c.Arc(a.x, a.y, b.x, b.y, b.x, (a.y + b.y) / 2, a.x, (a.y + b.y) / 2);
+  // Counter-clockwise from the left end to the right one: the lower half, a smile.
+  c.Arc(a.x, a.y, b.x, b.y, a.x, (a.y + b.y) / 2, b.x, (a.y + b.y) / 2);
   // A speech bubble at the top right.
   c.SetPen(Blau, 2);
   c.SetBrush(Blanc);
