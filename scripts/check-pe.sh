@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Checks a Windows build: the architecture of both binaries, the exe's load-time import of the
-# hook library, the library's four exports, and that no MinGW runtime DLL is needed.
+# hook library, the library's four exports, that no MinGW runtime DLL is needed, and that the
+# user guides the about box opens stand beside the program.
 set -euo pipefail
 dir="$1"; arch="$2"   # arch: i686 or x86_64
 objdump="$arch-w64-mingw32-objdump"
@@ -18,5 +19,6 @@ done
   || fail "Pelvoro.exe does not import LlibreriaPelvoro.dll at load time"
 exports=$("$objdump" -p "$dir/LlibreriaPelvoro.dll" | awk '/\[Ordinal\/Name Pointer\] Table/ {t=1; next} t && NF==0 {t=0} t {print $NF}' | sort | tr '\n' ' ')
 [ "$exports" = "SetHookMouse SetHookMouseMove UnHookMouse UnHookMouseMove " ] || fail "exports are: $exports"
+for g in guia-ca.html guia-es.html guia-en.html; do [ -f "$dir/$g" ] || fail "$dir/$g missing"; done
 if [ "$arch" = i686 ]; then file "$dir/Pelvoro.exe" | grep -q "PE32 executable (GUI) Intel 80386" || fail "not PE32 Intel 80386"; fi
 echo "$dir: $arch binaries as required"

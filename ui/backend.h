@@ -5,7 +5,8 @@
 
 namespace ui::backend {
 
-enum class Change { Text, Visible, Enabled, Font, Checked, Bounds };
+// Style: a label's alignment, a memo's read-only state.
+enum class Change { Text, Visible, Enabled, Font, Checked, Bounds, Style, Hint };
 
 void ControlChanged(Control& control, Change what);
 // The native text where the control exists natively, else the text last set.

@@ -22,6 +22,17 @@ void Control::SetBounds(Rect bounds) {
 
 bool Control::Visible() const { return visible_; }
 
+bool Control::Showing() const {
+  for (const Control* c = this; c; c = c->Container())
+    if (!c->visible_) return false;
+  return true;
+}
+
+void Control::SetHint(const std::string& hint) {
+  hint_ = hint;
+  backend::ControlChanged(*this, backend::Change::Hint);
+}
+
 void Control::SetVisible(bool visible) {
   visible_ = visible;
   backend::ControlChanged(*this, backend::Change::Visible);
@@ -52,7 +63,7 @@ void Control::SetFontColour(Colour colour) {
 }
 
 void Control::SetFocus() {
-  if (TakesFocus() && enabled_ && visible_) backend::FocusControl(*this);
+  if (TakesFocus() && enabled_ && Showing()) backend::FocusControl(*this);
 }
 
 bool Control::Focused() const { return backend::ControlFocused(*this); }
@@ -61,6 +72,26 @@ Label::Label(Form& owner, Rect bounds, const std::string& text, Align align, Con
     : Control(owner, bounds, container), align_(align) {
   text_ = text;
   background_ = owner.Style().background;
+}
+
+void Label::SetAlignment(Align align) {
+  align_ = align;
+  backend::ControlChanged(*this, backend::Change::Style);
+}
+
+void Label::SetVerticalCentre(bool centre) {
+  verticalCentre_ = centre;
+  backend::ControlChanged(*this, backend::Change::Style);
+}
+
+Memo::Memo(Form& owner, Rect bounds, const std::string& text, Control* container)
+    : Control(owner, bounds, container) {
+  text_ = text;
+}
+
+void Memo::SetReadOnly(bool readOnly) {
+  readOnly_ = readOnly;
+  backend::ControlChanged(*this, backend::Change::Style);
 }
 
 void Label::SetBackground(Colour colour) {
@@ -158,7 +189,7 @@ void Form::Unregister(Timer& timer) { std::erase(timers_, &timer); }
 Button* Form::EnterButton() const {
   Button* byDefault = nullptr;
   for (Control* c : controls_) {
-    if (c->GetKind() != Control::Kind::Button || !c->Enabled() || !c->Visible()) continue;
+    if (c->GetKind() != Control::Kind::Button || !c->Enabled() || !c->Showing()) continue;
     auto* b = static_cast<Button*>(c);
     if (b->Focused()) return b;
     if (!byDefault && b->GetRole() == Button::Role::Default) byDefault = b;
@@ -168,7 +199,7 @@ Button* Form::EnterButton() const {
 
 Control* Form::FirstFocusable() const {
   for (Control* c : controls_)
-    if (c->TakesFocus() && c->Enabled() && c->Visible()) return c;
+    if (c->TakesFocus() && c->Enabled() && c->Showing()) return c;
   return nullptr;
 }
 

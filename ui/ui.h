@@ -23,6 +23,8 @@ constexpr Colour clSilver = 0xC0C0C0;
 constexpr Colour clGray = 0x808080;
 // The system's window-text colour, resolved by the backend when drawn.
 constexpr Colour clWindowText = 0xFF000008;
+// No colour: a canvas brush or pen that draws nothing.
+constexpr Colour clNone = 0x1FFFFFFF;
 
 struct Point {
   std::int32_t x = 0;
@@ -63,6 +65,12 @@ class Canvas {
   virtual void Ellipse(int x1, int y1, int x2, int y2) = 0;
   // Counter-clockwise arc in the box, from the radial through (x3, y3) to the one through (x4, y4).
   virtual void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) = 0;
+  // The fill of the shapes drawn after it, white until set; clNone leaves them hollow.
+  virtual void SetBrush(Colour colour) = 0;
+  virtual void Rectangle(int x1, int y1, int x2, int y2) = 0;
+  virtual void Polygon(const std::vector<Point>& points) = 0;
+  // One line of text centred in the box, in the font's colour, over what is drawn already.
+  virtual void Text(Rect box, const std::string& text, const Font& font) = 0;
 };
 
 // ----- Controls -----
@@ -92,12 +100,21 @@ class Control {
   Font GetFont() const { return font_; }
   void SetFont(const Font& font);
   void SetFontColour(Colour colour);
+  // Visible, and so are the panels that hold it: what the user can see and click.
+  bool Showing() const;
   std::function<void()> OnClick;
   // Gives the control the keyboard focus; a disabled or hidden control cannot take it.
   void SetFocus();
   bool Focused() const;
+  // Default: what the kind of control shows (the arrow; a text cursor in text boxes).
+  enum class Cursor { Default, Arrow, Hand };
+  Cursor GetCursor() const { return cursor_; }
+  void SetCursor(Cursor cursor) { cursor_ = cursor; }
+  // The tip shown while the pointer rests on the control; none when empty.
+  const std::string& Hint() const { return hint_; }
+  void SetHint(const std::string& hint);
 
-  enum class Kind { Panel, Label, ToolButton, CheckBox, Edit, Button };
+  enum class Kind { Panel, Label, ToolButton, CheckBox, Edit, Button, Memo, Picture };
   virtual Kind GetKind() const = 0;
   // Reached with Tab, in the order the controls were made.
   virtual bool TakesFocus() const { return false; }
@@ -119,6 +136,8 @@ class Control {
   bool enabled_ = true;
   std::string text_;
   Font font_;
+  Cursor cursor_ = Cursor::Default;
+  std::string hint_;
 };
 
 // A strip that groups other controls, raised or sunken.
@@ -134,20 +153,47 @@ class Panel : public Control {
   Bevel bevel_;
 };
 
-// A text that can be clicked; drawn in its font colour on its background.
+// A text that can be clicked; drawn in its font colour on its background. Words wrap at the
+// right edge; a label centred vertically holds one line.
 class Label : public Control {
  public:
   enum class Align { Left, Centre };
   Label(Form& owner, Rect bounds, const std::string& text, Align align = Align::Left,
         Control* container = nullptr);
   Align Alignment() const { return align_; }
+  void SetAlignment(Align align);
+  bool VerticalCentre() const { return verticalCentre_; }
+  void SetVerticalCentre(bool centre);
   Colour Background() const { return background_; }
   void SetBackground(Colour colour);
   Kind GetKind() const override { return Kind::Label; }
 
  private:
   Align align_;
+  bool verticalCentre_ = false;
   Colour background_ = clSilver;
+};
+
+// A multi-line text box with a scroll bar, on the form's background; lines end with "\n".
+class Memo : public Control {
+ public:
+  Memo(Form& owner, Rect bounds, const std::string& text, Control* container = nullptr);
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool readOnly);
+  Kind GetKind() const override { return Kind::Memo; }
+  bool TakesFocus() const override { return true; }
+
+ private:
+  bool readOnly_ = false;
+};
+
+// A picture drawn by the program: OnPaint draws it on a canvas of the control's size, over
+// the form's background.
+class Picture : public Control {
+ public:
+  Picture(Form& owner, Rect bounds, Control* container = nullptr) : Control(owner, bounds, container) {}
+  std::function<void(Canvas&, int width, int height)> OnPaint;
+  Kind GetKind() const override { return Kind::Picture; }
 };
 
 // A flat tool button that never takes the focus; its caption colour can be set.
@@ -276,6 +322,8 @@ struct FormStyle {
   bool overlay = false;
   Colour background = clSilver;
   Font font;
+  // Over the client area where no control is.
+  Control::Cursor cursor = Control::Cursor::Default;
 };
 
 enum class WindowState { Normal, Minimised };
@@ -305,6 +353,8 @@ class Form {
   Rect BoundsRect() const;  // outer, screen coordinates
   void SetBounds(int left, int top, int width, int height);
   void SetSize(int width, int height);
+  // Sizes the window so that its client area is width x height, whatever the frame takes.
+  void SetClientSize(int width, int height);
   void SetPosition(int left, int top);
   int Width() const { return BoundsRect().Width(); }
   int Height() const { return BoundsRect().Height(); }
@@ -342,12 +392,15 @@ class Form {
   void DispatchPaint(Canvas& canvas) { FormPaint(canvas); }
   void DispatchUserMessage(std::uintptr_t wParam, std::intptr_t lParam) { UserMessage(wParam, lParam); }
   void DispatchExitMenuLoop() { ExitMenuLoop(); }
+  void DispatchClick() { FormClick(); }
 
  protected:
   virtual void FormCreate() {}
   virtual void FormShow() {}
   virtual void FormClose() {}
   virtual void FormPaint(Canvas&) {}
+  // A click on the client area where no control is.
+  virtual void FormClick() {}
   virtual void UserMessage(std::uintptr_t, std::intptr_t) {}
   // After the default processing of the end of a menu loop.
   virtual void ExitMenuLoop() {}
@@ -406,6 +459,12 @@ std::string ProfileRead(const std::string& file, const std::string& section, con
                               const std::string& defaultText, unsigned bufferChars);
 void ProfileWrite(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& value);
+
+// Opens a file or address with the shell's default action for it, as a double click in the
+// file manager does. False when the shell could not.
+bool ShellOpen(const std::string& path);
+// The folder the program was started from, without a separator at the end.
+std::string ProgramFolder();
 
 // Posts a message to a window of this program, as another thread or process would.
 void PostMessageTo(std::intptr_t window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);

@@ -7,8 +7,8 @@ namespace {
 using Op = ui::headless::DrawOp;
 using Kind = Op::Kind;
 
-Op Pen(ui::Colour c, int w) { return {Kind::Pen, c, w, {}}; }
-Op At(Kind k, std::array<int, 8> a) { return {k, 0, 0, a}; }
+Op Pen(ui::Colour c, int w) { return {Kind::Pen, c, w, {}, {}, {}}; }
+Op At(Kind k, std::array<int, 8> a) { return {k, 0, 0, a, {}, {}}; }
 
 class OverlayTest : public ProgramaTest {
  protected:

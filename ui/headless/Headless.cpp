@@ -16,6 +16,9 @@ namespace {
 
 constexpr unsigned kWmUser = 0x0400;
 constexpr unsigned kWmClose = 0x0010;
+// What a dialog frame takes around the client area on Windows 10: borders and caption.
+constexpr int kFrameWidth = 6;
+constexpr int kFrameHeight = 29;
 
 struct FormState {
   std::intptr_t handle = 0;
@@ -66,6 +69,8 @@ struct World {
   std::deque<PostedMessage> queue;
   std::vector<std::string> hookCalls;
   std::vector<std::intptr_t> topMostRaises;
+  std::vector<std::string> shellOpened;
+  std::string programFolder = "C:\\Pelvoro";
   bool buttonHook = false, moveHook = false;
 };
 
@@ -217,6 +222,11 @@ void Form::SetSize(int width, int height) {
   SetBounds(r.left, r.top, width, height);
 }
 
+void Form::SetClientSize(int width, int height) {
+  const bool framed = style_.frame != FormStyle::Frame::Popup;
+  SetSize(width + (framed ? kFrameWidth : 0), height + (framed ? kFrameHeight : 0));
+}
+
 void Form::SetPosition(int left, int top) {
   const Rect r = BoundsRect();
   SetBounds(left, top, r.Width(), r.Height());
@@ -343,6 +353,13 @@ void ProfileWrite(const std::string& file, const std::string& section, const std
   out << text;
 }
 
+bool ShellOpen(const std::string& path) {
+  W().shellOpened.push_back(path);
+  return true;
+}
+
+std::string ProgramFolder() { return W().programFolder; }
+
 void PostMessageTo(std::intptr_t window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
   W().queue.push_back({window, msg, wParam, lParam});
 }
@@ -407,7 +424,7 @@ std::optional<Colour> ColourKey(const Form& form) { return StateOf(form).colourK
 const std::vector<std::intptr_t>& TopMostRaises() { return W().topMostRaises; }
 
 namespace {
-bool Reachable(const Control& c) { return c.TakesFocus() && c.Enabled() && c.Visible(); }
+bool Reachable(const Control& c) { return c.TakesFocus() && c.Enabled() && c.Showing(); }
 
 // What a press of the button does: the cancel button of a modal form closes it.
 void Press(Button& b) {
@@ -419,7 +436,7 @@ void Press(Button& b) {
 }  // namespace
 
 bool Click(Control& control) {
-  if (!control.Enabled() || !control.Visible()) return false;
+  if (!control.Enabled() || !control.Showing()) return false;
   control.SetFocus();
   switch (control.GetKind()) {
     case Control::Kind::CheckBox: {
@@ -445,6 +462,16 @@ bool Type(Control& edit, const std::string& text) {
   return true;
 }
 
+void ClickForm(Form& form) {
+  if (form.Visible()) form.DispatchClick();
+}
+
+std::vector<DrawOp> PaintPicture(Picture& picture) {
+  RecordingCanvas canvas;
+  if (picture.OnPaint) picture.OnPaint(canvas, picture.Bounds().Width(), picture.Bounds().Height());
+  return canvas.Ops();
+}
+
 Control* Focused() { return W().focus; }
 
 void PressEnter(Form& form) {
@@ -456,6 +483,9 @@ void PressEscape(Form& form) {
 }
 
 void OnChooseColour(std::function<bool(Colour&)> chooser) { W().colourChooser = std::move(chooser); }
+
+const std::vector<std::string>& ShellOpened() { return W().shellOpened; }
+void SetProgramFolder(const std::string& folder) { W().programFolder = folder; }
 
 std::filesystem::path ProfilePath(const std::string& file) { return ProfileFile(file); }
 std::string ProfileFileText(const std::string& file) { return FileText(ProfileFile(file)); }

@@ -59,6 +59,10 @@ void OnModal(std::function<void(Form&)> script);
 // give it the focus first, as the mouse does; false when the control cannot be reached. A
 // click ticks or unticks a check box, then runs its OnClick.
 bool Click(Control& control);
+// A click on the form's client area where no control is.
+void ClickForm(Form& form);
+// What the picture draws when it is painted, in call order.
+std::vector<DrawOp> PaintPicture(Picture& picture);
 // Replaces an edit box's text as typed over a selection of all of it.
 bool Type(Control& edit, const std::string& text);
 Control* Focused();
@@ -82,6 +86,11 @@ const std::vector<DrawOp>& LastPaint(const Form& form);
 std::optional<Colour> ColourKey(const Form& form);
 // Handles of the forms raised to the top of the top-most windows, oldest first.
 const std::vector<std::intptr_t>& TopMostRaises();
+
+// What was handed to the shell to open, oldest first.
+const std::vector<std::string>& ShellOpened();
+// ProgramFolder() answers this; "C:\\Pelvoro" until set.
+void SetProgramFolder(const std::string& folder);
 
 // The text a private-profile read would see in the file, for assertions on the file itself.
 std::string ProfileFileText(const std::string& file);

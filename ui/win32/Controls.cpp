@@ -5,11 +5,14 @@
 #include "ui/backend.h"
 #include "ui/win32/Win32.h"
 
+#include <commctrl.h>
+
 namespace ui::win32 {
 
 namespace {
 
 constexpr int kFirstMenuId = 1000;
+constexpr int kTipWidth = 320;  // longer hints wrap
 
 ControlState* StateOf(const Control& c) { return static_cast<ControlState*>(c.native); }
 HWND HwndOf(const Control& c) { return c.native ? StateOf(c)->hwnd : nullptr; }
@@ -28,19 +31,21 @@ const wchar_t* ClassOf(Control::Kind kind) {
   switch (kind) {
     case Control::Kind::Panel:
     case Control::Kind::Label:
+    case Control::Kind::Picture:
       return L"STATIC";
     case Control::Kind::ToolButton:
     case Control::Kind::CheckBox:
     case Control::Kind::Button:
       return L"BUTTON";
     case Control::Kind::Edit:
+    case Control::Kind::Memo:
       return L"EDIT";
   }
   return L"STATIC";
 }
 
 DWORD StyleOf(const Control& c) {
-  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (c.Visible() ? WS_VISIBLE : 0) | (c.Enabled() ? 0 : WS_DISABLED);
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (c.Showing() ? WS_VISIBLE : 0) | (c.Enabled() ? 0 : WS_DISABLED);
   // Each focusable control is a group of its own, so the arrow keys stay inside edit boxes
   // and do not wander between check boxes.
   if (c.TakesFocus()) style |= WS_TABSTOP | WS_GROUP;
@@ -50,8 +55,14 @@ DWORD StyleOf(const Control& c) {
       return style | SS_NOTIFY | SS_ETCHEDFRAME;
     case Control::Kind::Label: {
       const auto& label = static_cast<const Label&>(c);
-      return style | SS_NOTIFY | (label.Alignment() == Label::Align::Centre ? SS_CENTER : SS_LEFT);
+      return style | SS_NOTIFY | (label.Alignment() == Label::Align::Centre ? SS_CENTER : SS_LEFT) |
+             (label.VerticalCentre() ? SS_CENTERIMAGE : 0);
     }
+    case Control::Kind::Picture:
+      return style | SS_NOTIFY | SS_OWNERDRAW;
+    case Control::Kind::Memo:
+      return style | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL |
+             (static_cast<const Memo&>(c).ReadOnly() ? ES_READONLY : 0);
     case Control::Kind::ToolButton:
       return style | BS_OWNERDRAW;
     case Control::Kind::CheckBox:
@@ -67,6 +78,47 @@ DWORD StyleOf(const Control& c) {
 }
 
 DWORD ExStyleOf(const Control& c) { return c.GetKind() == Control::Kind::Edit ? WS_EX_CLIENTEDGE : 0; }
+
+// The edit control ends its lines with CR LF; the layer with LF.
+std::wstring NativeText(const Control& c) {
+  const std::wstring text = Widen(c.StoredText());
+  if (c.GetKind() != Control::Kind::Memo) return text;
+  std::wstring native;
+  for (const wchar_t ch : text) {
+    if (ch == L'\n') native += L'\r';
+    if (ch != L'\r') native += ch;
+  }
+  return native;
+}
+
+bool Contains(const Control& container, const Control& c) {
+  for (const Control* k = &c; k; k = k->Container())
+    if (k == &container) return true;
+  return false;
+}
+
+// The form's tip window, made with the first hint; one tool per control, the control itself.
+void SetTip(Control& c) {
+  FormState& form = *win32::StateOf(c.Owner());
+  if (!form.tooltip) {
+    if (c.Hint().empty()) return;
+    INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&icc);
+    form.tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form.hwnd, nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(form.tooltip, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
+  }
+  std::wstring text = Widen(c.Hint());
+  TTTOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;  // understood by every version of the common controls
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = form.hwnd;
+  tool.uId = reinterpret_cast<UINT_PTR>(HwndOf(c));
+  tool.lpszText = text.data();
+  SendMessageW(form.tooltip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+  if (!text.empty()) SendMessageW(form.tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+}
 
 Colour BackgroundOf(const Control& c) {
   if (c.GetKind() == Control::Kind::Label) return static_cast<const Label&>(c).Background();
@@ -189,19 +241,24 @@ void CreateControls(Form& form) {
     auto* st = new ControlState;
     c->native = st;
     const Rect r = ClientRect(*c);
-    st->hwnd = CreateWindowExW(ExStyleOf(*c), ClassOf(c->GetKind()), Widen(c->StoredText()).c_str(), StyleOf(*c),
+    st->hwnd = CreateWindowExW(ExStyleOf(*c), ClassOf(c->GetKind()), NativeText(*c).c_str(), StyleOf(*c),
                                r.left, r.top, r.Width(), r.Height(), parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->id)), GetModuleHandleW(nullptr), nullptr);
     ApplyFont(*c);
     if (c->GetKind() == Control::Kind::CheckBox) backend::ControlChanged(*c, backend::Change::Checked);
+    if (!c->Hint().empty()) SetTip(*c);
   }
   // Controls inside a container are its siblings here, so they must stand above it; and a
   // label runs under the boxes beside it. Labels and then panels go to the bottom, which
-  // leaves the others in the order they were made: the tab order.
-  for (const Control::Kind kind : {Control::Kind::Label, Control::Kind::Panel})
-    for (Control* c : form.Controls())
-      if (c->GetKind() == kind)
-        SetWindowPos(HwndOf(*c), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // leaves the others in the order they were made: the tab order. A panel is made before the
+  // panels it holds, so panels go down last-made first and each stays under its contents.
+  const auto toBottom = [](Control* c) {
+    SetWindowPos(HwndOf(*c), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  };
+  for (Control* c : form.Controls())
+    if (c->GetKind() == Control::Kind::Label) toBottom(c);
+  for (auto it = form.Controls().rbegin(); it != form.Controls().rend(); ++it)
+    if ((*it)->GetKind() == Control::Kind::Panel) toBottom(*it);
   LayOutControls(form);
 }
 
@@ -233,6 +290,12 @@ void DestroyControls(Form& form) {
   }
 }
 
+Control* ControlOf(Form& form, HWND child) {
+  for (Control* c : form.Controls())
+    if (c->native && HwndOf(*c) == child) return c;
+  return nullptr;
+}
+
 Control* ControlById(Form& form, int id) {
   for (Control* c : form.Controls())
     if (c->id == id) return c;
@@ -251,6 +314,14 @@ LRESULT ColourStatic(Form& form, HDC dc, HWND control) {
 
 bool DrawItem(Form& form, const DRAWITEMSTRUCT& item) {
   Control* c = ControlById(form, static_cast<int>(item.CtlID));
+  if (c && c->GetKind() == Control::Kind::Picture) {
+    auto& picture = static_cast<Picture&>(*c);
+    const int width = item.rcItem.right - item.rcItem.left, height = item.rcItem.bottom - item.rcItem.top;
+    PaintOffScreen(item.hDC, item.rcItem, win32::StateOf(form)->background.Get(), [&](Canvas& canvas) {
+      if (picture.OnPaint) picture.OnPaint(canvas, width, height);
+    });
+    return true;
+  }
   if (c && c->GetKind() == Control::Kind::Button) {
     DrawButton(static_cast<const Button&>(*c), item);
     return true;
@@ -323,11 +394,24 @@ void ControlChanged(Control& control, Change what) {
   if (!h) return;
   switch (what) {
     case Change::Text:
-      SetWindowTextW(h, Widen(control.StoredText()).c_str());
+      SetWindowTextW(h, NativeText(control).c_str());
       if (control.GetKind() == Control::Kind::ToolButton) InvalidateRect(h, nullptr, TRUE);
       break;
     case Change::Visible:
-      ShowWindow(h, control.Visible() ? SW_SHOWNA : SW_HIDE);
+      // What a panel holds are its siblings here: they show and hide with it.
+      for (Control* c : control.Owner().Controls())
+        if (c->native && Contains(control, *c)) ShowWindow(HwndOf(*c), c->Showing() ? SW_SHOWNA : SW_HIDE);
+      break;
+    case Change::Style:
+      if (control.GetKind() == Control::Kind::Memo) {
+        SendMessageW(h, EM_SETREADONLY, static_cast<const Memo&>(control).ReadOnly(), 0);
+      } else {
+        SetWindowLongW(h, GWL_STYLE, static_cast<LONG>(StyleOf(control)));
+        InvalidateRect(h, nullptr, TRUE);
+      }
+      break;
+    case Change::Hint:
+      SetTip(control);
       break;
     case Change::Enabled:
       EnableWindow(h, control.Enabled());
@@ -352,9 +436,10 @@ void ControlChanged(Control& control, Change what) {
 std::string ControlText(const Control& control, const std::string& mirror) {
   HWND h = HwndOf(control);
   if (!h) return mirror;
-  wchar_t buffer[1024];
-  GetWindowTextW(h, buffer, 1024);
-  return Narrow(buffer);
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(h, text.data(), static_cast<int>(text.size()))));
+  if (control.GetKind() == Control::Kind::Memo) std::erase(text, L'\r');
+  return Narrow(text);
 }
 
 bool ControlChecked(const Control& control, bool mirror) {

@@ -5,6 +5,8 @@
 #include "ui/backend.h"
 #include "ui/win32/Win32.h"
 
+#include <windowsx.h>
+
 namespace ui::win32 {
 
 Form* modalForm = nullptr;
@@ -13,35 +15,6 @@ Form* mainForm = nullptr;
 namespace {
 
 constexpr int kIconResource = 1;
-
-class GdiCanvas : public Canvas {
- public:
-  explicit GdiCanvas(HDC dc) : dc_(dc) {
-    oldPen_ = static_cast<HPEN>(SelectObject(dc_, GetStockObject(BLACK_PEN)));
-    oldBrush_ = static_cast<HBRUSH>(SelectObject(dc_, GetStockObject(WHITE_BRUSH)));
-  }
-  ~GdiCanvas() override {
-    SelectObject(dc_, oldPen_);
-    SelectObject(dc_, oldBrush_);
-  }
-  void SetPen(Colour colour, int width) override {
-    GdiObject<HPEN> pen(CreatePen(PS_SOLID, width, Resolve(colour)));
-    SelectObject(dc_, pen.Get());
-    pen_ = std::move(pen);  // the previous pen is deselected before it is deleted
-  }
-  void MoveTo(int x, int y) override { MoveToEx(dc_, x, y, nullptr); }
-  void LineTo(int x, int y) override { ::LineTo(dc_, x, y); }
-  void Ellipse(int x1, int y1, int x2, int y2) override { ::Ellipse(dc_, x1, y1, x2, y2); }
-  void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override {
-    ::Arc(dc_, x1, y1, x2, y2, x3, y3, x4, y4);
-  }
-
- private:
-  HDC dc_;
-  HPEN oldPen_;
-  HBRUSH oldBrush_;
-  GdiObject<HPEN> pen_;
-};
 
 DWORD StyleOf(const FormStyle& s) {
   switch (s.frame) {
@@ -184,6 +157,39 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_MOUSEACTIVATE:
       if (form.Style().overlay) return MA_NOACTIVATE;
       break;
+    case WM_SETCURSOR:
+      // Asked for the form and for each child under the pointer, before the child's class
+      // cursor is taken.
+      if (LOWORD(lp) == HTCLIENT) {
+        const HWND under = reinterpret_cast<HWND>(wp);
+        Control::Cursor cursor = Control::Cursor::Default;
+        if (under == hwnd)
+          cursor = form.Style().cursor;
+        else if (const Control* c = ControlOf(form, under))
+          cursor = c->GetCursor();
+        if (cursor != Control::Cursor::Default) {
+          SetCursor(LoadCursorW(nullptr, cursor == Control::Cursor::Hand ? IDC_HAND : IDC_ARROW));
+          return TRUE;
+        }
+      }
+      break;
+    case WM_LBUTTONDOWN:
+      // A click is a press and a release both on the bare client area.
+      st.pressed = true;
+      SetCapture(hwnd);
+      return 0;
+    case WM_LBUTTONUP: {
+      const bool click = st.pressed;
+      st.pressed = false;
+      if (GetCapture() == hwnd) ReleaseCapture();
+      RECT client;
+      GetClientRect(hwnd, &client);
+      if (click && PtInRect(&client, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)})) form.DispatchClick();
+      return 0;
+    }
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(lp) != hwnd) st.pressed = false;
+      break;
     case WM_NCHITTEST:
       // The layered, transparent style already lets the mouse through; this covers any
       // message that still reaches an overlay, before it is layered or where the style is ignored.
@@ -320,6 +326,14 @@ void Form::SetBounds(int left, int top, int width, int height) {
 
 void Form::SetSize(int width, int height) {
   SetWindowPos(Hwnd(*this), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetClientSize(int width, int height) {
+  const HWND w = Hwnd(*this);
+  RECT r{0, 0, width, height};
+  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(w, GWL_STYLE)), GetMenu(w) != nullptr,
+                     static_cast<DWORD>(GetWindowLongW(w, GWL_EXSTYLE)));
+  SetSize(r.right - r.left, r.bottom - r.top);
 }
 
 void Form::SetPosition(int left, int top) {

@@ -4,6 +4,7 @@
 #include "ui/win32/Win32.h"
 
 #include <commdlg.h>
+#include <shellapi.h>
 
 namespace ui {
 
@@ -90,6 +91,28 @@ std::string ProfileRead(const std::string& file, const std::string& section, con
 void ProfileWrite(const std::string& file, const std::string& section, const std::string& key,
                         const std::string& value) {
   WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(), Widen(file).c_str());
+}
+
+bool ShellOpen(const std::string& path) {
+  // No owner, verb, parameters or folder: the default action, as a double click does.
+  const auto result = reinterpret_cast<INT_PTR>(
+      ShellExecuteW(nullptr, nullptr, Widen(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+  return result > 32;
+}
+
+std::string ProgramFolder() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n < path.size()) {
+      path.resize(n);
+      break;
+    }
+    path.resize(path.size() * 2);  // a long path: try again with room for it
+  }
+  const std::size_t separator = path.find_last_of(L"\\/");
+  path.resize(separator == std::wstring::npos ? 0 : separator);
+  return Narrow(path);
 }
 
 void PostMessageTo(std::intptr_t window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {

@@ -3,8 +3,10 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "ui/ui.h"
 
@@ -44,6 +46,33 @@ class GdiObject {
 
 GdiObject<HFONT> MakeFont(const Font& font);
 
+class GdiCanvas : public Canvas {
+ public:
+  explicit GdiCanvas(HDC dc);
+  ~GdiCanvas() override;
+  GdiCanvas(const GdiCanvas&) = delete;
+  GdiCanvas& operator=(const GdiCanvas&) = delete;
+  void SetPen(Colour colour, int width) override;
+  void MoveTo(int x, int y) override;
+  void LineTo(int x, int y) override;
+  void Ellipse(int x1, int y1, int x2, int y2) override;
+  void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
+  void SetBrush(Colour colour) override;
+  void Rectangle(int x1, int y1, int x2, int y2) override;
+  void Polygon(const std::vector<Point>& points) override;
+  void Text(Rect box, const std::string& text, const Font& font) override;
+
+ private:
+  HDC dc_;
+  HGDIOBJ oldPen_;
+  HGDIOBJ oldBrush_;
+  GdiObject<HPEN> pen_;
+  GdiObject<HBRUSH> brush_;
+};
+
+// Paints area of target through a canvas whose origin is the area's top left corner.
+void PaintOffScreen(HDC target, const RECT& area, HBRUSH background, const std::function<void(Canvas&)>& paint);
+
 // What the backend keeps for each native control.
 struct ControlState {
   HWND hwnd = nullptr;
@@ -59,6 +88,8 @@ struct FormState {
   HMENU menuBar = nullptr;
   std::map<HMENU, MenuItem*> popups;  // a drop-down's handle to its item
   std::map<int, MenuItem*> commands;
+  HWND tooltip = nullptr;  // made with the first hint
+  bool pressed = false;    // the left button went down on the bare client area
   bool modal = false;
   int modalResult = 0;
   HWND focus = nullptr;  // the control that had the keyboard when a modal form was deactivated
@@ -78,6 +109,8 @@ void BuildMenu(Form& form);
 LRESULT ColourStatic(Form& form, HDC dc, HWND control);
 bool DrawItem(Form& form, const DRAWITEMSTRUCT& item);
 Control* ControlById(Form& form, int id);
+// The control of this form that a child window is, if any.
+Control* ControlOf(Form& form, HWND child);
 
 // The form whose modal run is innermost, for dialog keyboard handling in the loop.
 extern Form* modalForm;
