@@ -147,21 +147,6 @@ TEST_F(TouchTest, ModeTwoWithZeroTenthsAndTheRingPaintsOneFullTurnThenClicks) {
   EXPECT_EQ(Clics(), (Calls{"L 500 400"}));
 }
 
-TEST_F(TouchTest, ModeTwoRingGrowsAndItsLastStepIsPaintedBeforeTheClick) {
-  Armar(2, "BoolCheckBoxTemporitzador=true\r\n");
-  const auto ultimPas = DibuixAmb(396);
-  Informe(::hook::EventMouseDown);
-  std::vector<int> sweeps;
-  for (int i = 0; i < 9; ++i) {
-    Advance(100);
-    sweeps.push_back(EstatMotor.AngleTemporitzador);
-  }
-  EXPECT_EQ(sweeps, (std::vector<int>{72, 108, 144, 180, 216, 252, 288, 324, 360}));
-  Advance(100);
-  EXPECT_EQ(ui::headless::LastPaint(*FormTransparent), ultimPas);
-  EXPECT_EQ(Clics().size(), 1u);
-}
-
 TEST_F(TouchTest, ModeTwoReleaseHidesTheRingButKeepsTheFrame) {
   for (const char* opcio : {"BoolCheckBoxTemporitzador=true\r\n", "BoolMostrarQuadreDeSeguiment=true\r\n"}) {
     SCOPED_TRACE(opcio);
