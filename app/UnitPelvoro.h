@@ -5,6 +5,9 @@
 
 #include "ui/ui.h"
 
+// The button of an injected click.
+enum class Boto { Esquerre, Dret };
+
 class TFormPrincipal : public ui::Form {
  public:
   TFormPrincipal();
@@ -79,6 +82,12 @@ class TFormPrincipal : public ui::Form {
   void TimerComptaEnreraClicAutomaticTimer();
   void TimerClicALEstarElMouseDownEnUnaCasellaTimer();
   void MissatgeHookMouse(std::intptr_t codi);
+  // One click at q with the button hook out of the way; it comes back 200 ms later.
+  void FerClicReal(ui::Point q, Boto boto);
+  // The reports of modes 2, 3 and 4, with the cursor c read when the report was handled.
+  void MissatgeMode2(std::intptr_t codi, ui::Point c);
+  void MissatgeMode3(std::intptr_t codi, ui::Point c);
+  void MissatgeMode4(std::intptr_t codi, ui::Point c);
 
   // Dialogs and language.
   void MenuParametresClick();

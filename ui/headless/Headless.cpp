@@ -68,6 +68,7 @@ struct World {
   std::map<Timer*, TimerState> timers;
   std::deque<PostedMessage> queue;
   std::vector<std::string> hookCalls;
+  std::vector<std::string> platformCalls;
   std::vector<std::intptr_t> topMostRaises;
   std::vector<std::string> shellOpened;
   std::string programFolder = "C:\\Pelvoro";
@@ -295,11 +296,20 @@ int ScreenHeight() { return W().screenHeight; }
 std::intptr_t DesktopWindow() { return 0x10; }
 
 Point CursorPos() { return W().cursor; }
-void SetCursorPos(Point p) { W().cursor = p; }
+void SetCursorPos(Point p) {
+  W().platformCalls.push_back("SetCursorPos " + std::to_string(p.x) + " " + std::to_string(p.y));
+  W().cursor = p;
+}
 
-void MouseEvent(unsigned flags) { W().injected.push_back({flags, W().cursor, W().now}); }
+void MouseEvent(unsigned flags) {
+  W().platformCalls.push_back("mouse_event " + std::to_string(flags));
+  W().injected.push_back({flags, W().cursor, W().now});
+}
 
-void MessageBeep(unsigned type) { W().beeps.push_back(type); }
+void MessageBeep(unsigned type) {
+  W().platformCalls.push_back("MessageBeep " + std::to_string(type));
+  W().beeps.push_back(type);
+}
 
 int ShowMessageBox(Form*, const std::string& text, const std::string& caption, unsigned flags) {
   W().boxes.push_back({text, caption, flags, W().now});
@@ -395,6 +405,8 @@ void SetScreenSize(int width, int height) { W().screenWidth = width, W().screenH
 void SetCursor(Point p) { W().cursor = p; }
 const std::vector<InjectedEvent>& InjectedInput() { return W().injected; }
 const std::vector<unsigned>& Beeps() { return W().beeps; }
+const std::vector<std::string>& PlatformCalls() { return W().platformCalls; }
+void ClearPlatformCalls() { W().platformCalls.clear(); }
 const std::vector<ShownMessageBox>& MessageBoxes() { return W().boxes; }
 void OnMessageBox(std::function<void(const ShownMessageBox&)> whileShown) { W().whileBoxShown = std::move(whileShown); }
 void OnModal(std::function<void(Form&)> script) { W().modalScript = std::move(script); }
@@ -522,17 +534,21 @@ bool Report(long code) {
 // The hook library's stand-in: the same four operations, recorded.
 void SetHookMouse() {
   ui::W().hookCalls.push_back("SetHookMouse");
+  ui::W().platformCalls.push_back("SetHookMouse");
   ui::W().buttonHook = true;
 }
 void UnHookMouse() {
   ui::W().hookCalls.push_back("UnHookMouse");
+  ui::W().platformCalls.push_back("UnHookMouse");
   ui::W().buttonHook = false;
 }
 void SetHookMouseMove() {
   ui::W().hookCalls.push_back("SetHookMouseMove");
+  ui::W().platformCalls.push_back("SetHookMouseMove");
   ui::W().moveHook = true;
 }
 void UnHookMouseMove() {
   ui::W().hookCalls.push_back("UnHookMouseMove");
+  ui::W().platformCalls.push_back("UnHookMouseMove");
   ui::W().moveHook = false;
 }

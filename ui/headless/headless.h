@@ -36,6 +36,10 @@ struct InjectedEvent {
 };
 const std::vector<InjectedEvent>& InjectedInput();
 const std::vector<unsigned>& Beeps();
+// Cursor moves, injected input, beeps and hook-library calls in the order the program made
+// them: "SetCursorPos 10 20", "mouse_event 2", "MessageBeep 0", "UnHookMouse".
+const std::vector<std::string>& PlatformCalls();
+void ClearPlatformCalls();
 
 struct ShownMessageBox {
   std::string text, caption;

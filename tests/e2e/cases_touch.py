@@ -1,0 +1,116 @@
+"""The touch-screen modes with real X presses: Pelvoro.exe starts in mode 2, 3 or 4 restored
+from the settings file, and DianaClics.exe under the pointer shows which clicks arrive. The
+hook swallows the user's own presses, so every "down" at the target is one Pelvoro made."""
+
+import time
+
+from cases_hook import Target, click_passes
+from cases_program import Pelvoro, settings
+from harness import check, wait_for
+from registry import case
+
+WAIT = 15
+# What the program does with a move report, its cursor sampling every 100 ms and the hook's
+# return 200 ms after a click show nothing outside it, so they are waited out. A report is
+# handled with the cursor read then, which may still be the position before the move: the
+# frame, centred on that reading, tells where the program saw each move.
+SETTLE_S = 0.3
+HOOK_BACK_S = 0.6
+SAMPLED_S = 0.35
+MOVES = [(200, 300), (400, 350), (650, 500), (250, 550), (450, 150)]
+HELD_ON_S = 1.2  # over twice the count: time enough for a second click, which must not come
+
+
+def start_in_mode(c, mode, extra=""):
+    c.write_ini(settings("BoolCheckBoxArrancarAmbOpcioMenu=true" + extra) + f"[Menu]\nOpcio={mode}\n")
+    target = Target(c)
+    program = Pelvoro(c, "NOABOUT")
+    # The mode is armed before the main window first shows.
+    return program, target, program.window()
+
+
+def downs(target):
+    return [line for line in target.buttons() if line.startswith("down")]
+
+
+def tap(c, target, x, y, button="L"):
+    """A real left tap; returns once the click Pelvoro makes for it has arrived at (x, y)."""
+    c.xdotool("mousedown", 1, "mouseup", 1)
+    target.wait(f"up {button} {x} {y}")
+
+
+def frame_centre(c):
+    """The centre of the tracking frame when it shows, else None."""
+    for frame in c.inspector.windows(cls="TFormTransparent"):
+        if frame["visible"]:
+            left, top, right, bottom = frame["rect"]
+            return (left + right) // 2, (top + bottom) // 2
+    return None
+
+
+def move(c, x, y):
+    """Moves the pointer and gives Pelvoro time to handle the report."""
+    c.xdotool("mousemove", x, y)
+    time.sleep(SETTLE_S)
+
+
+@case()
+def touch_mode2_clicks_once_at_the_held_point(c):
+    c.xdotool("mousemove", 200, 300)
+    program, target, w = start_in_mode(c, 2, "\nDecimesDeSegonClicALEstarElMouseDownEnUnaCasella=5")
+    check(w["caption"] == "5", f"caption '{w['caption']}' in mode 2")
+    c.xdotool("mousedown", 1, "mouseup", 1)  # short: its release stops the count
+    c.xdotool("mousemove", 400, 500, "mousedown", 1)
+    pressed = time.monotonic()
+    # A click for the short press would have come before this one.
+    target.wait("up L 400 500")
+    held = time.monotonic() - pressed
+    check(held >= 0.45, f"the click came {held:.2f} s after the press, before the five tenths")
+    time.sleep(HELD_ON_S)
+    c.xdotool("mouseup", 1)
+    check(downs(target) == ["down L 400 500"], f"the target got {target.buttons()}")
+    check(target.buttons()[:2] == ["down L 400 500", "up L 400 500"], f"the target got {target.buttons()}")
+    check(program.close(w["hwnd"]) == 0, "exit code is not 0")
+
+
+@case()
+def touch_mode3_clicks_where_the_pointer_was_before_the_last_move(c):
+    c.xdotool("mousemove", 150, 200)
+    program, target, w = start_in_mode(c, 3, "\nBoolMostrarQuadreDeSeguiment=true")
+    tap(c, target, 150, 200)  # no move since arming: where the pointer was then
+    time.sleep(HOOK_BACK_S)
+    # The frame shows the position each report was taken at; the last two must differ for
+    # the click to tell them apart.
+    seen = []
+    for x, y in MOVES:
+        move(c, x, y)
+        seen.append(frame_centre(c))
+        if len(seen) >= 3 and seen[-1] != seen[-2]:
+            break
+    check(len(seen) >= 3 and seen[-1] != seen[-2], f"the frame stood at {seen}")
+    c.xdotool("mousedown", 1, "mousemove", 700, 250, "mouseup", 1)  # moves while down count not
+    click = "L %d %d" % seen[-2]
+    target.wait("up " + click)
+    check(downs(target) == ["down L 150 200", "down " + click], f"the target got {target.buttons()}")
+    # A right press asks to leave: the frame goes with the mode, and clicks pass again.
+    time.sleep(HOOK_BACK_S)
+    move(c, 500, 600)
+    check(frame_centre(c) is not None, "no frame before the leave request")
+    c.xdotool("click", 3)
+    wait_for(lambda: frame_centre(c) is None, WAIT, "the frame to go")
+    click_passes(c, target, 520, 620)
+    check(downs(target) == ["down L 150 200", "down " + click, "down L 520 620"],
+          f"the target got {target.buttons()}")
+    check(program.close(w["hwnd"]) == 0, "exit code is not 0")
+
+
+@case()
+def touch_mode4_left_half_left_click_right_half_right_click(c):
+    program, target, w = start_in_mode(c, 4)
+    for x, button in [(300, "L"), (700, "R")]:
+        c.xdotool("mousemove", x, 400)
+        time.sleep(SAMPLED_S)
+        tap(c, target, x, 400, button)
+        time.sleep(HOOK_BACK_S)
+    check(downs(target) == ["down L 300 400", "down R 700 400"], f"the target got {target.buttons()}")
+    check(program.close(w["hwnd"]) == 0, "exit code is not 0")
