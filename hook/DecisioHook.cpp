@@ -39,9 +39,11 @@ Decisio DecisioHook::DecidirBotons(unsigned missatge) {
       esquerraEmpassat_ = true;
       return {EventMouseDown, true};
     case MissatgeLButtonUp: {
-      const bool empassar = esquerraEmpassat_;
+      // A release whose press reached an application passes on unreported: the program did
+      // not see the press, and a click of its own on top of the user's would be a double one.
+      if (!esquerraEmpassat_) return {};
       esquerraEmpassat_ = false;
-      return {EventMouseUp, empassar};
+      return {EventMouseUp, true};
     }
     case MissatgeRButtonDown:
       dretEmpassat_ = true;
