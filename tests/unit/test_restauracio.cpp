@@ -15,6 +15,11 @@ class RestauracioTest : public ProgramaTest {
     hk::ClearCalls();
   }
   TFormPrincipal& F() { return Principal(); }
+  // A fresh program for the next case of a table, as each test starts.
+  void TornarAComencar() {
+    DestruirFinestres();
+    SetUp();
+  }
 };
 
 // What the about box looked like, sampled on a probe timer while the notice ran.
@@ -60,8 +65,7 @@ TEST_F(RestauracioTest, OnlyTheExactJoinedTextNoaboutSkipsTheNotice) {
   for (const Cas& cas : {Cas{"NOABOUT", false}, Cas{"NO ABOUT", false}, Cas{"\"NO\" \"ABOUT\"", false},
                          Cas{"noabout", true}, Cas{"NOABOUT x", true}, Cas{"\"NO ABOUT\"", true}, Cas{"", true}}) {
     SCOPED_TRACE(cas.arguments);
-    DestruirFinestres();
-    hl::Reset(carpeta_);
+    TornarAComencar();
     Inici("", cas.arguments);
     bool mostrada = false;
     ui::Timer sonda(*AboutBox, 100);
@@ -76,8 +80,7 @@ TEST_F(RestauracioTest, OnlyTheExactJoinedTextNoaboutSkipsTheNotice) {
 TEST_F(RestauracioTest, OnlyTheExactStoredCastellaGivesSpanish) {
   for (const char* llenguatge : {"castella", "Castella", "castellano", ""}) {
     SCOPED_TRACE(llenguatge);
-    DestruirFinestres();
-    hl::Reset(carpeta_);
+    TornarAComencar();
     Inici(std::string("[Llenguatge]\r\nLlenguatge=") + llenguatge + "\r\n", "NOABOUT");
     AvisIRestauracio();
     const bool castella = std::string(llenguatge) == "castella";
@@ -139,9 +142,7 @@ TEST_F(RestauracioTest, TheLastModeComesBackOnlyWhenAskedAndOnlyForOneToFour) {
   };
   for (const Cas& cas : casos) {
     SCOPED_TRACE(std::string(cas.opcio) + (cas.demanat ? " asked" : " not asked"));
-    DestruirFinestres();
-    hl::Reset(carpeta_);
-    Parametres = TParametres{};
+    TornarAComencar();
     // Quoted, so the reader keeps a leading blank.
     Inici(std::string("[Parametres]\r\nBoolCheckBoxArrancarAmbOpcioMenu=") + (cas.demanat ? "true" : "false") +
               "\r\n[Menu]\r\nOpcio=\"" + cas.opcio + "\"\r\n",
