@@ -1,0 +1,217 @@
+"""The installer of the release target, as a user or a school runs it: silent install, start
+at sign-in, installing over a running Pelvoro, uninstalling, and the options that leave things
+out. The installer is a 32-bit program; these cases run under 32-bit Wine only."""
+
+import re
+from pathlib import Path, PureWindowsPath
+
+from harness import check, wait_for
+from registry import case
+
+ROOT = Path(__file__).resolve().parents[2]
+WAIT = 30
+RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pelvoro"
+FILES = ["Pelvoro.exe", "LlibreriaPelvoro.dll", "guia-ca.html", "guia-es.html", "guia-en.html",
+         "README.txt"]
+CLOSED_SECTIONS = ["LlibreriaPelvoro", "Llenguatge", "Parametres", "Menu"]
+INSTALLER = dict(timeout=120, labels=("installer",), arches=("win32",))
+
+
+def version():
+    text = (ROOT / "CMakeLists.txt").read_text()
+    return re.search(r"project\(Pelvoro VERSION (\d+\.\d+\.\d+)", text).group(1)
+
+
+class Installation:
+    """Where the installer puts things for the prefix's user, and the registry it writes."""
+
+    def __init__(self, c):
+        self.c = c
+        self.setup = c.program(f"Pelvoro-{version()}-setup.exe")
+        users = [p for p in (c.prefix / "drive_c" / "users").iterdir() if p.name != "Public"]
+        check(len(users) == 1, f"users in the prefix: {[p.name for p in users]}")
+        self.home = users[0]
+        # Wine links the desktop to the Linux home: give the case a desktop of its own, and
+        # keep Wine from making Linux menu entries for the shortcuts.
+        desktop = self.home / "Desktop"
+        if desktop.is_symlink():
+            desktop.unlink()
+            desktop.mkdir()
+        c.env["WINEDLLOVERRIDES"] += ";winemenubuilder.exe=d"
+        self.folder_win = rf"C:\users\{self.home.name}\AppData\Local\Programs\Pelvoro"
+        self.exe_win = self.folder_win + r"\Pelvoro.exe"
+        self.folder = self.unix(self.folder_win)
+        self.shortcuts = {
+            "Start menu": self.home / "AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Pelvoro.lnk",
+            "desktop": desktop / "Pelvoro.lnk",
+        }
+
+    def unix(self, windows_path):
+        path = PureWindowsPath(windows_path)
+        check(path.drive.upper() == "C:", f"{windows_path} is not on drive C:")
+        return self.c.prefix / "drive_c" / Path(*path.parts[1:])
+
+    def run(self, *options):
+        code = self.c.start(self.setup, "/S", *options).wait_exit(WAIT)
+        check(code == 0, f"the installer {' '.join(('/S',) + options)} ended with {code}")
+
+    def query(self, key):
+        """The values under a registry key as {name: (type, data)}; None without the key."""
+        process = self.c.start("reg", "query", key)
+        code = process.wait_exit(WAIT)
+        if code != 0:
+            return None
+        values = {}
+        for line in process.stdout_path.read_text(errors="replace").splitlines():
+            found = re.match(r"^    (\S+)    (REG_\w+)    (.*)$", line)
+            if found:
+                values[found[1]] = (found[2], found[3])
+        return values
+
+    def run_value(self):
+        return (self.query(RUN_KEY) or {}).get("Pelvoro")
+
+    def start_command(self, command):
+        """Starts a command line as Windows does from the Run key or an uninstall entry."""
+        found = re.match(r'^"([^"]+)"\s*(.*)$', command)
+        check(found, f"the command {command!r} does not start with a quoted program")
+        return self.c.start(found[1], *found[2].split())
+
+    def start_installed(self, *args):
+        return self.c.start(self.exe_win, *args)
+
+    def main_window(self, other_than=None):
+        def shown():
+            return next((w for w in self.c.inspector.windows(cls="TFormPrincipal")
+                         if w["visible"] and not w["iconic"] and w["hwnd"] != other_than), None)
+        return wait_for(shown, WAIT, "Pelvoro's main window shown")
+
+
+def check_in_place(inst):
+    for name in FILES:
+        installed = inst.folder / name
+        check(installed.is_file(), f"{name} is not installed")
+        check(installed.read_bytes() == inst.c.program(name).read_bytes(),
+              f"the installed {name} is not the built one")
+    check((inst.folder / "uninstall.exe").is_file(), "no uninstaller")
+
+
+def check_shortcut(inst, where):
+    link = inst.shortcuts[where]
+    check(link.is_file(), f"no {where} shortcut")
+    check(inst.exe_win.encode("ascii") in link.read_bytes(),
+          f"the {where} shortcut does not lead to {inst.exe_win}")
+
+
+def check_registration(inst):
+    values = inst.query(UNINSTALL_KEY)
+    check(values is not None, "no uninstall registration")
+    expected = {
+        "DisplayName": ("REG_SZ", "Pelvoro"),
+        "DisplayVersion": ("REG_SZ", version()),
+        "Publisher": ("REG_SZ", "Equip Pelvoro"),
+        "DisplayIcon": ("REG_SZ", inst.exe_win + ",0"),
+        "InstallLocation": ("REG_SZ", inst.folder_win),
+        "UninstallString": ("REG_SZ", f'"{inst.folder_win}\\uninstall.exe"'),
+        "QuietUninstallString": ("REG_SZ", f'"{inst.folder_win}\\uninstall.exe" /S'),
+    }
+    for name, value in expected.items():
+        check(values.get(name) == value, f"{name} is {values.get(name)}, expected {value}")
+    kind, size = values.get("EstimatedSize", (None, "0"))
+    kilobytes = sum(p.stat().st_size for p in inst.folder.iterdir()) // 1024
+    # Counted file by file in whole kilobytes.
+    check(kind == "REG_DWORD" and abs(int(size, 16) - kilobytes) <= len(FILES) + 1,
+          f"EstimatedSize is {kind} {size}, the folder holds {kilobytes} KB")
+    return values
+
+
+@case(**INSTALLER)
+def installer_silent_install_puts_pelvoro_in_place_and_starts_it_at_sign_in(c):
+    inst = Installation(c)
+    inst.run()
+    check_in_place(inst)
+    check_shortcut(inst, "Start menu")
+    check_shortcut(inst, "desktop")
+    check_registration(inst)
+    run = inst.run_value()
+    check(run == ("REG_SZ", f'"{inst.exe_win}"'), f"the Run value is {run}")
+    # What Windows does at sign-in: the credits for three seconds, then the main window.
+    inst.start_command(run[1])
+    inst.main_window()
+
+
+@case(**INSTALLER)
+def installer_over_a_running_pelvoro_closes_it_and_starts_the_new_one(c):
+    inst = Installation(c)
+    inst.run()
+    old = inst.start_installed("NOABOUT")
+    window = inst.main_window()
+    check(list(c.ini().sections) == ["LlibreriaPelvoro"], "options written before the close")
+    inst.run()
+    # Closed as its close box does: it wrote its options and ended with 0, not killed.
+    check(old.wait_exit(WAIT) == 0, "the running Pelvoro did not end with 0")
+    check(list(c.ini().sections) == CLOSED_SECTIONS,
+          f"sections after the install: {list(c.ini().sections)}")
+    new = inst.main_window(other_than=window["hwnd"])
+    wait_for(lambda: c.ini().get("LlibreriaPelvoro", "HANDLE FINESTRA") == str(new["hwnd"]),
+             WAIT, "the new Pelvoro's handle in the settings file")
+
+
+@case(**INSTALLER)
+def installer_silent_uninstall_leaves_only_the_settings_file(c):
+    inst = Installation(c)
+    inst.run()
+    running = inst.start_installed("NOABOUT")
+    inst.main_window()
+    quiet = check_registration(inst)["QuietUninstallString"][1]
+    # The uninstaller hands over to a copy of itself outside the folder and returns at once;
+    # the registration goes last.
+    check(inst.start_command(quiet).wait_exit(WAIT) == 0, "the uninstaller failed to start")
+    wait_for(lambda: inst.query(UNINSTALL_KEY) is None, WAIT, "the registration removed",
+             interval=0.5)
+    check(running.wait_exit(WAIT) == 0, "the running Pelvoro did not end with 0")
+    left = sorted(p.name for p in inst.folder.iterdir()) if inst.folder.exists() else None
+    check(left is None, f"the program's folder is left, with {left}")
+    for where, link in inst.shortcuts.items():
+        check(not link.exists(), f"the {where} shortcut is left")
+    check(inst.run_value() is None, "the Run value is left")
+    check(list(c.ini().sections) == CLOSED_SECTIONS,
+          f"the settings file holds {list(c.ini().sections)}")
+
+
+@case(**INSTALLER)
+def installer_options_leave_out_start_at_sign_in_and_the_desktop_shortcut(c):
+    inst = Installation(c)
+    inst.run("/NOAUTOSTART", "/NODESKTOP")
+    check_in_place(inst)
+    check_shortcut(inst, "Start menu")
+    check(not inst.shortcuts["desktop"].exists(), "a desktop shortcut although /NODESKTOP")
+    check(inst.run_value() is None, f"a Run value although /NOAUTOSTART: {inst.run_value()}")
+    check_registration(inst)
+    # Installing again keeps to what is chosen this time, in both directions.
+    inst.run()
+    check(inst.run_value() is not None, "no Run value from the install with the defaults")
+    check_shortcut(inst, "desktop")
+    inst.run("/NOAUTOSTART")
+    check(inst.run_value() is None, "the Run value stayed after an install with /NOAUTOSTART")
+    check_shortcut(inst, "desktop")
+
+
+@case(**INSTALLER)
+def installer_speaks_the_language_of_windows(c):
+    inst = Installation(c)
+    # Spanish of Spain has another language number than NSIS's Spanish: matched by language.
+    for locale, caption in [("ca_ES.UTF-8", "Instal·lació de l'aplicació Pelvoro"),
+                            ("es_ES.UTF-8", "Instalación de Pelvoro"),
+                            ("de_DE.UTF-8", "Pelvoro Setup")]:
+        c.env["LC_ALL"] = locale
+        setup = c.start(inst.setup)
+        window = wait_for(lambda: next((w for w in c.inspector.windows(cls="#32770")
+                                        if w["visible"] and w["caption"]), None),
+                          WAIT, f"the installer's window under {locale}")
+        check(window["caption"] == caption, f"under {locale} the installer is '{window['caption']}'")
+        setup.popen.kill()
+        setup.popen.wait()
+        wait_for(lambda: not any(w["visible"] for w in c.inspector.windows(cls="#32770")),
+                 WAIT, "the installer's window gone")
