@@ -9,6 +9,11 @@ for tool in cmake makensis zip sha256sum; do
   command -v "$tool" >/dev/null || { echo "release.sh: $tool is missing; scripts/install-deps.sh installs it" >&2; exit 1; }
 done
 
+# A release is made from what is committed; say so when the tree holds more.
+if [ -n "$(git status --porcelain 2>/dev/null)" ]; then
+  echo "release.sh: warning: the working tree has changes that are not committed" >&2
+fi
+
 build=build/release
 dist=dist
 cmake --preset release --fresh >/dev/null
