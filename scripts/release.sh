@@ -36,7 +36,7 @@ folder="Pelvoro-$version"
 mkdir "$stage/$folder"
 files=(Pelvoro.exe LlibreriaPelvoro.dll guia-ca.html guia-es.html guia-en.html README.txt)
 for f in "${files[@]}"; do cp "$build/$f" "$stage/$folder/"; done
-# The same sources give the same zip: the files take the last commit's time and a fixed order.
+# The zip dates its files by the last commit, not by the build, and lists them in a fixed order.
 stamp=$(git log -1 --format=%ct 2>/dev/null || date +%s)
 touch -d "@$stamp" "$stage/$folder" "$stage/$folder"/*
 (cd "$stage" && TZ=UTC zip -q -X -D "$OLDPWD/$dist/$portable" "${files[@]/#/$folder/}")
