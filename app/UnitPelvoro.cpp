@@ -116,7 +116,7 @@ TFormPrincipal::TFormPrincipal()
 }
 
 void TFormPrincipal::FormCreate() {
-  SetSize(AmpladaFinestra, AlcadaFinestra);
+  SetSize(Scale(AmpladaFinestra), Scale(AlcadaFinestra));
   AmpladaPantalla = ui::ScreenWidth();
   SetPosition(AmpladaPantalla - Width(), 0);
   // The hook library learns from the file where to post its reports; this comes before

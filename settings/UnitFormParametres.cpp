@@ -139,8 +139,9 @@ void TFormParametres::PosarTextosControls(const TTextos& textos) {
 }
 
 void TFormParametres::FormShow() {
-  const ui::Point p0 = CantonadaCentrada(Amplada, Alcada, ui::ScreenWidth(), ui::ScreenHeight());
-  SetBounds(p0.x, p0.y, Amplada, Alcada);
+  const int amplada = Scale(Amplada), alcada = Scale(Alcada);
+  const ui::Point p0 = CantonadaCentrada(amplada, alcada, ui::ScreenWidth(), ui::ScreenHeight());
+  SetBounds(p0.x, p0.y, amplada, alcada);
 
   // Whatever was typed before a cancel is gone: the controls start from the settings.
   const TParametres& p = Parametres;
@@ -205,7 +206,7 @@ void TFormParametres::BitBtnDAcordClick() {
   p.AlcadaQuadreDeSeguiment = p.AmpladaQuadreDeSeguiment;
   p.GruixudariaQuadreDeSeguiment = v.valors[CaixaGruixudaria];
   // The overlay takes the new size at once, showing or not.
-  if (FormTransparent) FormTransparent->SetSize(p.AmpladaQuadreDeSeguiment, p.AlcadaQuadreDeSeguiment);
+  if (FormTransparent) FormTransparent->PosarMida(p.AmpladaQuadreDeSeguiment, p.AlcadaQuadreDeSeguiment);
   p.ColorQuadreSeguiment = ColorTriat;
   EndModal(ui::ResultOk);
 }

@@ -52,6 +52,22 @@ struct Font {
 // Character height in pixels of a font given in points, on a 96-dpi screen.
 constexpr int PuntsAPixels(int punts) { return (punts * 96 + 36) / 72; }
 
+// ----- Display scale -----
+
+// Every size the forms give is for a 96-dpi screen; the backends show it at the window's dpi.
+constexpr int kDefaultDpi = 96;
+
+// pixels at dpi, rounded to the nearest pixel with halves away from zero, as MulDiv does; at
+// 96 dpi it is pixels itself.
+constexpr int ScaleForDpi(int pixels, int dpi) {
+  const long long product = static_cast<long long>(pixels) * dpi;
+  const long long half = kDefaultDpi / 2;
+  return static_cast<int>(product >= 0 ? (product + half) / kDefaultDpi : -((-product + half) / kDefaultDpi));
+}
+// Origin and size scaled each on its own, so controls of one size stay of one size.
+Rect ScaleForDpi(Rect r, int dpi);
+Font ScaleForDpi(Font font, int dpi);
+
 class Form;
 
 // Drawing surface handed to FormPaint: GDI on Windows, a recorder on the headless backend.
@@ -71,6 +87,14 @@ class Canvas {
   virtual void Polygon(const std::vector<Point>& points) = 0;
   // One line of text centred in the box, in the font's colour, over what is drawn already.
   virtual void Text(Rect box, const std::string& text, const Font& font) = 0;
+
+  // The dpi of the window drawn on: drawings scale their fixed pixel sizes by it.
+  int Dpi() const { return dpi_; }
+  void SetDpi(int dpi) { dpi_ = dpi; }
+  int Scale(int pixels) const { return ScaleForDpi(pixels, dpi_); }
+
+ private:
+  int dpi_ = kDefaultDpi;
 };
 
 // ----- Controls -----
@@ -87,7 +111,10 @@ class Control {
 
   Form& Owner() const { return owner_; }
   Control* Container() const { return container_; }
+  // At 96 dpi, relative to the container.
   Rect Bounds() const { return bounds_; }
+  // Where the control shows: in the form's client area, at the form's dpi.
+  Rect ClientBounds() const;
   void SetBounds(Rect bounds);
   Dock Docking() const { return dock_; }
   void SetDock(Dock dock) { dock_ = dock; }
@@ -362,6 +389,11 @@ class Form {
   void BringToFrontTopMost();
   // Makes every pixel of this colour see-through, to the eye and to the mouse; the rest opaque.
   void SetColourKey(Colour key);
+  // The dots per inch of the monitor the window is on; sizes, positions and Width() above are
+  // in its physical pixels.
+  int Dpi() const;
+  // A size given at 96 dpi, in this window's pixels.
+  int Scale(int pixels) const { return ScaleForDpi(pixels, Dpi()); }
   WindowState State() const;
   void SetState(WindowState state);
 
@@ -393,6 +425,7 @@ class Form {
   void DispatchUserMessage(std::uintptr_t wParam, std::intptr_t lParam) { UserMessage(wParam, lParam); }
   void DispatchExitMenuLoop() { ExitMenuLoop(); }
   void DispatchClick() { FormClick(); }
+  void DispatchDpiChanged(Rect suggested) { FormDpiChanged(suggested); }
 
  protected:
   virtual void FormCreate() {}
@@ -404,6 +437,11 @@ class Form {
   virtual void UserMessage(std::uintptr_t, std::intptr_t) {}
   // After the default processing of the end of a menu loop.
   virtual void ExitMenuLoop() {}
+  // Moved to a monitor of another scale, with Dpi() the new one and the controls and fonts
+  // scaled already: the window takes the bounds the system suggests, outer and on screen.
+  virtual void FormDpiChanged(Rect suggested) {
+    SetBounds(suggested.left, suggested.top, suggested.Width(), suggested.Height());
+  }
 
  private:
   FormStyle style_;

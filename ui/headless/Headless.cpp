@@ -31,6 +31,7 @@ struct FormState {
   int paints = 0;
   std::vector<headless::DrawOp> lastPaint;
   std::optional<Colour> colourKey;
+  int dpi = kDefaultDpi;
 };
 
 struct PostedMessage {
@@ -73,6 +74,7 @@ struct World {
   std::vector<std::string> shellOpened;
   std::string programFolder = "C:\\Pelvoro";
   bool buttonHook = false, moveHook = false;
+  int dpi = kDefaultDpi;  // of the monitor new windows open on
 };
 
 World& W() {
@@ -157,6 +159,7 @@ void Form::Create() {
   W().nextHandle += 0x10;
   st->bounds = style_.bounds;
   st->caption = style_.caption;
+  st->dpi = W().dpi;
   native = st;
   W().forms[st->handle] = this;
   st->created = true;
@@ -224,8 +227,9 @@ void Form::SetSize(int width, int height) {
 }
 
 void Form::SetClientSize(int width, int height) {
+  // The frame scales with the window, as it does per monitor on Windows 10.
   const bool framed = style_.frame != FormStyle::Frame::Popup;
-  SetSize(width + (framed ? kFrameWidth : 0), height + (framed ? kFrameHeight : 0));
+  SetSize(width + (framed ? Scale(kFrameWidth) : 0), height + (framed ? Scale(kFrameHeight) : 0));
 }
 
 void Form::SetPosition(int left, int top) {
@@ -236,6 +240,8 @@ void Form::SetPosition(int left, int top) {
 void Form::BringToFrontTopMost() { W().topMostRaises.push_back(StateOf(*this).handle); }
 
 void Form::SetColourKey(Colour key) { StateOf(*this).colourKey = key; }
+
+int Form::Dpi() const { return native ? StateOf(*this).dpi : W().dpi; }
 
 WindowState Form::State() const { return state_; }
 
@@ -259,6 +265,7 @@ void Form::Repaint() {
   if (!st.visible) return;
   ++st.paints;
   headless::RecordingCanvas canvas;
+  canvas.SetDpi(st.dpi);
   FormPaint(canvas);
   st.lastPaint = canvas.Ops();
 }
@@ -401,6 +408,23 @@ void Advance(unsigned ms) {
 }
 
 void SetCommandLine(const std::string& commandLine) { W().commandLine = commandLine; }
+
+void SetDpi(int dpi) { W().dpi = dpi; }
+
+void MoveToDpi(Form& form, int dpi) {
+  auto& st = StateOf(form);
+  const int old = st.dpi;
+  if (dpi == old) return;
+  // The system suggests the same corner and the size in proportion, as MulDiv rounds it.
+  const auto inProportion = [&](int v) {
+    return static_cast<int>((static_cast<long long>(v) * dpi * 2 + old) / (2LL * old));
+  };
+  st.dpi = dpi;
+  const Rect r = st.bounds;
+  form.DispatchDpiChanged(Rect{r.left, r.top, r.left + inProportion(r.Width()), r.top + inProportion(r.Height())});
+}
+
+Font NativeFont(const Control& control) { return ScaleForDpi(control.GetFont(), control.Owner().Dpi()); }
 void SetScreenSize(int width, int height) { W().screenWidth = width, W().screenHeight = height; }
 void SetCursor(Point p) { W().cursor = p; }
 const std::vector<InjectedEvent>& InjectedInput() { return W().injected; }
@@ -480,7 +504,9 @@ void ClickForm(Form& form) {
 
 std::vector<DrawOp> PaintPicture(Picture& picture) {
   RecordingCanvas canvas;
-  if (picture.OnPaint) picture.OnPaint(canvas, picture.Bounds().Width(), picture.Bounds().Height());
+  canvas.SetDpi(picture.Owner().Dpi());
+  const Rect r = picture.ClientBounds();
+  if (picture.OnPaint) picture.OnPaint(canvas, r.Width(), r.Height());
   return canvas.Ops();
 }
 

@@ -26,6 +26,13 @@ std::uint64_t Now();
 void Advance(unsigned ms);
 
 void SetCommandLine(const std::string& commandLine);
+// The dpi of the monitor that windows open on from now; 96 until set.
+void SetDpi(int dpi);
+// The form is moved to a monitor of this dpi, as WM_DPICHANGED tells a window on Windows:
+// FormDpiChanged runs with the suggested bounds, the same corner and the size in proportion.
+void MoveToDpi(Form& form, int dpi);
+// The font a control shows in, at its form's dpi.
+Font NativeFont(const Control& control);
 void SetScreenSize(int width, int height);
 void SetCursor(Point p);
 

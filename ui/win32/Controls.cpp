@@ -17,15 +17,8 @@ constexpr int kTipWidth = 320;  // longer hints wrap
 ControlState* StateOf(const Control& c) { return static_cast<ControlState*>(c.native); }
 HWND HwndOf(const Control& c) { return c.native ? StateOf(c)->hwnd : nullptr; }
 
-// The control's place in its form's client area: containers add their own offset.
-Rect ClientRect(const Control& c) {
-  Rect r = c.Bounds();
-  for (const Control* k = c.Container(); k; k = k->Container()) {
-    const Rect o = k->Bounds();
-    r.left += o.left, r.right += o.left, r.top += o.top, r.bottom += o.top;
-  }
-  return r;
-}
+// The control's place in its form's client area, at the form's dpi.
+Rect ClientRect(const Control& c) { return c.ClientBounds(); }
 
 const wchar_t* ClassOf(Control::Kind kind) {
   switch (kind) {
@@ -107,7 +100,7 @@ void SetTip(Control& c) {
     form.tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form.hwnd, nullptr,
                                    GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(form.tooltip, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
+    SendMessageW(form.tooltip, TTM_SETMAXTIPWIDTH, 0, c.Owner().Scale(kTipWidth));
   }
   std::wstring text = Widen(c.Hint());
   TTTOOLINFOW tool{};
@@ -127,7 +120,7 @@ Colour BackgroundOf(const Control& c) {
 
 void ApplyFont(Control& c) {
   ControlState* st = StateOf(c);
-  st->font = MakeFont(c.GetFont());
+  st->font = MakeFont(ScaleForDpi(c.GetFont(), c.Owner().Dpi()));
   st->background.Reset(CreateSolidBrush(Resolve(BackgroundOf(c))));
   SendMessageW(st->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(st->font.Get()), TRUE);
   InvalidateRect(st->hwnd, nullptr, TRUE);
@@ -144,15 +137,16 @@ struct Stroke {
 constexpr Stroke kCheckMark[] = {{{2, 8}, {6, 12}}, {{6, 12}, {13, 3}}};
 constexpr Stroke kCross[] = {{{3, 3}, {12, 12}}, {{12, 3}, {3, 12}}};
 
-void DrawGlyph(HDC dc, Button::Glyph glyph, int left, int top, bool enabled) {
+void DrawGlyph(HDC dc, Button::Glyph glyph, int left, int top, bool enabled, int dpi) {
   if (glyph == Button::Glyph::None) return;
   const bool tick = glyph == Button::Glyph::CheckMark;
   const COLORREF colour = !enabled ? GetSysColor(COLOR_GRAYTEXT) : Resolve(tick ? clGreen : clRed);
-  GdiObject<HPEN> pen(CreatePen(PS_SOLID, kGlyphPen, colour));
+  GdiObject<HPEN> pen(CreatePen(PS_SOLID, ScaleForDpi(kGlyphPen, dpi), colour));
   const HGDIOBJ old = SelectObject(dc, pen.Get());
+  const auto at = [dpi](int v) { return ScaleForDpi(v, dpi); };
   for (const Stroke& s : tick ? std::span<const Stroke>(kCheckMark) : std::span<const Stroke>(kCross)) {
-    MoveToEx(dc, left + s.from.x, top + s.from.y, nullptr);
-    LineTo(dc, left + s.to.x, top + s.to.y);
+    MoveToEx(dc, left + at(s.from.x), top + at(s.from.y), nullptr);
+    LineTo(dc, left + at(s.to.x), top + at(s.to.y));
   }
   SelectObject(dc, old);
 }
@@ -176,11 +170,13 @@ void DrawButton(const Button& b, const DRAWITEMSTRUCT& item) {
   SIZE extent{};
   GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
   const bool glyph = b.GetGlyph() != Button::Glyph::None;
-  const int width = extent.cx + (glyph ? kGlyph + kGlyphGap : 0);
+  const int dpi = b.Owner().Dpi();
+  const int glyphBox = ScaleForDpi(kGlyph, dpi), glyphGap = ScaleForDpi(kGlyphGap, dpi);
+  const int width = extent.cx + (glyph ? glyphBox + glyphGap : 0);
   int left = r.left + (r.right - r.left - width) / 2;
   if (glyph) {
-    DrawGlyph(dc, b.GetGlyph(), left, r.top + (r.bottom - r.top - kGlyph) / 2, enabled);
-    left += kGlyph + kGlyphGap;
+    DrawGlyph(dc, b.GetGlyph(), left, r.top + (r.bottom - r.top - glyphBox) / 2, enabled, dpi);
+    left += glyphBox + glyphGap;
   }
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, enabled ? Resolve(b.GetFont().colour) : GetSysColor(COLOR_GRAYTEXT));
@@ -190,7 +186,7 @@ void DrawButton(const Button& b, const DRAWITEMSTRUCT& item) {
 
   if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
     RECT focus = frame;
-    InflateRect(&focus, -3, -3);
+    InflateRect(&focus, -ScaleForDpi(3, dpi), -ScaleForDpi(3, dpi));
     DrawFocusRect(dc, &focus);
   }
   // The default frame follows the focus: the other buttons redraw theirs.
@@ -268,7 +264,7 @@ void LayOutControls(Form& form) {
   int top = 0;
   for (Control* c : form.Controls()) {
     if (!c->native) continue;
-    const Rect b = c->Bounds();
+    const Rect b = c->ClientBounds();
     switch (c->Docking()) {
       case Control::Dock::Top:
         MoveWindow(HwndOf(*c), 0, top, client.right, b.Height(), TRUE);
@@ -281,6 +277,16 @@ void LayOutControls(Form& form) {
         break;
     }
   }
+}
+
+void ScaleControls(Form& form) {
+  for (Control* c : form.Controls()) {
+    if (!c->native) continue;
+    const Rect r = ClientRect(*c);
+    MoveWindow(HwndOf(*c), r.left, r.top, r.Width(), r.Height(), TRUE);
+    ApplyFont(*c);
+  }
+  LayOutControls(form);
 }
 
 void DestroyControls(Form& form) {
@@ -318,6 +324,7 @@ bool DrawItem(Form& form, const DRAWITEMSTRUCT& item) {
     auto& picture = static_cast<Picture&>(*c);
     const int width = item.rcItem.right - item.rcItem.left, height = item.rcItem.bottom - item.rcItem.top;
     PaintOffScreen(item.hDC, item.rcItem, win32::StateOf(form)->background.Get(), [&](Canvas& canvas) {
+      canvas.SetDpi(form.Dpi());
       if (picture.OnPaint) picture.OnPaint(canvas, width, height);
     });
     return true;

@@ -54,6 +54,27 @@ void RegisterClassFor(const FormStyle& s, WNDPROC proc) {
   RegisterClassExW(&wc);
 }
 
+// Functions of newer Windows, looked up by name so the program still starts without them.
+template <typename Function>
+Function User32Function(const char* name) {
+  const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
+int SystemDpi() {
+  using GetDpiForSystemFunction = UINT(WINAPI*)();
+  static const auto getDpiForSystem = User32Function<GetDpiForSystemFunction>("GetDpiForSystem");
+  if (getDpiForSystem)
+    if (const UINT dpi = getDpiForSystem()) return static_cast<int>(dpi);
+  // Before Windows 10 1607 the whole desktop has one dpi, which its device context reports.
+  int dpi = 0;
+  if (const HDC screen = GetDC(nullptr)) {
+    dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+  }
+  return dpi > 0 ? dpi : kDefaultDpi;
+}
+
 void EnableOtherForms(Form& except, bool enable) {
   for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
     DWORD pid = 0;
@@ -65,6 +86,14 @@ void EnableOtherForms(Form& except, bool enable) {
 }  // namespace
 
 LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+int WindowDpi(HWND hwnd) {
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+  if (getDpiForWindow && hwnd)
+    if (const UINT dpi = getDpiForWindow(hwnd)) return static_cast<int>(dpi);
+  return SystemDpi();
+}
 
 LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   FormState& st = *StateOf(form);
@@ -86,6 +115,7 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       HDC dc = BeginPaint(hwnd, &ps);
       {
         GdiCanvas canvas(dc);
+        canvas.SetDpi(st.dpi);
         form.DispatchPaint(canvas);
       }
       EndPaint(hwnd, &ps);
@@ -154,6 +184,17 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       form.Close();
       return 0;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another scale: the controls and fonts follow it, and the form
+      // places itself, by default where the system suggests, which keeps it under the pointer
+      // that dragged it.
+      st.dpi = HIWORD(wp);
+      st.font = MakeFont(ScaleForDpi(form.Style().font, st.dpi));
+      ScaleControls(form);
+      const RECT& r = *reinterpret_cast<const RECT*>(lp);
+      form.DispatchDpiChanged(Rect{r.left, r.top, r.right, r.bottom});
+      return 0;
+    }
     case WM_MOUSEACTIVATE:
       if (form.Style().overlay) return MA_NOACTIVATE;
       break;
@@ -206,6 +247,7 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     StateOf(*form)->hwnd = hwnd;
+    StateOf(*form)->dpi = WindowDpi(hwnd);
   }
   auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!form || !form->native) return DefWindowProcW(hwnd, msg, wp, lp);
@@ -239,13 +281,13 @@ void Form::Create() {
   auto* st = new FormState;
   native = st;
   st->background.Reset(CreateSolidBrush(Resolve(style_.background)));
-  st->font = MakeFont(style_.font);
   if (!mainForm) mainForm = this;
   HWND owner = style_.overlay ? GetDesktopWindow() : (mainForm != this ? Hwnd(*mainForm) : nullptr);
   const Rect& b = style_.bounds;
   CreateWindowExW(ExStyleOf(style_), Widen(style_.className).c_str(), Widen(style_.caption).c_str(),
                   StyleOf(style_), b.left, b.top, b.Width(), b.Height(), owner, nullptr, GetModuleHandleW(nullptr),
                   this);
+  st->font = MakeFont(ScaleForDpi(style_.font, st->dpi));
   if (menu_) BuildMenu(*this);
   for (Timer* t : timers_)
     if (t->Enabled()) backend::TimerChanged(*t);
@@ -342,6 +384,11 @@ void Form::SetPosition(int left, int top) {
 
 void Form::BringToFrontTopMost() {
   SetWindowPos(Hwnd(*this), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+int Form::Dpi() const {
+  if (const FormState* st = StateOf(*this); st && st->hwnd) return st->dpi;
+  return SystemDpi();
 }
 
 void Form::SetColourKey(Colour key) {

@@ -93,6 +93,7 @@ struct FormState {
   bool modal = false;
   int modalResult = 0;
   HWND focus = nullptr;  // the control that had the keyboard when a modal form was deactivated
+  int dpi = kDefaultDpi;  // of the monitor the window is on
 };
 
 inline HWND Hwnd(const Form& form) {
@@ -103,6 +104,10 @@ inline FormState* StateOf(const Form& form) { return static_cast<FormState*>(for
 // Creates the native controls of a form whose window has just been made.
 void CreateControls(Form& form);
 void LayOutControls(Form& form);
+// Places the controls and makes their fonts again at the form's present dpi.
+void ScaleControls(Form& form);
+// The dpi of a window; before Windows 10 1607, the system's one dpi.
+int WindowDpi(HWND hwnd);
 void DestroyControls(Form& form);
 // Rebuilds the native menu bar from the item tree, leaving hidden items out.
 void BuildMenu(Form& form);
