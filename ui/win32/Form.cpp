@@ -373,8 +373,15 @@ void Form::SetSize(int width, int height) {
 void Form::SetClientSize(int width, int height) {
   const HWND w = Hwnd(*this);
   RECT r{0, 0, width, height};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(w, GWL_STYLE)), GetMenu(w) != nullptr,
-                     static_cast<DWORD>(GetWindowLongW(w, GWL_EXSTYLE)));
+  const auto style = static_cast<DWORD>(GetWindowLongW(w, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongW(w, GWL_EXSTYLE));
+  // The frame at the window's own dpi, which on another monitor may not be the system's.
+  using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjustForDpi = User32Function<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
+  if (adjustForDpi)
+    adjustForDpi(&r, style, GetMenu(w) != nullptr, exStyle, static_cast<UINT>(Dpi()));
+  else
+    AdjustWindowRectEx(&r, style, GetMenu(w) != nullptr, exStyle);
   SetSize(r.right - r.left, r.bottom - r.top);
 }
 
