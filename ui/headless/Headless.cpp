@@ -425,6 +425,7 @@ void MoveToDpi(Form& form, int dpi) {
 }
 
 Font NativeFont(const Control& control) { return ScaleForDpi(control.GetFont(), control.Owner().Dpi()); }
+
 void SetScreenSize(int width, int height) { W().screenWidth = width, W().screenHeight = height; }
 void SetCursor(Point p) { W().cursor = p; }
 const std::vector<InjectedEvent>& InjectedInput() { return W().injected; }
