@@ -393,6 +393,8 @@ class Form {
   void DispatchUserMessage(std::uintptr_t wParam, std::intptr_t lParam) { UserMessage(wParam, lParam); }
   void DispatchExitMenuLoop() { ExitMenuLoop(); }
   void DispatchClick() { FormClick(); }
+  void DispatchQueryEndSession() { QueryEndSession(); }
+  void DispatchEndSession(bool ending) { EndSession(ending); }
 
  protected:
   virtual void FormCreate() {}
@@ -404,6 +406,11 @@ class Form {
   virtual void UserMessage(std::uintptr_t, std::intptr_t) {}
   // After the default processing of the end of a menu loop.
   virtual void ExitMenuLoop() {}
+  // The session is about to end (sign-out, shutdown): the window will not be closed, the
+  // process just ends. The answer is always yes.
+  virtual void QueryEndSession() {}
+  // The session's end is decided: ending true, it ends once this returns; false, it was cancelled.
+  virtual void EndSession(bool) {}
 
  private:
   FormStyle style_;
@@ -425,6 +432,10 @@ std::string ApplicationTitle();
 void SetApplicationTitle(const std::string& title);
 // The program's command line as one text, program name first.
 std::string CommandLine();
+// Claims the one run of the program in this sign-in session; false when another copy holds it.
+bool ClaimSingleInstance(const std::string& name);
+// Brings forward the other copy's window of this class, restoring it when minimised.
+void ActivateOtherInstance(const std::string& className);
 
 // ----- Platform services -----
 
