@@ -72,7 +72,7 @@ BOOL CALLBACK BuscarDelProces(HWND finestra, LPARAM dades) {
 
 // As at sign-out: every window is asked, then every window is told the session ends.
 int AcabarSessio(const char* classe) {
-  Cerca cerca{classe};
+  Cerca cerca{classe, 0, {}};
   EnumWindows(BuscarClasse, reinterpret_cast<LPARAM>(&cerca));
   if (cerca.proces == 0) {
     std::printf("error no window of class %s\n", classe);
