@@ -114,3 +114,26 @@ def touch_mode4_left_half_left_click_right_half_right_click(c):
         time.sleep(HOOK_BACK_S)
     check(downs(target) == ["down L 300 400", "down R 700 400"], f"the target got {target.buttons()}")
     check(program.close(w["hwnd"]) == 0, "exit code is not 0")
+
+
+@case()
+def touch_start_countdown_after_choosing_from_the_menu_leaves_clicks_to_the_user(c):
+    # With the frame on, choosing mode 3 from the menu starts its countdown, meant for normal
+    # mouse use; the hook's return 200 ms after the menu closed must not arm the mode early.
+    c.write_ini(settings("BoolMostrarQuadreDeSeguiment=true\nBoolCheckBoxTemporitzador=true\n"
+                         "BoolCheckBoxHiHaComptaEnreraPerEngegar=true\nSegonsIniciActivitat=30"))
+    target = Target(c)
+    program = Pelvoro(c, "NOABOUT")
+    main = program.window()
+    left, top, right, bottom = main["rect"]
+    c.xdotool("mousemove", (left + right) // 2, bottom - 30)  # the keyboard follows the pointer
+    c.xdotool("key", "alt+p", "Down", "Down", "Down", "Return")  # "3-Tablet PC. Clic al prèmer..."
+    wait_for(lambda: program.label_texts(main["hwnd"]) == ["29"], WAIT, "the countdown at 29")
+    c.xdotool("mousemove", 400, 300)
+    wait_for(lambda: frame_centre(c) == (400, 300), WAIT, "the frame at the pointer")
+    c.xdotool("mousedown", 1, "mouseup", 1)
+    target.wait("up L 400 300")
+    check(target.buttons() == ["down L 400 300", "up L 400 300"], f"the target got {target.buttons()}")
+    label = program.label_texts(main["hwnd"])
+    check(label and 0 < int(label[0]) <= 29, f"the countdown reads {label}")
+    check(program.close(main["hwnd"]) == 0, "exit code is not 0")
