@@ -137,3 +137,33 @@ def touch_start_countdown_after_choosing_from_the_menu_leaves_clicks_to_the_user
     label = program.label_texts(main["hwnd"])
     check(label and 0 < int(label[0]) <= 29, f"the countdown reads {label}")
     check(program.close(main["hwnd"]) == 0, "exit code is not 0")
+
+
+@case()
+def touch_leaving_mode3_with_the_right_button_sends_nothing_to_the_window_beneath(c):
+    # A bare right release opens the context menu of most windows.
+    c.xdotool("mousemove", 300, 300)
+    program, target, w = start_in_mode(c, 3, "\nBoolMostrarQuadreDeSeguiment=true")
+    move(c, 320, 310)
+    wait_for(lambda: frame_centre(c) is not None, WAIT, "the frame")
+    c.xdotool("mousedown", 3)
+    wait_for(lambda: frame_centre(c) is None, WAIT, "the frame to go with the mode")
+    c.xdotool("mouseup", 3)
+    click_passes(c, target, 500, 400)
+    check(target.buttons() == ["down L 500 400", "up L 500 400"], f"the target got {target.buttons()}")
+    check(program.close(w["hwnd"]) == 0, "exit code is not 0")
+
+
+@case()
+def touch_mode2_holding_on_past_the_click_sends_no_second_release(c):
+    c.xdotool("mousemove", 400, 500)
+    program, target, w = start_in_mode(c, 2, "\nDecimesDeSegonClicALEstarElMouseDownEnUnaCasella=3")
+    c.xdotool("mousedown", 1)
+    target.wait("up L 400 500")
+    time.sleep(HOOK_BACK_S)  # the button hook is back before the finger comes up
+    c.xdotool("mouseup", 1)
+    check(program.label_texts(w["hwnd"]) == ["3"], f"the label reads {program.label_texts(w['hwnd'])}")
+    check(program.close(w["hwnd"]) == 0, "exit code is not 0")
+    click_passes(c, target, 450, 450)  # comes after the release, wherever that went
+    check(target.buttons() == ["down L 400 500", "up L 400 500", "down L 450 450", "up L 450 450"],
+          f"the target got {target.buttons()}")
