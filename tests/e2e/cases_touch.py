@@ -167,3 +167,20 @@ def touch_mode2_holding_on_past_the_click_sends_no_second_release(c):
     click_passes(c, target, 450, 450)  # comes after the release, wherever that went
     check(target.buttons() == ["down L 400 500", "up L 400 500", "down L 450 450", "up L 450 450"],
           f"the target got {target.buttons()}")
+
+
+@case()
+def touch_another_tools_click_reaches_its_target_unchanged_in_mode3(c):
+    # Pointer software that clicks for the user: its moves feed the mode, its clicks pass.
+    c.xdotool("mousemove", 300, 300)
+    program, target, w = start_in_mode(c, 3, "\nBoolMostrarQuadreDeSeguiment=true")
+    clicker = c.start(c.tool("ImitaSistema.exe"), "click", 450, 350)
+    check(clicker.wait_exit(WAIT) == 0, "ImitaSistema could not click")
+    target.wait("up L 450 350")
+    wait_for(lambda: frame_centre(c) == (450, 350), WAIT, "the frame at the injected move")
+    c.xdotool("click", 3)  # leave, so that a click of the user's own passes as a marker
+    wait_for(lambda: frame_centre(c) is None, WAIT, "the frame to go with the mode")
+    click_passes(c, target, 500, 400)
+    check(target.buttons() == ["down L 450 350", "up L 450 350", "down L 500 400", "up L 500 400"],
+          f"the target got {target.buttons()}")
+    check(program.close(w["hwnd"]) == 0, "exit code is not 0")
