@@ -62,6 +62,11 @@ void DestruirFinestres() {
 }
 
 int Pelvoro() {
+  // Two copies would share one settings file and one hook library's reports.
+  if (!ui::ClaimSingleInstance(NomInstanciaUnica)) {
+    ui::ActivateOtherInstance(TFormPrincipal::NomClasse);
+    return 0;
+  }
   LiniaOrdres = UnirArguments(ui::CommandLine());
   CrearFinestres();
   AvisIRestauracio();

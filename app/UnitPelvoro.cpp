@@ -16,7 +16,7 @@ constexpr int kMargeBotons = 4;
 
 ui::FormStyle EstilPrincipal() {
   ui::FormStyle s;
-  s.className = "TFormPrincipal";
+  s.className = TFormPrincipal::NomClasse;
   s.caption = "Pelvoro";
   s.bounds = {0, 0, 264, 205};  // design size, replaced at creation
   s.frame = ui::FormStyle::Frame::Sizeable;
@@ -130,7 +130,22 @@ void TFormPrincipal::FormCreate() {
   LlegirParametres();
 }
 
-void TFormPrincipal::FormClose() { DesarParametres(); }
+void TFormPrincipal::FormClose() { DesarUnCop(); }
+
+void TFormPrincipal::QueryEndSession() { DesarUnCop(); }
+
+void TFormPrincipal::EndSession(bool ending) {
+  if (ending)
+    DesarUnCop();
+  else
+    parametresDesats_ = false;  // the session goes on: later changes are written at the close
+}
+
+void TFormPrincipal::DesarUnCop() {
+  if (parametresDesats_) return;
+  DesarParametres();
+  parametresDesats_ = true;
+}
 
 void TFormPrincipal::MenuSortirClick() { Close(); }
 

@@ -12,6 +12,8 @@ class TFormPrincipal : public ui::Form {
  public:
   TFormPrincipal();
 
+  static constexpr const char* NomClasse = "TFormPrincipal";
+
   // Outer size set at creation; the design size is only a starting point.
   static constexpr int AmpladaFinestra = 118;
   static constexpr int AlcadaFinestra = 150;
@@ -98,8 +100,15 @@ class TFormPrincipal : public ui::Form {
  protected:
   void FormCreate() override;
   void FormClose() override;
+  void QueryEndSession() override;
+  void EndSession(bool ending) override;
   void UserMessage(std::uintptr_t wParam, std::intptr_t lParam) override;
   void ExitMenuLoop() override;
+
+ private:
+  // Windows ends a session without closing the window; the settings are written then, once.
+  void DesarUnCop();
+  bool parametresDesats_ = false;
 };
 
 extern TFormPrincipal* FormPrincipal;

@@ -152,10 +152,12 @@ void TFormPrincipal::TimerEngegarTimer() {
 
 void TFormPrincipal::TimerActivarElHookMouseTimer() {
   TimerActivarElHookMouse.SetEnabled(false);
-  // Decided from the state when the timer fires, not when it was enabled.
-  if ((MenuClicAutomaticAlEstarParat.Checked() && Parametres.Bool1ClicAutomaticNoPermetAltresClics) ||
+  // Decided from the state when the timer fires, not when it was enabled. During the start
+  // countdown the mouse is the user's: the checked mode is not armed yet, only the frame runs.
+  if (!TimerEngegar.Enabled() &&
+      ((MenuClicAutomaticAlEstarParat.Checked() && Parametres.Bool1ClicAutomaticNoPermetAltresClics) ||
       MenuClicTabletPCALEstarElMouseDownEnUnaCasella.Checked() || MenuTabletPCClicAlPremerLaPantalla.Checked() ||
-      MenuTabletPCClicEsquerraClicDret.Checked()) {
+       MenuTabletPCClicEsquerraClicDret.Checked())) {
     SetHookMouse();
     return;
   }

@@ -14,11 +14,13 @@
 #endif
 
 // Installs the button hook: the user's left press and release are reported and swallowed,
-// a right press asks to leave; moves are reported. Installing twice leaves one hook.
+// a right press asks to leave; moves are reported, also those other software injects.
+// Injected buttons pass unreported. Installing twice leaves one hook.
 LLIBRERIA_PELVORO_API void SetHookMouse();
-// Removes the button hook; harmless when it is not installed.
+// Removes the button hook; harmless when it is not installed. A release whose press it
+// swallowed is still swallowed, unreported, when it comes later: it never arrives alone.
 LLIBRERIA_PELVORO_API void UnHookMouse();
-// Installs the move hook: moves are reported, all input passes on.
+// Installs the move hook: every move is reported, all input passes on.
 LLIBRERIA_PELVORO_API void SetHookMouseMove();
 // Removes the move hook; harmless when it is not installed.
 LLIBRERIA_PELVORO_API void UnHookMouseMove();

@@ -426,6 +426,8 @@ class Form {
   void DispatchExitMenuLoop() { ExitMenuLoop(); }
   void DispatchClick() { FormClick(); }
   void DispatchDpiChanged(Rect suggested) { FormDpiChanged(suggested); }
+  void DispatchQueryEndSession() { QueryEndSession(); }
+  void DispatchEndSession(bool ending) { EndSession(ending); }
 
  protected:
   virtual void FormCreate() {}
@@ -442,6 +444,11 @@ class Form {
   virtual void FormDpiChanged(Rect suggested) {
     SetBounds(suggested.left, suggested.top, suggested.Width(), suggested.Height());
   }
+  // The session is about to end (sign-out, shutdown): the window will not be closed, the
+  // process just ends. The answer is always yes.
+  virtual void QueryEndSession() {}
+  // The session's end is decided: ending true, it ends once this returns; false, it was cancelled.
+  virtual void EndSession(bool) {}
 
  private:
   FormStyle style_;
@@ -463,6 +470,10 @@ std::string ApplicationTitle();
 void SetApplicationTitle(const std::string& title);
 // The program's command line as one text, program name first.
 std::string CommandLine();
+// Claims the one run of the program in this sign-in session; false when another copy holds it.
+bool ClaimSingleInstance(const std::string& name);
+// Brings forward the other copy's window of this class, restoring it when minimised.
+void ActivateOtherInstance(const std::string& className);
 
 // ----- Platform services -----
 

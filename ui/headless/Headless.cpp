@@ -16,6 +16,8 @@ namespace {
 
 constexpr unsigned kWmUser = 0x0400;
 constexpr unsigned kWmClose = 0x0010;
+constexpr unsigned kWmQueryEndSession = 0x0011;
+constexpr unsigned kWmEndSession = 0x0016;
 // What a dialog frame takes around the client area on Windows 10: borders and caption.
 constexpr int kFrameWidth = 6;
 constexpr int kFrameHeight = 29;
@@ -75,6 +77,7 @@ struct World {
   std::string programFolder = "C:\\Pelvoro";
   bool buttonHook = false, moveHook = false;
   int dpi = kDefaultDpi;  // of the monitor new windows open on
+  bool otherInstance = false;
 };
 
 World& W() {
@@ -89,6 +92,8 @@ void Deliver(const PostedMessage& m) {
   if (it == W().forms.end()) return;
   if (m.msg == kWmUser) it->second->DispatchUserMessage(m.wParam, m.lParam);
   if (m.msg == kWmClose) it->second->Close();
+  if (m.msg == kWmQueryEndSession) it->second->DispatchQueryEndSession();
+  if (m.msg == kWmEndSession) it->second->DispatchEndSession(m.wParam != 0);
 }
 
 // The earliest due timer at or before limit, ties broken by enabling order.
@@ -291,6 +296,10 @@ void ProcessMessages() {
 std::string ApplicationTitle() { return W().title; }
 void SetApplicationTitle(const std::string& title) { W().title = title; }
 std::string CommandLine() { return W().commandLine; }
+bool ClaimSingleInstance(const std::string&) { return !W().otherInstance; }
+void ActivateOtherInstance(const std::string& className) {
+  W().platformCalls.push_back("ActivateOtherInstance " + className);
+}
 
 // ----- platform services -----
 
@@ -426,6 +435,7 @@ void MoveToDpi(Form& form, int dpi) {
 
 Font NativeFont(const Control& control) { return ScaleForDpi(control.GetFont(), control.Owner().Dpi()); }
 
+void SetOtherInstance(bool running) { W().otherInstance = running; }
 void SetScreenSize(int width, int height) { W().screenWidth = width, W().screenHeight = height; }
 void SetCursor(Point p) { W().cursor = p; }
 const std::vector<InjectedEvent>& InjectedInput() { return W().injected; }

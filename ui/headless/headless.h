@@ -33,6 +33,8 @@ void SetDpi(int dpi);
 void MoveToDpi(Form& form, int dpi);
 // The font a control shows in, at its form's dpi.
 Font NativeFont(const Control& control);
+// Another copy of the program runs in this session: the claim of a single run fails.
+void SetOtherInstance(bool running);
 void SetScreenSize(int width, int height);
 void SetCursor(Point p);
 
@@ -44,7 +46,8 @@ struct InjectedEvent {
 const std::vector<InjectedEvent>& InjectedInput();
 const std::vector<unsigned>& Beeps();
 // Cursor moves, injected input, beeps and hook-library calls in the order the program made
-// them: "SetCursorPos 10 20", "mouse_event 2", "MessageBeep 0", "UnHookMouse".
+// them: "SetCursorPos 10 20", "mouse_event 2", "MessageBeep 0", "UnHookMouse",
+// "ActivateOtherInstance TFormPrincipal".
 const std::vector<std::string>& PlatformCalls();
 void ClearPlatformCalls();
 

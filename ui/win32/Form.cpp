@@ -195,6 +195,12 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       form.DispatchDpiChanged(Rect{r.left, r.top, r.right, r.bottom});
       return 0;
     }
+    case WM_QUERYENDSESSION:
+      form.DispatchQueryEndSession();
+      return TRUE;
+    case WM_ENDSESSION:
+      form.DispatchEndSession(wp != FALSE);
+      return 0;
     case WM_MOUSEACTIVATE:
       if (form.Style().overlay) return MA_NOACTIVATE;
       break;
