@@ -35,6 +35,7 @@ DWORD ExStyleOf(const FormStyle& s) {
   // An overlay must never take the focus from the program the user types in, nor swallow a
   // click that lands on one of its strokes.
   if (s.overlay) ex |= WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT;
+  if (s.noActivate) ex |= WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
   return ex;
 }
 
@@ -155,7 +156,7 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       form.Close();
       return 0;
     case WM_MOUSEACTIVATE:
-      if (form.Style().overlay) return MA_NOACTIVATE;
+      if (form.Style().overlay || form.Style().noActivate) return MA_NOACTIVATE;
       break;
     case WM_SETCURSOR:
       // Asked for the form and for each child under the pointer, before the child's class
@@ -177,11 +178,16 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       // A click is a press and a release both on the bare client area.
       st.pressed = true;
       SetCapture(hwnd);
+      form.DispatchMouseDown();
       return 0;
+    case WM_MOUSEMOVE:
+      if (st.pressed) form.DispatchMouseMove();
+      break;
     case WM_LBUTTONUP: {
       const bool click = st.pressed;
       st.pressed = false;
       if (GetCapture() == hwnd) ReleaseCapture();
+      if (click) form.DispatchMouseUp();
       RECT client;
       GetClientRect(hwnd, &client);
       if (click && PtInRect(&client, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)})) form.DispatchClick();
@@ -241,7 +247,9 @@ void Form::Create() {
   st->background.Reset(CreateSolidBrush(Resolve(style_.background)));
   st->font = MakeFont(style_.font);
   if (!mainForm) mainForm = this;
-  HWND owner = style_.overlay ? GetDesktopWindow() : (mainForm != this ? Hwnd(*mainForm) : nullptr);
+  // A window owned by the main one would hide with it when it is minimised.
+  const bool standalone = style_.overlay || style_.noActivate;
+  HWND owner = standalone ? GetDesktopWindow() : (mainForm != this ? Hwnd(*mainForm) : nullptr);
   const Rect& b = style_.bounds;
   CreateWindowExW(ExStyleOf(style_), Widen(style_.className).c_str(), Widen(style_.caption).c_str(),
                   StyleOf(style_), b.left, b.top, b.Width(), b.Height(), owner, nullptr, GetModuleHandleW(nullptr),
@@ -256,7 +264,7 @@ std::intptr_t Form::Handle() const { return reinterpret_cast<std::intptr_t>(Hwnd
 
 void Form::Show() {
   if (IsWindowVisible(Hwnd(*this))) return;
-  ShowWindow(Hwnd(*this), style_.overlay ? SW_SHOWNOACTIVATE : SW_SHOW);
+  ShowWindow(Hwnd(*this), style_.overlay || style_.noActivate ? SW_SHOWNOACTIVATE : SW_SHOW);
 }
 
 void Form::Hide() { ShowWindow(Hwnd(*this), SW_HIDE); }
@@ -359,7 +367,7 @@ void Form::SetState(WindowState state) {
   state_ = state;
   if (!IsWindowVisible(Hwnd(*this))) return;  // applied when the window is first shown
   // SW_RESTORE would activate an overlay, which must never take the focus.
-  const int restore = style_.overlay ? SW_SHOWNOACTIVATE : SW_RESTORE;
+  const int restore = style_.overlay || style_.noActivate ? SW_SHOWNOACTIVATE : SW_RESTORE;
   ShowWindow(Hwnd(*this), state == WindowState::Minimised ? SW_MINIMIZE : restore);
 }
 

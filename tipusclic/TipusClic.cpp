@@ -1,0 +1,113 @@
+#include "tipusclic/TipusClic.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr unsigned EsquerrePrem = ui::MouseLeftDown;
+constexpr unsigned EsquerreAllibera = ui::MouseLeftUp;
+
+bool Dins(const ui::Rect& r, ui::Point p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
+
+}  // namespace
+
+TAccioClic ClicEsquerre() { return {{EsquerrePrem, EsquerreAllibera}, std::nullopt, std::nullopt, true}; }
+
+void TEstatTipusClic::Triar(TipusClic tipus) {
+  triat_ = (tipus == TipusClic::Pausa && triat_ == TipusClic::Pausa) ? TipusClic::Esquerre : tipus;
+}
+
+TAccioClic TEstatTipusClic::Clic(ui::Point c, ZonaPanell zona) {
+  const bool sobrePanell = zona.tipus != ZonaPanell::Tipus::Fora;
+  if (arrossegant_) return AlliberarArrossegament(c, sobrePanell);
+
+  TAccioClic accio;
+  switch (zona.tipus) {
+    case ZonaPanell::Tipus::Boto:
+      // No input reaches the panel: a button pressed there would take the focus from the
+      // user's application, and the choice in force is not meant for the panel.
+      Triar(zona.boto);
+      accio.so = true;
+      return accio;
+    case ZonaPanell::Tipus::Fons:
+      // With a drag chosen, the press on the panel's background moves the panel itself.
+      if (triat_ == TipusClic::Arrossegar) {
+        accio.entrades = {EsquerrePrem};
+        accio.so = true;
+        arrossegant_ = arrossegantPanell_ = true;
+        inici_ = c;
+      }
+      return accio;
+    case ZonaPanell::Tipus::Fora:
+      break;
+  }
+
+  accio.so = triat_ != TipusClic::Pausa;
+  switch (triat_) {
+    case TipusClic::Esquerre:
+      accio.entrades = {EsquerrePrem, EsquerreAllibera};
+      break;
+    case TipusClic::Doble:
+      // Back to back at one point: well within the double-click time and rectangle.
+      accio.entrades = {EsquerrePrem, EsquerreAllibera, EsquerrePrem, EsquerreAllibera};
+      triat_ = TipusClic::Esquerre;
+      break;
+    case TipusClic::Dret:
+      accio.entrades = {ui::MouseRightDown, ui::MouseRightUp};
+      triat_ = TipusClic::Esquerre;
+      break;
+    case TipusClic::Arrossegar:
+      accio.entrades = {EsquerrePrem};
+      arrossegant_ = true;
+      arrossegantPanell_ = false;
+      inici_ = c;
+      break;
+    case TipusClic::Pausa:
+      break;
+  }
+  return accio;
+}
+
+TAccioClic TEstatTipusClic::AlliberarArrossegament(ui::Point c, bool sobrePanell) {
+  TAccioClic accio;
+  accio.entrades = {EsquerreAllibera};
+  accio.so = true;
+  // A drop on the panel is no drop: the button goes up where the drag started, and the
+  // pointer comes back to the panel.
+  if (sobrePanell && !arrossegantPanell_) {
+    accio.abans = inici_;
+    accio.despres = c;
+  }
+  arrossegant_ = arrossegantPanell_ = false;
+  triat_ = TipusClic::Esquerre;
+  return accio;
+}
+
+TAccioClic TEstatTipusClic::AcabarArrossegament(ui::Point c) {
+  if (!arrossegant_) return {};
+  TAccioClic accio = AlliberarArrossegament(c, true);
+  accio.so = false;
+  return accio;
+}
+
+ui::Rect RectBotoTipusClic(TipusClic tipus) {
+  using namespace disseny_panell;
+  const int i = static_cast<int>(tipus);
+  const int top = AlcadaFranja + i * (AlcadaBoto + Separacio);
+  return {Marge, top, Marge + AmpladaBoto, top + AlcadaBoto};
+}
+
+ZonaPanell ZonaDelPunt(const ui::Rect& panell, bool visible, ui::Point p) {
+  if (!visible || !Dins(panell, p)) return {};
+  const ui::Point client{p.x - panell.left, p.y - panell.top};
+  for (TipusClic t : TotsElsTipusClic)
+    if (Dins(RectBotoTipusClic(t), client)) return {ZonaPanell::Tipus::Boto, t};
+  return {ZonaPanell::Tipus::Fons, TipusClic::Esquerre};
+}
+
+ui::Point LimitarALaPantalla(ui::Point lloc, int amplada, int alcada, int ampladaPantalla, int alcadaPantalla) {
+  return {std::max(0, std::min(lloc.x, ampladaPantalla - amplada)),
+          std::max(0, std::min(lloc.y, alcadaPantalla - alcada))};
+}
+
+ui::Point LlocInicial(int alcada, int alcadaPantalla) { return {0, std::max(0, (alcadaPantalla - alcada) / 2)}; }
