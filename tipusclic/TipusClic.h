@@ -66,7 +66,7 @@ class TEstatTipusClic {
 namespace disseny_panell {
 constexpr int Marge = 4;
 constexpr int AlcadaFranja = 18;
-constexpr int AmpladaBoto = 84;
+constexpr int AmpladaBoto = 100;
 constexpr int AlcadaBoto = 70;
 constexpr int Separacio = 4;
 constexpr int Amplada = Marge + AmpladaBoto + Marge;
