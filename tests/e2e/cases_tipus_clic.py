@@ -153,3 +153,31 @@ def tipus_clic_panel_off_changes_nothing(c):
     check(shown == [], f"a panel is shown: {shown}")
     check(program.close(hwnd) == 0, "exit code is not 0")
     check("TipusClic" not in c.ini().sections, "the panel's section was written")
+
+
+@case(timeout=120)
+def tipus_clic_panel_by_hand(c):
+    """A hand on the mouse: a click on a button chooses it, and the grip moves the panel, and
+    neither takes the focus."""
+    target, program, hwnd = start(c)
+    panel = panel_window(c)
+    x, y = button_centre(c, panel, "Dret")
+    # Away again before a dwell there could choose it: only the click does.
+    c.xdotool("mousemove", x, y, "click", 1, "mousemove", 600, 350)
+    check(c.inspector.ask("foreground")["hwnd"] != panel["hwnd"], "the click activated the panel")
+    wait_for(lambda: caption(c) == "0", WAIT, "the dwell click at 600,350")
+    got = target.wait_count(2)
+    check(got == ["down R 600 350", "up R 600 350"], f"after choosing by hand: {got}")
+    check(all(l.startswith(("down R", "up R")) for l in got), f"the hand's click reached the target: {got}")
+
+    left, top, _, _ = panel["rect"]
+    c.xdotool("mousemove", left + 40, top + 6, "mousedown", 1)
+    c.xdotool("mousemove", left + 240, top + 106)
+    c.xdotool("mousemove", left + 340, top + 2006, "mouseup", 1)
+    bottom_most = 768 - (panel["rect"][3] - top)
+    moved = wait_for(lambda: panel_window(c)["rect"][:2] == [left + 300, bottom_most] and panel_window(c),
+                     WAIT, "the panel moved and kept on the screen")
+    check(c.inspector.ask("foreground")["hwnd"] != panel["hwnd"], "moving activated the panel")
+    check(program.close(hwnd) == 0, "exit code is not 0")
+    stored = c.ini().section("TipusClic")
+    check((stored["Esquerra"], stored["Dalt"]) == (str(moved["rect"][0]), str(moved["rect"][1])), f"stored {stored}")
