@@ -12,7 +12,7 @@ void TFormPrincipal::TimerComptaEnreraClicAutomaticTimer() {
   TEstatMotor& e = EstatMotor;
   const TParametres& p = Parametres;
   const std::int32_t N = p.DecimesTimerClickAutomatic;
-  const ui::Point c = ui::CursorPos();
+  ui::Point c = ui::CursorPos();
 
   if (HaMogut(e.PosicioMouse, c, p.PixelsDeSeparacioPerqueEsConsideriParat)) {
     EscriureEtiqueta(N, true);
@@ -39,6 +39,8 @@ void TFormPrincipal::TimerComptaEnreraClicAutomaticTimer() {
         else if (p.BoolCheckBoxTemporitzador)
           UnHookMouseMove();
         InjectarAccioClic(accio);
+        // A drag let go where it began leaves the pointer there, at rest.
+        if (accio.abans) c = *accio.abans;
       }
       e.ClicFet = true;
       if (accio.so) ui::MessageBeep(0);

@@ -15,7 +15,6 @@ void TFormPrincipal::ActualitzarPanellTipusClic() {
 void TFormPrincipal::InjectarAccioClic(const TAccioClic& accio) {
   if (accio.abans) ui::SetCursorPos(*accio.abans);
   for (const unsigned entrada : accio.entrades) ui::MouseEvent(entrada);
-  if (accio.despres) ui::SetCursorPos(*accio.despres);
 }
 
 void TFormPrincipal::AcabarArrossegamentTipusClic() {

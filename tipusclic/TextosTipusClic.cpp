@@ -5,11 +5,13 @@
 
 const TTextosTipusClic TextosTipusClicCatala{
     "Panell de tipus de clic",
+    "Tipus de clic",
     {"Esquerre", "Doble", "Dret", "Arrossegar", "Pausa"},
 };
 
 const TTextosTipusClic TextosTipusClicCastella{
     "Panel de tipo de clic",
+    "Tipo de clic",
     {"Izquierdo", "Doble", "Derecho", "Arrastrar", "Pausa"},
 };
 

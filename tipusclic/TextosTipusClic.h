@@ -10,6 +10,8 @@ class TFormPrincipal;
 
 struct TTextosTipusClic {
   const char* menu;
+  // The panel's window name, which screen readers say; the panel shows no title bar.
+  const char* titol;
   // In the panel's order: Esquerre, Doble, Dret, Arrossegar, Pausa.
   std::array<const char*, NombreTipusClic> botons;
 };

@@ -11,7 +11,7 @@ bool Dins(const ui::Rect& r, ui::Point p) { return p.x >= r.left && p.x < r.righ
 
 }  // namespace
 
-TAccioClic ClicEsquerre() { return {{EsquerrePrem, EsquerreAllibera}, std::nullopt, std::nullopt, true}; }
+TAccioClic ClicEsquerre() { return {{EsquerrePrem, EsquerreAllibera}, std::nullopt, true}; }
 
 void TEstatTipusClic::Triar(TipusClic tipus) {
   triat_ = (tipus == TipusClic::Pausa && triat_ == TipusClic::Pausa) ? TipusClic::Esquerre : tipus;
@@ -30,9 +30,10 @@ TAccioClic TEstatTipusClic::Clic(ui::Point c, ZonaPanell zona) {
       accio.so = true;
       return accio;
     case ZonaPanell::Tipus::Fons:
-      // With a drag chosen, the press on the panel's background moves the panel itself.
+      // With a drag chosen, a rest on the panel's background picks the panel itself up, to
+      // be carried by the pointer until the next rest. Nothing is injected: the panel follows
+      // the pointer on its own, with no press that a lost move could leave behind.
       if (triat_ == TipusClic::Arrossegar) {
-        accio.entrades = {EsquerrePrem};
         accio.so = true;
         arrossegant_ = arrossegantPanell_ = true;
         inici_ = c;
@@ -70,14 +71,12 @@ TAccioClic TEstatTipusClic::Clic(ui::Point c, ZonaPanell zona) {
 
 TAccioClic TEstatTipusClic::AlliberarArrossegament(ui::Point c, bool sobrePanell) {
   TAccioClic accio;
-  accio.entrades = {EsquerreAllibera};
+  if (!arrossegantPanell_) accio.entrades = {EsquerreAllibera};
   accio.so = true;
-  // A drop on the panel is no drop: the button goes up where the drag started, and the
-  // pointer comes back to the panel.
-  if (sobrePanell && !arrossegantPanell_) {
-    accio.abans = inici_;
-    accio.despres = c;
-  }
+  // A drop on the panel is no drop: the button goes up where the drag started. The pointer
+  // stays there, as putting it back at once could overtake the release, which the system
+  // takes at the pointer's place when it gets to it.
+  if (sobrePanell && !arrossegantPanell_ && !(c == inici_)) accio.abans = inici_;
   arrossegant_ = arrossegantPanell_ = false;
   triat_ = TipusClic::Esquerre;
   return accio;

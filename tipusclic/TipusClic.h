@@ -25,8 +25,8 @@ struct ZonaPanell {
 struct TAccioClic {
   // Injected input, mouse_event flags in order; empty: nothing is injected.
   std::vector<unsigned> entrades;
-  // Where the pointer is put before the input, and where it goes back to afterwards.
-  std::optional<ui::Point> abans, despres;
+  // Where the pointer is put before the input; it stays there.
+  std::optional<ui::Point> abans;
   // A rest on the panel counts as a click there: it sounds, though nothing is injected.
   bool so = false;
 };
@@ -38,7 +38,8 @@ class TEstatTipusClic {
  public:
   TipusClic Triat() const { return triat_; }
   bool Arrossegant() const { return arrossegant_; }
-  // The press of the drag was made on the panel itself: the panel is being moved.
+  // The drag began on the panel's background: the pointer carries the panel, and no button
+  // is down.
   bool ArrossegantPanell() const { return arrossegantPanell_; }
   ui::Point IniciArrossegament() const { return inici_; }
 
@@ -49,7 +50,7 @@ class TEstatTipusClic {
   TAccioClic Clic(ui::Point c, ZonaPanell zona);
 
   // The mode stops or the program ends during a drag: the button goes up where the drag
-  // started (in place when the panel itself was being moved). Nothing when no drag runs.
+  // started. Nothing when no drag runs.
   TAccioClic AcabarArrossegament(ui::Point c);
 
  private:

@@ -12,7 +12,7 @@ using namespace disseny_panell;
 ui::FormStyle EstilTipusClic() {
   ui::FormStyle s;
   s.className = "TFormTipusClic";
-  s.caption = "Pelvoro";
+  s.caption = TextosTipusClicCatala.titol;
   s.bounds = {0, 0, Amplada, Alcada};
   s.frame = ui::FormStyle::Frame::Popup;
   s.topMost = true;
@@ -31,7 +31,9 @@ TFormTipusClic::TFormTipusClic()
       BotoDoble(*this, RectBotoTipusClic(TipusClic::Doble), TextosTipusClicCatala.botons[1]),
       BotoDret(*this, RectBotoTipusClic(TipusClic::Dret), TextosTipusClicCatala.botons[2]),
       BotoArrossegar(*this, RectBotoTipusClic(TipusClic::Arrossegar), TextosTipusClicCatala.botons[3]),
-      BotoPausa(*this, RectBotoTipusClic(TipusClic::Pausa), TextosTipusClicCatala.botons[4]) {
+      BotoPausa(*this, RectBotoTipusClic(TipusClic::Pausa), TextosTipusClicCatala.botons[4]),
+      TimerSeguirPunter(*this, IntervalSeguirPunter) {
+  TimerSeguirPunter.OnTimer = [this] { TimerSeguirPunterTimer(); };
   for (TipusClic t : TotsElsTipusClic) {
     ui::PictureButton& b = Boto(t);
     b.OnClick = [this, t] { BotoClick(t); };
@@ -91,6 +93,7 @@ void TFormTipusClic::Mostrar(bool mostrar) {
 }
 
 void TFormTipusClic::PosarTextos(const TTextosTipusClic& textos) {
+  SetCaption(textos.titol);
   for (TipusClic t : TotsElsTipusClic) Boto(t).SetText(textos.botons[static_cast<std::size_t>(t)]);
 }
 
@@ -103,13 +106,26 @@ void TFormTipusClic::BotoClick(TipusClic tipus) {
 
 TAccioClic TFormTipusClic::ClicParat(ui::Point c) {
   const TAccioClic accio = Estat.Clic(c, ZonaDelPunt(BoundsRect(), Visible(), c));
+  Agafar(c);
   Canviat();
   return accio;
+}
+
+void TFormTipusClic::Agafar(ui::Point c) {
+  const ui::Rect r = BoundsRect();
+  agafat_ = {c.x - r.left, c.y - r.top};
+  TimerSeguirPunter.SetEnabled(Estat.ArrossegantPanell());
+}
+
+void TFormTipusClic::TimerSeguirPunterTimer() {
+  const ui::Point c = ui::CursorPos();
+  PosarA({c.x - agafat_.x, c.y - agafat_.y});
 }
 
 TAccioClic TFormTipusClic::AcabarArrossegament(ui::Point c) {
   if (!Estat.Arrossegant()) return {};
   const TAccioClic accio = Estat.AcabarArrossegament(c);
+  TimerSeguirPunter.SetEnabled(false);
   Canviat();
   return accio;
 }

@@ -16,6 +16,10 @@ class TFormTipusClic : public ui::Form {
   TFormTipusClic();
 
   ui::PictureButton BotoEsquerre, BotoDoble, BotoDret, BotoArrossegar, BotoPausa;
+  // While a dwell drag carries the panel, it follows the pointer.
+  ui::Timer TimerSeguirPunter;
+  static constexpr unsigned IntervalSeguirPunter = 50;
+  void TimerSeguirPunterTimer();
 
   ui::PictureButton& Boto(TipusClic tipus);
   TipusClic Triat() const { return Estat.Triat(); }
@@ -48,6 +52,7 @@ class TFormTipusClic : public ui::Form {
 
  private:
   void Canviat();
+  void Agafar(ui::Point c);
   void PosarA(ui::Point lloc);
 
   TEstatTipusClic Estat;

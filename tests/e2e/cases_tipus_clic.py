@@ -118,10 +118,20 @@ def tipus_clic_panel_double_right_and_drag(c):
     got = target.wait_count(8)[6:]
     check(got == ["down L 300 300", "up L 700 500"], f"drag: {got}")
 
-    # Back to a single left click after each of them.
-    rest(c, 650, 450)
+    # A drag that comes to rest on the panel lets go where it began, and chooses nothing there.
+    choose(c, panel, "Arrossegar")
+    rest(c, 320, 320)
+    px, py = button_centre(c, panel, "Pausa")
+    rest(c, px, py)
     got = target.wait_count(10)[8:]
-    check(got == ["down L 650 450", "up L 650 450"], f"after the drag: {got}")
+    check(got == ["down L 320 320", "up L 320 320"], f"drag called off on the panel: {got}")
+    cursor = c.inspector.ask("cursor")
+    check((cursor["x"], cursor["y"]) == (320, 320), f"the pointer is not where the drag began: {cursor}")
+
+    # Back to a single left click after each of them; none came where the drag began.
+    rest(c, 650, 450)
+    got = target.wait_count(12)[10:]
+    check(got == ["down L 650 450", "up L 650 450"], f"after the drags: {got}")
     check(program.close(hwnd) == 0, "exit code is not 0")
     stored = c.ini().section("TipusClic")
     check(stored == {"MostrarPanell": "true", "Esquerra": str(left), "Dalt": str(top)}, f"stored {stored}")
@@ -158,7 +168,7 @@ def tipus_clic_panel_off_changes_nothing(c):
 @case(timeout=120)
 def tipus_clic_panel_by_hand(c):
     """A hand on the mouse: a click on a button chooses it, and the grip moves the panel, and
-    neither takes the focus."""
+    neither takes the focus; then the grip moved by dwell alone."""
     target, program, hwnd = start(c)
     panel = panel_window(c)
     x, y = button_centre(c, panel, "Dret")
@@ -178,6 +188,15 @@ def tipus_clic_panel_by_hand(c):
     moved = wait_for(lambda: panel_window(c)["rect"][:2] == [left + 300, bottom_most] and panel_window(c),
                      WAIT, "the panel moved and kept on the screen")
     check(c.inspector.ask("foreground")["hwnd"] != panel["hwnd"], "moving activated the panel")
+
+    # And by dwell alone: a drag begun on the grip carries the panel and lets go there.
+    choose(c, moved, "Arrossegar")
+    left, top = moved["rect"][:2]
+    rest(c, left + 40, top + 6)
+    rest(c, left - 160, top - 94)
+    moved = wait_for(lambda: panel_window(c)["rect"][:2] == [left - 200, top - 100] and panel_window(c),
+                     WAIT, "the panel carried by a dwell drag")
+    check(target.buttons() == got, f"moving the panel reached the target: {target.buttons()}")
     check(program.close(hwnd) == 0, "exit code is not 0")
     stored = c.ini().section("TipusClic")
     check((stored["Esquerra"], stored["Dalt"]) == (str(moved["rect"][0]), str(moved["rect"][1])), f"stored {stored}")
