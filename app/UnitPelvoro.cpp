@@ -86,7 +86,8 @@ TFormPrincipal::TFormPrincipal()
   MainMenu.Add(MenuOpcions);
   for (MenuItem* item : {&MenuMostrarQuadreDeSeguimentDelMouse, &MenuClicAutomaticAlEstarParat,
                          &MenuClicTabletPCALEstarElMouseDownEnUnaCasella, &MenuTabletPCClicAlPremerLaPantalla,
-                         &MenuPanellTipusClic, &MenuTabletPCClicEsquerraClicDret, &N4, &MenuEnviarClicksReals, &MenuParametres, &N1,
+                         &MenuPanellTipusClic, &MenuTabletPCClicEsquerraClicDret, &N4, &MenuEnviarClicksReals,
+                         &MenuParametres, &N1,
                          &MenuLlenguatge, &N3, &MenuParlantDe, &N2, &MenuSortir})
     MenuOpcions.Add(*item);
   MenuLlenguatge.Add(MenuCatala);

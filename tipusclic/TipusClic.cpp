@@ -24,8 +24,8 @@ TAccioClic TEstatTipusClic::Clic(ui::Point c, ZonaPanell zona) {
   TAccioClic accio;
   switch (zona.tipus) {
     case ZonaPanell::Tipus::Boto:
-      // No input reaches the panel: a button pressed there would take the focus from the
-      // user's application, and the choice in force is not meant for the panel.
+      // Chosen here, with nothing injected: the type in force (a right or double click, a
+      // pause) is not meant for the panel, and no hook has to step aside for it.
       Triar(zona.boto);
       accio.so = true;
       return accio;

@@ -272,11 +272,12 @@ TEST_F(TipusClicTest, TheLanguageSwitchSetsTheItemAndTheButtons) {
     for (TipusClic c : TotsElsTipusClic) t.push_back(P().Boto(c).Text());
     return t;
   };
-  const std::vector<std::string> catala{"Panell de tipus de clic", "Tipus de clic", "Esquerre", "Doble", "Dret", "Arrossegar", "Pausa"};
+  const std::vector<std::string> catala{"Panell de tipus de clic", "Tipus de clic", "Esquerre", "Doble", "Dret",
+                                        "Arrossegar", "Pausa"};
   EXPECT_EQ(textos(), catala);
   Principal().MenuCastellaClick();
-  EXPECT_EQ(textos(), (std::vector<std::string>{"Panel de tipo de clic", "Tipo de clic", "Izquierdo", "Doble", "Derecho", "Arrastrar",
-                                                "Pausa"}));
+  EXPECT_EQ(textos(), (std::vector<std::string>{"Panel de tipo de clic", "Tipo de clic", "Izquierdo", "Doble",
+                                                "Derecho", "Arrastrar", "Pausa"}));
   // The faces draw the text they carry.
   const auto ops = hl::PaintPicture(P().BotoDret);
   EXPECT_TRUE(std::any_of(ops.begin(), ops.end(), [](const hl::DrawOp& op) { return op.text == "Derecho"; }));
