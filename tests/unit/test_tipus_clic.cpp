@@ -2,7 +2,8 @@
 #include "tests/unit/Programa.h"
 #include "tipusclic/UnitFormTipusClic.h"
 
-namespace {
+// Named, so that its short names stay apart when the test files are compiled together.
+namespace prova_tipus_clic {
 
 namespace hl = ui::headless;
 namespace hk = ui::headless::hook;
@@ -302,4 +303,4 @@ TEST_F(TipusClicTest, TheChosenFaceDiffersFromTheOthersAndTheHeldDragFromBoth) {
   EXPECT_EQ(P().Triat(), TipusClic::Pausa);
 }
 
-}  // namespace
+}  // namespace prova_tipus_clic
