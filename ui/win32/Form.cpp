@@ -177,24 +177,32 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN:
       // A click is a press and a release both on the bare client area.
       st.pressed = true;
+      st.held = true;
+      SetCapture(hwnd);
+      form.DispatchMouseDown();
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      // The class takes double clicks: a quick second press is a press all the same, though
+      // not a second click.
+      st.held = true;
       SetCapture(hwnd);
       form.DispatchMouseDown();
       return 0;
     case WM_MOUSEMOVE:
-      if (st.pressed) form.DispatchMouseMove();
+      if (st.held) form.DispatchMouseMove();
       break;
     case WM_LBUTTONUP: {
-      const bool click = st.pressed;
-      st.pressed = false;
+      const bool click = st.pressed, held = st.held;
+      st.pressed = st.held = false;
       if (GetCapture() == hwnd) ReleaseCapture();
-      if (click) form.DispatchMouseUp();
+      if (held) form.DispatchMouseUp();
       RECT client;
       GetClientRect(hwnd, &client);
       if (click && PtInRect(&client, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)})) form.DispatchClick();
       return 0;
     }
     case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lp) != hwnd) st.pressed = false;
+      if (reinterpret_cast<HWND>(lp) != hwnd) st.pressed = st.held = false;
       break;
     case WM_NCHITTEST:
       // The layered, transparent style already lets the mouse through; this covers any
