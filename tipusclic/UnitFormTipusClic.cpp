@@ -112,8 +112,10 @@ TAccioClic TFormTipusClic::ClicParat(ui::Point c) {
 }
 
 void TFormTipusClic::Agafar(ui::Point c) {
-  const ui::Rect r = BoundsRect();
-  agafat_ = {c.x - r.left, c.y - r.top};
+  if (Estat.ArrossegantPanell() && !TimerSeguirPunter.Enabled()) {
+    const ui::Rect r = BoundsRect();
+    agafat_ = {c.x - r.left, c.y - r.top};
+  }
   TimerSeguirPunter.SetEnabled(Estat.ArrossegantPanell());
 }
 
