@@ -2,6 +2,7 @@
 
 #include "hook/LlibreriaPelvoro.h"
 #include "settings/Parametres.h"
+#include "tipusclic/TextosTipusClic.h"
 
 TFormPrincipal* FormPrincipal = nullptr;
 
@@ -51,6 +52,7 @@ TFormPrincipal::TFormPrincipal()
           "2-Tablet PC. Clic a l'estar el mouse down en una casella durant una estona"),
       MenuTabletPCClicAlPremerLaPantalla("MenuTabletPCClicAlPremerLaPantalla", Kind::Command,
                                          "3-Tablet PC. Clic al prèmer la pantalla"),
+      MenuPanellTipusClic("MenuPanellTipusClic", Kind::Command, TextosTipusClicCatala.menu),
       MenuTabletPCClicEsquerraClicDret("MenuTabletPCClicEsquerraClicDret", Kind::Command,
                                        "4-Tablet PC. Clic esquerra pantalla esquerra. Clic dret pantalla dreta"),
       N4("N4", Kind::Separator),
@@ -84,7 +86,8 @@ TFormPrincipal::TFormPrincipal()
   MainMenu.Add(MenuOpcions);
   for (MenuItem* item : {&MenuMostrarQuadreDeSeguimentDelMouse, &MenuClicAutomaticAlEstarParat,
                          &MenuClicTabletPCALEstarElMouseDownEnUnaCasella, &MenuTabletPCClicAlPremerLaPantalla,
-                         &MenuTabletPCClicEsquerraClicDret, &N4, &MenuEnviarClicksReals, &MenuParametres, &N1,
+                         &MenuPanellTipusClic, &MenuTabletPCClicEsquerraClicDret, &N4, &MenuEnviarClicksReals,
+                         &MenuParametres, &N1,
                          &MenuLlenguatge, &N3, &MenuParlantDe, &N2, &MenuSortir})
     MenuOpcions.Add(*item);
   MenuLlenguatge.Add(MenuCatala);
@@ -99,6 +102,7 @@ TFormPrincipal::TFormPrincipal()
   };
   MenuTabletPCClicAlPremerLaPantalla.OnClick = [this] { MenuTabletPCClicAlPremerLaPantallaClick(); };
   MenuTabletPCClicEsquerraClicDret.OnClick = [this] { MenuTabletPCClicEsquerraClicDretClick(); };
+  MenuPanellTipusClic.OnClick = [this] { MenuPanellTipusClicClick(); };
   MenuEnviarClicksReals.OnClick = [this] { MenuEnviarClicksRealsClick(); };
   MenuParametres.OnClick = [this] { MenuParametresClick(); };
   MenuCatala.OnClick = [this] { MenuCatalaClick(); };
@@ -144,6 +148,7 @@ void TFormPrincipal::EndSession(bool ending) {
 void TFormPrincipal::DesarUnCop() {
   if (parametresDesats_) return;
   DesarParametres();
+  TancarTipusClic();
   parametresDesats_ = true;
 }
 

@@ -5,6 +5,8 @@
 
 #include "ui/ui.h"
 
+struct TAccioClic;
+
 // The button of an injected click.
 enum class Boto { Esquerre, Dret };
 
@@ -29,6 +31,7 @@ class TFormPrincipal : public ui::Form {
   ui::MenuItem MenuClicAutomaticAlEstarParat;
   ui::MenuItem MenuClicTabletPCALEstarElMouseDownEnUnaCasella;
   ui::MenuItem MenuTabletPCClicAlPremerLaPantalla;
+  ui::MenuItem MenuPanellTipusClic;
   ui::MenuItem MenuTabletPCClicEsquerraClicDret;
   ui::MenuItem N4;
   ui::MenuItem MenuEnviarClicksReals;
@@ -90,6 +93,14 @@ class TFormPrincipal : public ui::Form {
   void MissatgeMode2(std::intptr_t codi, ui::Point c);
   void MissatgeMode3(std::intptr_t codi, ui::Point c);
   void MissatgeMode4(std::intptr_t codi, ui::Point c);
+
+  // The click-type panel: switched in the menu, shown while mode 1 is checked.
+  void MenuPanellTipusClicClick();
+  void ActualitzarPanellTipusClic();
+  void AcabarArrossegamentTipusClic();
+  void InjectarAccioClic(const TAccioClic& accio);
+  // At close: no button left down, and the panel's settings written.
+  void TancarTipusClic();
 
   // Dialogs and language.
   void MenuParametresClick();

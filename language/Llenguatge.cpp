@@ -4,6 +4,7 @@
 #include "app/UnitPelvoro.h"
 #include "settings/Parametres.h"
 #include "settings/UnitFormParametres.h"
+#include "tipusclic/TextosTipusClic.h"
 
 namespace {
 
@@ -31,12 +32,14 @@ void TFormPrincipal::MenuCatalaClick() {
   MenuCatala.SetChecked(true);
   MenuCastella.SetChecked(false);
   PosarTextos(*this, TextosCatala);
+  PosarTextosTipusClic(*this, TextosTipusClicCatala);
 }
 
 void TFormPrincipal::MenuCastellaClick() {
   MenuCatala.SetChecked(false);
   MenuCastella.SetChecked(true);
   PosarTextos(*this, TextosCastella);
+  PosarTextosTipusClic(*this, TextosTipusClicCastella);
 }
 
 void RestaurarLlenguatge(TFormPrincipal& principal) {

@@ -141,7 +141,7 @@ class Control {
   const std::string& Hint() const { return hint_; }
   void SetHint(const std::string& hint);
 
-  enum class Kind { Panel, Label, ToolButton, CheckBox, Edit, Button, Memo, Picture };
+  enum class Kind { Panel, Label, ToolButton, CheckBox, Edit, Button, Memo, Picture, PictureButton };
   virtual Kind GetKind() const = 0;
   // Reached with Tab, in the order the controls were made.
   virtual bool TakesFocus() const { return false; }
@@ -221,6 +221,17 @@ class Picture : public Control {
   Picture(Form& owner, Rect bounds, Control* container = nullptr) : Control(owner, bounds, container) {}
   std::function<void(Canvas&, int width, int height)> OnPaint;
   Kind GetKind() const override { return Kind::Picture; }
+};
+
+// A push button whose whole face, caption included, OnPaint draws; its text names it for screen
+// readers and automation. A press by the mouse never takes the focus nor activates the form.
+class PictureButton : public Picture {
+ public:
+  PictureButton(Form& owner, Rect bounds, const std::string& caption, Control* container = nullptr)
+      : Picture(owner, bounds, container) {
+    text_ = caption;
+  }
+  Kind GetKind() const override { return Kind::PictureButton; }
 };
 
 // A flat tool button that never takes the focus; its caption colour can be set.
@@ -347,6 +358,8 @@ struct FormStyle {
   bool topMost = false;
   // Popup overlays: never activated, never take mouse input, owned by the desktop window.
   bool overlay = false;
+  // Tool windows that take mouse input but are never activated, so the focus stays where it is.
+  bool noActivate = false;
   Colour background = clSilver;
   Font font;
   // Over the client area where no control is.
@@ -428,6 +441,9 @@ class Form {
   void DispatchDpiChanged(Rect suggested) { FormDpiChanged(suggested); }
   void DispatchQueryEndSession() { QueryEndSession(); }
   void DispatchEndSession(bool ending) { EndSession(ending); }
+  void DispatchMouseDown() { FormMouseDown(); }
+  void DispatchMouseMove() { FormMouseMove(); }
+  void DispatchMouseUp() { FormMouseUp(); }
 
  protected:
   virtual void FormCreate() {}
@@ -436,6 +452,11 @@ class Form {
   virtual void FormPaint(Canvas&) {}
   // A click on the client area where no control is.
   virtual void FormClick() {}
+  // The left button pressed on the bare client area, the pointer moved while it is held, and
+  // released; the pointer is read with CursorPos.
+  virtual void FormMouseDown() {}
+  virtual void FormMouseMove() {}
+  virtual void FormMouseUp() {}
   virtual void UserMessage(std::uintptr_t, std::intptr_t) {}
   // After the default processing of the end of a menu loop.
   virtual void ExitMenuLoop() {}

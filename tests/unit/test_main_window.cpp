@@ -25,7 +25,8 @@ TEST_F(MainWindowTest, TheMenuShowsItsItemsAndKeepsTheHiddenOnesWithTheirMarks) 
   EXPECT_EQ(shown, (std::vector<std::string>{"0-Mostrar quadre de seguiment del mouse",
                                              "1-Clic automàtic a l'estar parat el mouse en una posició",
                                              "2-Tablet PC. Clic a l'estar el mouse down en una casella durant una estona",
-                                             "3-Tablet PC. Clic al prèmer la pantalla", "-", "Paràmetres...",
+                                             "3-Tablet PC. Clic al prèmer la pantalla", "Panell de tipus de clic", "-",
+                                             "Paràmetres...",
                                              "Llenguatge", "-", "P&arlant de...", "-", "&Sortir"}));
   EXPECT_FALSE(Principal().MenuEnviarClicksReals.Visible());
   EXPECT_TRUE(Principal().MenuEnviarClicksReals.Checked());

@@ -513,6 +513,15 @@ void ClickForm(Form& form) {
   if (form.Visible()) form.DispatchClick();
 }
 
+void DragForm(Form& form, Point from, Point to) {
+  if (!form.Visible()) return;
+  W().cursor = from;
+  form.DispatchMouseDown();
+  W().cursor = to;
+  form.DispatchMouseMove();
+  form.DispatchMouseUp();
+}
+
 std::vector<DrawOp> PaintPicture(Picture& picture) {
   RecordingCanvas canvas;
   canvas.SetDpi(picture.Owner().Dpi());

@@ -75,6 +75,9 @@ void OnModal(std::function<void(Form&)> script);
 bool Click(Control& control);
 // A click on the form's client area where no control is.
 void ClickForm(Form& form);
+// The left button pressed on the form's bare client area at from (screen coordinates), the
+// pointer moved to to while held, and released there. Nothing when the form is hidden.
+void DragForm(Form& form, Point from, Point to);
 // What the picture draws when it is painted, in call order.
 std::vector<DrawOp> PaintPicture(Picture& picture);
 // Replaces an edit box's text as typed over a selection of all of it.

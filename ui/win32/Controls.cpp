@@ -26,6 +26,7 @@ const wchar_t* ClassOf(Control::Kind kind) {
     case Control::Kind::Label:
     case Control::Kind::Picture:
       return L"STATIC";
+    case Control::Kind::PictureButton:
     case Control::Kind::ToolButton:
     case Control::Kind::CheckBox:
     case Control::Kind::Button:
@@ -53,6 +54,8 @@ DWORD StyleOf(const Control& c) {
     }
     case Control::Kind::Picture:
       return style | SS_NOTIFY | SS_OWNERDRAW;
+    case Control::Kind::PictureButton:
+      return style | BS_OWNERDRAW;
     case Control::Kind::Memo:
       return style | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL |
              (static_cast<const Memo&>(c).ReadOnly() ? ES_READONLY : 0);
@@ -195,6 +198,33 @@ void DrawButton(const Button& b, const DRAWITEMSTRUCT& item) {
       if (c != &b && c->GetKind() == Control::Kind::Button && c->native) InvalidateRect(HwndOf(*c), nullptr, FALSE);
 }
 
+WNDPROC buttonProcedure = nullptr;
+
+// The button class takes the focus on a press, and the focus would activate the form; this
+// one reports its click without it.
+LRESULT CALLBACK NoFocusButton(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      SetCapture(h);
+      return 0;
+    case WM_LBUTTONUP: {
+      if (GetCapture() != h) return 0;
+      ReleaseCapture();
+      RECT r;
+      GetClientRect(h, &r);
+      const POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+      if (PtInRect(&r, p))
+        SendMessageW(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), BN_CLICKED), reinterpret_cast<LPARAM>(h));
+      return 0;
+    }
+    default:
+      return CallWindowProcW(buttonProcedure, h, msg, wp, lp);
+  }
+}
+
 bool InNativeMenu(const MenuItem& item) {
   for (const MenuItem* i = &item; i; i = i->parent)
     if (!i->Visible()) return false;
@@ -241,6 +271,11 @@ void CreateControls(Form& form) {
                                r.left, r.top, r.Width(), r.Height(), parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->id)), GetModuleHandleW(nullptr), nullptr);
     ApplyFont(*c);
+    if (c->GetKind() == Control::Kind::PictureButton) {
+      const auto previous = reinterpret_cast<WNDPROC>(
+          SetWindowLongPtrW(st->hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(NoFocusButton)));
+      if (previous != NoFocusButton) buttonProcedure = previous;
+    }
     if (c->GetKind() == Control::Kind::CheckBox) backend::ControlChanged(*c, backend::Change::Checked);
     if (!c->Hint().empty()) SetTip(*c);
   }
@@ -320,7 +355,7 @@ LRESULT ColourStatic(Form& form, HDC dc, HWND control) {
 
 bool DrawItem(Form& form, const DRAWITEMSTRUCT& item) {
   Control* c = ControlById(form, static_cast<int>(item.CtlID));
-  if (c && c->GetKind() == Control::Kind::Picture) {
+  if (c && (c->GetKind() == Control::Kind::Picture || c->GetKind() == Control::Kind::PictureButton)) {
     auto& picture = static_cast<Picture&>(*c);
     const int width = item.rcItem.right - item.rcItem.left, height = item.rcItem.bottom - item.rcItem.top;
     PaintOffScreen(item.hDC, item.rcItem, win32::StateOf(form)->background.Get(), [&](Canvas& canvas) {
@@ -402,7 +437,8 @@ void ControlChanged(Control& control, Change what) {
   switch (what) {
     case Change::Text:
       SetWindowTextW(h, NativeText(control).c_str());
-      if (control.GetKind() == Control::Kind::ToolButton) InvalidateRect(h, nullptr, TRUE);
+      if (control.GetKind() == Control::Kind::ToolButton || control.GetKind() == Control::Kind::PictureButton)
+        InvalidateRect(h, nullptr, TRUE);
       break;
     case Change::Visible:
       // What a panel holds are its siblings here: they show and hide with it.

@@ -35,6 +35,7 @@ DWORD ExStyleOf(const FormStyle& s) {
   // An overlay must never take the focus from the program the user types in, nor swallow a
   // click that lands on one of its strokes.
   if (s.overlay) ex |= WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT;
+  if (s.noActivate) ex |= WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
   return ex;
 }
 
@@ -202,7 +203,7 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       form.DispatchEndSession(wp != FALSE);
       return 0;
     case WM_MOUSEACTIVATE:
-      if (form.Style().overlay) return MA_NOACTIVATE;
+      if (form.Style().overlay || form.Style().noActivate) return MA_NOACTIVATE;
       break;
     case WM_SETCURSOR:
       // Asked for the form and for each child under the pointer, before the child's class
@@ -223,19 +224,32 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN:
       // A click is a press and a release both on the bare client area.
       st.pressed = true;
+      st.held = true;
       SetCapture(hwnd);
+      form.DispatchMouseDown();
       return 0;
+    case WM_LBUTTONDBLCLK:
+      // The class takes double clicks: a quick second press is a press all the same, though
+      // not a second click.
+      st.held = true;
+      SetCapture(hwnd);
+      form.DispatchMouseDown();
+      return 0;
+    case WM_MOUSEMOVE:
+      if (st.held) form.DispatchMouseMove();
+      break;
     case WM_LBUTTONUP: {
-      const bool click = st.pressed;
-      st.pressed = false;
+      const bool click = st.pressed, held = st.held;
+      st.pressed = st.held = false;
       if (GetCapture() == hwnd) ReleaseCapture();
+      if (held) form.DispatchMouseUp();
       RECT client;
       GetClientRect(hwnd, &client);
       if (click && PtInRect(&client, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)})) form.DispatchClick();
       return 0;
     }
     case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lp) != hwnd) st.pressed = false;
+      if (reinterpret_cast<HWND>(lp) != hwnd) st.pressed = st.held = false;
       break;
     case WM_NCHITTEST:
       // The layered, transparent style already lets the mouse through; this covers any
@@ -288,7 +302,9 @@ void Form::Create() {
   native = st;
   st->background.Reset(CreateSolidBrush(Resolve(style_.background)));
   if (!mainForm) mainForm = this;
-  HWND owner = style_.overlay ? GetDesktopWindow() : (mainForm != this ? Hwnd(*mainForm) : nullptr);
+  // A window owned by the main one would hide with it when it is minimised.
+  const bool standalone = style_.overlay || style_.noActivate;
+  HWND owner = standalone ? GetDesktopWindow() : (mainForm != this ? Hwnd(*mainForm) : nullptr);
   const Rect& b = style_.bounds;
   CreateWindowExW(ExStyleOf(style_), Widen(style_.className).c_str(), Widen(style_.caption).c_str(),
                   StyleOf(style_), b.left, b.top, b.Width(), b.Height(), owner, nullptr, GetModuleHandleW(nullptr),
@@ -304,7 +320,7 @@ std::intptr_t Form::Handle() const { return reinterpret_cast<std::intptr_t>(Hwnd
 
 void Form::Show() {
   if (IsWindowVisible(Hwnd(*this))) return;
-  ShowWindow(Hwnd(*this), style_.overlay ? SW_SHOWNOACTIVATE : SW_SHOW);
+  ShowWindow(Hwnd(*this), style_.overlay || style_.noActivate ? SW_SHOWNOACTIVATE : SW_SHOW);
 }
 
 void Form::Hide() { ShowWindow(Hwnd(*this), SW_HIDE); }
@@ -419,7 +435,7 @@ void Form::SetState(WindowState state) {
   state_ = state;
   if (!IsWindowVisible(Hwnd(*this))) return;  // applied when the window is first shown
   // SW_RESTORE would activate an overlay, which must never take the focus.
-  const int restore = style_.overlay ? SW_SHOWNOACTIVATE : SW_RESTORE;
+  const int restore = style_.overlay || style_.noActivate ? SW_SHOWNOACTIVATE : SW_RESTORE;
   ShowWindow(Hwnd(*this), state == WindowState::Minimised ? SW_MINIMIZE : restore);
 }
 

@@ -90,6 +90,7 @@ struct FormState {
   std::map<int, MenuItem*> commands;
   HWND tooltip = nullptr;  // made with the first hint
   bool pressed = false;    // the left button went down on the bare client area
+  bool held = false;       // and is still down there, pressed once or as a double click's second
   bool modal = false;
   int modalResult = 0;
   HWND focus = nullptr;  // the control that had the keyboard when a modal form was deactivated
