@@ -96,11 +96,11 @@ ui::Rect RectBotoTipusClic(TipusClic tipus) {
   return {Marge, top, Marge + AmpladaBoto, top + AlcadaBoto};
 }
 
-ZonaPanell ZonaDelPunt(const ui::Rect& panell, bool visible, ui::Point p) {
+ZonaPanell ZonaDelPunt(const ui::Rect& panell, bool visible, ui::Point p, int dpi) {
   if (!visible || !Dins(panell, p)) return {};
   const ui::Point client{p.x - panell.left, p.y - panell.top};
   for (TipusClic t : TotsElsTipusClic)
-    if (Dins(RectBotoTipusClic(t), client)) return {ZonaPanell::Tipus::Boto, t};
+    if (Dins(ui::ScaleForDpi(RectBotoTipusClic(t), dpi), client)) return {ZonaPanell::Tipus::Boto, t};
   return {ZonaPanell::Tipus::Fons, TipusClic::Esquerre};
 }
 

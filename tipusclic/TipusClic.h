@@ -75,9 +75,9 @@ constexpr int Alcada = AlcadaFranja + NombreTipusClic * (AlcadaBoto + Separacio)
 }  // namespace disseny_panell
 
 ui::Rect RectBotoTipusClic(TipusClic tipus);
-// The zone of a screen point, for a panel whose outer rectangle is panell; Fora when the
-// panel is not shown.
-ZonaPanell ZonaDelPunt(const ui::Rect& panell, bool visible, ui::Point p);
+// The zone of a screen point, for a panel whose outer rectangle is panell, shown at dpi; Fora
+// when the panel is not shown.
+ZonaPanell ZonaDelPunt(const ui::Rect& panell, bool visible, ui::Point p, int dpi = ui::kDefaultDpi);
 
 // Where the panel goes: the place asked for, kept wholly on the screen; a panel larger than
 // the screen keeps its top left corner on it.

@@ -53,7 +53,7 @@ AspecteBoto TFormTipusClic::Aspecte(TipusClic tipus) const {
 }
 
 void TFormTipusClic::FormCreate() {
-  SetSize(Amplada, Alcada);
+  SetSize(Scale(Amplada), Scale(Alcada));
   LlegirTipusClic();
 }
 
@@ -61,7 +61,7 @@ void TFormTipusClic::LlegirTipusClic() {
   const std::string mostrar = LlegirClau(SeccioTipusClic, ClauMostrarPanell, "");
   desar_ = !mostrar.empty();
   if (mostrar == "true" && FormPrincipal) FormPrincipal->MenuPanellTipusClic.SetChecked(true);
-  ui::Point lloc = LlocInicial(Alcada, ui::ScreenHeight());
+  ui::Point lloc = LlocInicial(Height(), ui::ScreenHeight());
   const auto esquerra = LlegirEnter(LlegirClau(SeccioTipusClic, ClauEsquerraPanell, ""));
   const auto dalt = LlegirEnter(LlegirClau(SeccioTipusClic, ClauDaltPanell, ""));
   if (esquerra && dalt) lloc = {*esquerra, *dalt};
@@ -105,7 +105,7 @@ void TFormTipusClic::BotoClick(TipusClic tipus) {
 }
 
 TAccioClic TFormTipusClic::ClicParat(ui::Point c) {
-  const TAccioClic accio = Estat.Clic(c, ZonaDelPunt(BoundsRect(), Visible(), c));
+  const TAccioClic accio = Estat.Clic(c, ZonaDelPunt(BoundsRect(), Visible(), c, Dpi()));
   Agafar(c);
   Canviat();
   return accio;

@@ -238,6 +238,19 @@ TEST_F(TipusClicTest, TheSettingsAreReadAtStartAndWrittenAtCloseBesideTheOthers)
   EXPECT_NE(TextFitxer().find("MostrarPanell=false\r\n"), std::string::npos);
 }
 
+TEST_F(TipusClicTest, AtOneAndAHalfTimesTheScaleThePanelAndItsButtonsGrowAndStillChoose) {
+  hl::SetDpi(144);
+  Inici();
+  EXPECT_EQ(P().BoundsRect().Width(), ui::ScaleForDpi(disseny_panell::Amplada, 144));
+  EXPECT_EQ(P().BoundsRect().Height(), ui::ScaleForDpi(disseny_panell::Alcada, 144));
+  EXPECT_EQ(P().BoundsRect().top, (768 - P().BoundsRect().Height()) / 2);
+  // The lower part of the "Pausa" button, which at 96 dpi would lie below the panel's end.
+  const ui::Rect f = P().BoundsRect(), b = ui::ScaleForDpi(RectBotoTipusClic(TipusClic::Pausa), 144);
+  EXPECT_GT(f.top + b.bottom - 3, f.top + disseny_panell::Alcada);
+  EXPECT_EQ(Reposar({f.left + b.left + 5, f.top + b.bottom - 3}), Calls{Beep});
+  EXPECT_EQ(P().Triat(), TipusClic::Pausa);
+}
+
 TEST_F(TipusClicTest, ThePanelNeverGoesOffTheScreen) {
   struct Cas {
     std::string guardat;
