@@ -54,6 +54,19 @@ constexpr int PuntsAPixels(int punts) { return (punts * 96 + 36) / 72; }
 
 class Form;
 
+namespace backend {
+// What a backend keeps for a form or a native control, defined by the backend; the object
+// owns it, and the backend's deleter frees it.
+struct FormState;
+struct ControlState;
+struct DeleteState {
+  void operator()(FormState* state) const;
+  void operator()(ControlState* state) const;
+};
+template <typename T>
+using State = std::unique_ptr<T, DeleteState>;
+}  // namespace backend
+
 // Drawing surface handed to FormPaint: GDI on Windows, a recorder on the headless backend.
 class Canvas {
  public:
@@ -121,7 +134,7 @@ class Control {
 
   // Backend use.
   const std::string& StoredText() const { return text_; }
-  void* native = nullptr;
+  backend::State<backend::ControlState> native;
   int id = 0;
   void Clicked() {
     if (OnClick) OnClick();
@@ -385,10 +398,8 @@ class Form {
   void Unregister(Control& control);
   void Register(Timer& timer);
   void Unregister(Timer& timer);
-  void* native = nullptr;
-  void DispatchCreate() { FormCreate(); }
+  backend::State<backend::FormState> native;
   void DispatchShow() { FormShow(); }
-  void DispatchClose() { FormClose(); }
   void DispatchPaint(Canvas& canvas) { FormPaint(canvas); }
   void DispatchUserMessage(std::uintptr_t wParam, std::intptr_t lParam) { UserMessage(wParam, lParam); }
   void DispatchExitMenuLoop() { ExitMenuLoop(); }

@@ -12,17 +12,10 @@
 #include "ui/headless/headless.h"
 
 namespace ui {
-namespace {
 
-constexpr unsigned kWmUser = 0x0400;
-constexpr unsigned kWmClose = 0x0010;
-// What a dialog frame takes around the client area on Windows 10: borders and caption.
-constexpr int kFrameWidth = 6;
-constexpr int kFrameHeight = 29;
-
+namespace backend {
 struct FormState {
   std::intptr_t handle = 0;
-  bool created = false;
   bool visible = false;
   bool modal = false;
   int modalResult = 0;
@@ -32,6 +25,23 @@ struct FormState {
   std::vector<headless::DrawOp> lastPaint;
   std::optional<Colour> colourKey;
 };
+
+// Controls have no native counterpart here: the layer's own record is what the tests read.
+struct ControlState {};
+
+void DeleteState::operator()(FormState* state) const { delete state; }
+void DeleteState::operator()(ControlState* state) const { delete state; }
+}  // namespace backend
+
+namespace {
+
+using backend::FormState;
+
+constexpr unsigned kWmUser = 0x0400;
+constexpr unsigned kWmClose = 0x0010;
+// What a dialog frame takes around the client area on Windows 10: borders and caption.
+constexpr int kFrameWidth = 6;
+constexpr int kFrameHeight = 29;
 
 struct PostedMessage {
   std::intptr_t window;
@@ -80,7 +90,7 @@ World& W() {
   return world;
 }
 
-FormState& StateOf(const Form& form) { return *static_cast<FormState*>(form.native); }
+FormState& StateOf(const Form& form) { return *form.native; }
 
 void Deliver(const PostedMessage& m) {
   auto it = W().forms.find(m.window);
@@ -143,8 +153,7 @@ void TimerRemoved(Timer& timer) { W().timers.erase(&timer); }
 void FormDestroyed(Form& form) {
   if (!form.native) return;
   W().forms.erase(StateOf(form).handle);
-  delete &StateOf(form);
-  form.native = nullptr;
+  form.native.reset();
 }
 
 }  // namespace backend
@@ -152,14 +161,13 @@ void FormDestroyed(Form& form) {
 // ----- forms -----
 
 void Form::Create() {
-  auto* st = new FormState;
+  native.reset(new FormState);
+  FormState* st = native.get();
   st->handle = W().nextHandle;
   W().nextHandle += 0x10;
   st->bounds = style_.bounds;
   st->caption = style_.caption;
-  native = st;
   W().forms[st->handle] = this;
-  st->created = true;
   FormCreate();
 }
 
@@ -379,7 +387,7 @@ void PostMessageTo(std::intptr_t window, unsigned msg, std::uintptr_t wParam, st
 namespace headless {
 
 void Reset(const std::filesystem::path& profileFolder, std::uint32_t tickOffset) {
-  for (auto& [h, form] : W().forms) delete &StateOf(*form), form->native = nullptr;
+  for (auto& [h, form] : W().forms) form->native.reset();
   W() = World{};
   W().profileFolder = profileFolder;
   W().tickOffset = tickOffset;

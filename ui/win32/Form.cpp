@@ -219,6 +219,9 @@ namespace ui {
 using namespace win32;
 
 namespace backend {
+void DeleteState::operator()(FormState* state) const { delete state; }
+void DeleteState::operator()(ControlState* state) const { delete state; }
+
 void FormDestroyed(Form& form) {
   FormState* st = StateOf(form);
   if (!st) return;
@@ -227,17 +230,15 @@ void FormDestroyed(Form& form) {
     DestroyWindow(st->hwnd);
   }
   if (st->menuBar) DestroyMenu(st->menuBar);  // a menu no longer attached is not destroyed with the window
-  DestroyControls(form);
-  delete st;
-  form.native = nullptr;
+  form.native.reset();
   if (mainForm == &form) mainForm = nullptr;
 }
 }  // namespace backend
 
 void Form::Create() {
   RegisterClassFor(style_, WindowProcedure);
-  auto* st = new FormState;
-  native = st;
+  native.reset(new FormState);
+  FormState* st = native.get();
   st->background.Reset(CreateSolidBrush(Resolve(style_.background)));
   st->font = MakeFont(style_.font);
   if (!mainForm) mainForm = this;
