@@ -19,7 +19,6 @@ constexpr UINT PeticioSetHookMouse = WM_APP;
 constexpr UINT PeticioUnHookMouse = WM_APP + 1;
 constexpr UINT PeticioSetHookMouseMove = WM_APP + 2;
 constexpr UINT PeticioUnHookMouseMove = WM_APP + 3;
-constexpr DWORD MidaHandle = 32;
 
 class Hook {
  public:
@@ -49,8 +48,8 @@ HANDLE fet = nullptr;  // auto-reset: the hook thread is ready, or one request i
 HINSTANCE modul = nullptr;
 
 HWND LlegirDesti() {
-  char text[MidaHandle] = {};
-  GetPrivateProfileStringA(hook::SeccioHandle, hook::ClauHandle, "", text, MidaHandle,
+  char text[hook::MidaHandle] = {};
+  GetPrivateProfileStringA(hook::SeccioHandle, hook::ClauHandle, "", text, hook::MidaHandle,
                            hook::FitxerHandle);
   const auto valor = hook::LlegirHandle(text);
   if (valor && *valor >= std::numeric_limits<std::intptr_t>::min() &&

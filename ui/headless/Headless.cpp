@@ -517,20 +517,21 @@ bool ButtonHookInstalled() { return W().buttonHook; }
 bool MoveHookInstalled() { return W().moveHook; }
 
 bool Report(long code) {
-  constexpr long kMove = 3;
-  if (!W().buttonHook && !(W().moveHook && code == kMove)) return false;
+  if (!W().buttonHook && !(W().moveHook && code == ::hook::EventMouseMove)) return false;
+  // Found as the library finds it: the window named in the file, if it exists, else the
+  // main window by its class.
+  const std::string text =
+      ProfileRead(::hook::FitxerHandle, ::hook::SeccioHandle, ::hook::ClauHandle, "", ::hook::MidaHandle);
+  const auto named = ::hook::LlegirHandle(text);
   std::intptr_t target = 0;
-  const std::string text = ProfileRead("Pelvoro.ini", "LlibreriaPelvoro", "HANDLE FINESTRA", "", 50);
-  try {
-    target = static_cast<std::intptr_t>(std::stoll(text));
-  } catch (...) {
-  }
-  if (!W().forms.count(target)) {
-    Form* main = FindForm("TFormPrincipal");
+  if (named && W().forms.count(static_cast<std::intptr_t>(*named))) {
+    target = static_cast<std::intptr_t>(*named);
+  } else {
+    Form* main = FindForm(::hook::ClasseFinestraPrincipal);
     target = main ? main->Handle() : 0;
   }
   if (!target) return false;
-  PostMessageTo(target, kWmUser, 0, code);
+  PostMessageTo(target, ::hook::MissatgeHook, 0, code);
   return true;
 }
 }  // namespace hook
