@@ -77,3 +77,18 @@ def about_box_from_the_menu(c):
     c.xdotool("key", "Return")
     wait_for(lambda: about_box(c) is None or None, WAIT, "Enter to close the box")
     check(program.close(w["hwnd"]) == 0, "exit code is not 0")
+
+
+@case(timeout=90)
+def about_box_closes_with_esc(c):
+    # The box has only an OK button; Esc still closes it, as the close box does.
+    program = Pelvoro(c, "NOABOUT")
+    w = program.window()
+    left, top, _, _ = w["rect"]
+    c.xdotool("mousemove", left + 25, top + 35, "click", 1)  # the menu "Pelvoro" drops down
+    c.xdotool("key", "a")  # P&arlant de...
+    wait_for(lambda: about_box(c), WAIT, "the about box")
+    c.xdotool("key", "Escape")
+    wait_for(lambda: about_box(c) is None or None, WAIT, "Esc to close the box")
+    check(program.process.running(), "the program ended with the box")
+    check(program.close(w["hwnd"]) == 0, "exit code is not 0")

@@ -446,13 +446,7 @@ const std::vector<std::intptr_t>& TopMostRaises() { return W().topMostRaises; }
 namespace {
 bool Reachable(const Control& c) { return c.TakesFocus() && c.Enabled() && c.Showing(); }
 
-// What a press of the button does: the cancel button of a modal form closes it.
-void Press(Button& b) {
-  if (b.GetRole() == Button::Role::Cancel && b.Owner().Modal())
-    b.Owner().Close();
-  else
-    b.Clicked();
-}
+void Press(Button& b) { backend::Command(b.Owner(), b.id, &b); }
 }  // namespace
 
 bool Click(Control& control) {
@@ -494,12 +488,30 @@ std::vector<DrawOp> PaintPicture(Picture& picture) {
 
 Control* Focused() { return W().focus; }
 
+// As the dialog manager does: only in a modal form.
 void PressEnter(Form& form) {
-  if (Button* b = form.EnterButton()) Press(*b);
+  if (!form.Modal()) return;
+  if (Button* b = form.EnterButton())
+    Press(*b);
+  else
+    backend::Command(form, ResultOk, nullptr);
 }
 
 void PressEscape(Form& form) {
-  if (form.Modal()) form.Close();
+  if (form.Modal()) backend::Command(form, ResultCancel, nullptr);
+}
+
+void PressTab(Form& form, bool backwards) {
+  if (!form.Modal()) return;
+  std::vector<Control*> order;
+  for (Control* c : form.Controls())
+    if (Reachable(*c)) order.push_back(c);
+  if (order.empty()) return;
+  if (backwards) std::reverse(order.begin(), order.end());
+  const auto at = std::find(order.begin(), order.end(), W().focus);
+  // From the focused control to the next one round the form; from outside it, to the first.
+  Control* next = at == order.end() || std::next(at) == order.end() ? order.front() : *std::next(at);
+  next->SetFocus();
 }
 
 void OnChooseColour(std::function<bool(Colour&)> chooser) { W().colourChooser = std::move(chooser); }

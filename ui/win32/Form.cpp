@@ -101,18 +101,15 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_COMMAND: {
       const int id = LOWORD(wp);
-      if (lp == 0 && HIWORD(wp) == 0) {  // a menu command
+      // Enter and Esc send IDOK and IDCANCEL without a control when the form has no such
+      // button: dialog commands, not menu ones (menu ids start far above them).
+      const bool dialogKey = id == IDOK || id == IDCANCEL;
+      if (lp == 0 && HIWORD(wp) == 0 && !dialogKey) {  // a menu command
         if (auto it = st.commands.find(id); it != st.commands.end() && it->second->OnClick) it->second->OnClick();
         return 0;
       }
-      if (id == IDCANCEL && form.Modal()) {
-        form.Close();
-        return 0;
-      }
-      if (Control* c = ControlById(form, id)) {
-        const WORD code = HIWORD(wp);
-        if (code == BN_CLICKED || code == STN_CLICKED) c->Clicked();
-      }
+      const WORD code = HIWORD(wp);
+      if (code == BN_CLICKED || code == STN_CLICKED) backend::Command(form, id, ControlById(form, id));
       return 0;
     }
     case WM_INITMENUPOPUP:
