@@ -1,0 +1,134 @@
+// Enter and Esc in modal forms: the default button, the cancel button, the focused button,
+// and a form with only an OK button.
+#include "about/Unitabout.h"
+#include "tests/contract/Contract.h"
+
+namespace contract {
+namespace {
+
+using Role = ui::Button::Role;
+
+class Dialog : public CountingForm {
+ public:
+  Dialog()
+      : CountingForm("TContractDialog"),
+        edit(*this, At(10, 10, 200, 23), "text"),
+        ok(*this, At(10, 200, 80, 25), "OK", Role::Default),
+        cancel(*this, At(100, 200, 80, 25), "Cancel", Role::Cancel),
+        other(*this, At(190, 200, 80, 25), "Other") {
+    ok.OnClick = [this] {
+      ++okClicks;
+      EndModal(ui::ResultOk);
+    };
+    cancel.OnClick = [this] { ++cancelClicks; };
+    other.OnClick = [this] { ++otherClicks; };
+  }
+  ui::Edit edit;
+  ui::Button ok, cancel, other;
+  int okClicks = 0, cancelClicks = 0, otherClicks = 0;
+};
+
+// Only an OK button, as the about box has.
+class OkOnly : public CountingForm {
+ public:
+  OkOnly() : CountingForm("TContractOkOnly"), ok(*this, At(10, 200, 80, 25), "OK", Role::Default) {
+    ok.OnClick = [this] { EndModal(ui::ResultOk); };
+  }
+  ui::Button ok;
+};
+
+TEST_F(Contract, EnterPressesTheDefaultButton) {
+  Dialog d;
+  d.Create();
+  EXPECT_EQ(RunModal(d, [](ui::Form& f) { Press(f, Key::Enter); }), ui::ResultOk);
+  EXPECT_EQ(d.okClicks, 1);
+  EXPECT_EQ(d.closes, 1);
+  EXPECT_FALSE(d.Visible());
+}
+
+TEST_F(Contract, EnterPressesTheFocusedButtonInsteadOfTheDefaultOne) {
+  Dialog d;
+  d.Create();
+  const int result = RunModal(d, [&](ui::Form& f) {
+    d.other.SetFocus();
+    Press(f, Key::Enter);
+    EXPECT_EQ(d.otherClicks, 1);
+    EXPECT_EQ(d.okClicks, 0);
+    EXPECT_TRUE(d.Modal());
+    Press(f, Key::Escape);
+  });
+  EXPECT_EQ(result, ui::ResultCancel);
+}
+
+TEST_F(Contract, EscCancelsWithoutRunningTheCancelButtonsClick) {
+  Dialog d;
+  d.Create();
+  EXPECT_EQ(RunModal(d, [](ui::Form& f) { Press(f, Key::Escape); }), ui::ResultCancel);
+  EXPECT_EQ(d.cancelClicks, 0);
+  EXPECT_EQ(d.closes, 1);
+  EXPECT_FALSE(d.Visible());
+}
+
+TEST_F(Contract, TheCancelButtonClosesAsEscDoes) {
+  Dialog d;
+  d.Create();
+  EXPECT_EQ(RunModal(d, [&](ui::Form&) { Click(d.cancel); }), ui::ResultCancel);
+  EXPECT_EQ(d.cancelClicks, 0);
+  EXPECT_EQ(d.closes, 1);
+}
+
+TEST_F(Contract, EscClosesAFormWithOnlyAnOkButton) {
+  OkOnly d;
+  d.Create();
+  const int result = RunModal(d, [](ui::Form& f) {
+    Press(f, Key::Escape);
+    EXPECT_FALSE(f.Modal()) << "Esc left the form open";
+  });
+  EXPECT_EQ(result, ui::ResultCancel);
+  EXPECT_EQ(d.closes, 1);
+}
+
+TEST_F(Contract, EnterWithNoButtonToPressDoesNothing) {
+  CountingForm d("TContractNoDefault");
+  ui::Edit edit(d, At(10, 10, 200, 23), "text");
+  ui::Button plain(d, At(10, 200, 80, 25), "Plain");
+  int clicks = 0;
+  plain.OnClick = [&] { ++clicks; };
+  d.Create();
+  RunModal(d, [&](ui::Form& f) {
+    ASSERT_TRUE(edit.Focused());
+    Press(f, Key::Enter);
+    EXPECT_TRUE(f.Modal());
+    EXPECT_EQ(clicks, 0);
+  });
+  EXPECT_EQ(d.closes, 1);
+}
+
+TEST_F(Contract, EnterLeavesADisabledDefaultButtonAlone) {
+  Dialog d;
+  d.Create();
+  RunModal(d, [&](ui::Form& f) {
+    d.ok.SetEnabled(false);
+    d.edit.SetFocus();
+    Press(f, Key::Enter);
+    EXPECT_TRUE(f.Modal());
+    EXPECT_EQ(d.okClicks, 0);
+  });
+}
+
+TEST_F(Contract, TheAboutBoxClosesWithEsc) {
+  TAboutBox box;
+  box.Create();
+  EXPECT_EQ(RunModal(box, [](ui::Form& f) { Press(f, Key::Escape); }), ui::ResultCancel);
+  EXPECT_FALSE(box.Visible());
+}
+
+TEST_F(Contract, TheAboutBoxClosesWithEnter) {
+  TAboutBox box;
+  box.Create();
+  EXPECT_EQ(RunModal(box, [](ui::Form& f) { Press(f, Key::Enter); }), ui::ResultOk);
+  EXPECT_FALSE(box.Visible());
+}
+
+}  // namespace
+}  // namespace contract
