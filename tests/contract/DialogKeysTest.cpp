@@ -119,14 +119,22 @@ TEST_F(Contract, EnterLeavesADisabledDefaultButtonAlone) {
 TEST_F(Contract, TheAboutBoxClosesWithEsc) {
   TAboutBox box;
   box.Create();
-  EXPECT_EQ(RunModal(box, [](ui::Form& f) { Press(f, Key::Escape); }), ui::ResultCancel);
+  const int result = RunModal(box, [](ui::Form& f) {
+    Press(f, Key::Escape);
+    EXPECT_FALSE(f.Modal()) << "Esc left the about box open";
+  });
+  EXPECT_EQ(result, ui::ResultCancel);
   EXPECT_FALSE(box.Visible());
 }
 
 TEST_F(Contract, TheAboutBoxClosesWithEnter) {
   TAboutBox box;
   box.Create();
-  EXPECT_EQ(RunModal(box, [](ui::Form& f) { Press(f, Key::Enter); }), ui::ResultOk);
+  const int result = RunModal(box, [](ui::Form& f) {
+    Press(f, Key::Enter);
+    EXPECT_FALSE(f.Modal()) << "Enter left the about box open";
+  });
+  EXPECT_EQ(result, ui::ResultOk);
   EXPECT_FALSE(box.Visible());
 }
 
