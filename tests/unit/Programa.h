@@ -1,8 +1,9 @@
-// A fresh program on the headless backend for each test: its own settings folder, clock and
-// windows, created as the program entry creates them.
+// A fresh program on the headless backend for each test: its own temporary settings folder,
+// clock and windows, created as the program entry creates them.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
@@ -20,11 +21,15 @@
 class ProgramaTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // A folder of this run's own: runs of other trees, or at the same time, never share one.
+    // A table that starts afresh between its cases comes here again: the last folder goes.
+    if (!carpeta_.empty()) std::filesystem::remove_all(carpeta_);
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    carpeta_ = std::filesystem::temp_directory_path() / "pelvoro-tests" /
-               (std::string(info->test_suite_name()) + "." + info->name());
-    std::filesystem::remove_all(carpeta_);
-    std::filesystem::create_directories(carpeta_);
+    std::string plantilla = (std::filesystem::temp_directory_path() /
+                             ("pelvoro-" + std::string(info->test_suite_name()) + "." + info->name() + ".XXXXXX"))
+                                .string();
+    ASSERT_NE(mkdtemp(plantilla.data()), nullptr) << plantilla;
+    carpeta_ = plantilla;
     ui::headless::Reset(carpeta_);
     Parametres = TParametres{};
     EstatMotor = TEstatMotor{};
