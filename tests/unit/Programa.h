@@ -41,6 +41,18 @@ class ProgramaTest : public ::testing::Test {
     std::filesystem::remove_all(carpeta_);
   }
 
+  // A fresh program for the next case of a table, as each test starts.
+  void TornarAComencar() {
+    DestruirFinestres();
+    SetUp();
+  }
+
+  // Starts the program with these lines in the settings file's [Parametres] section.
+  void Inici(const std::string& parametres = "") {
+    Fitxer("[Parametres]\r\n" + parametres);
+    CrearFinestres();
+  }
+
   // Writes the settings file as a user or an earlier run left it.
   void Fitxer(const std::string& text) {
     std::ofstream(ui::headless::ProfilePath(FitxerParametres), std::ios::binary) << text;
