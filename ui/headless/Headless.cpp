@@ -553,23 +553,15 @@ bool Report(long code) {
 }  // namespace ui
 
 // The hook library's stand-in: the same four operations, recorded.
-void SetHookMouse() {
-  ui::W().hookCalls.push_back("SetHookMouse");
-  ui::W().platformCalls.push_back("SetHookMouse");
-  ui::W().buttonHook = true;
+namespace {
+void HookCall(const char* call, bool& installed, bool install) {
+  ui::W().hookCalls.push_back(call);
+  ui::W().platformCalls.push_back(call);
+  installed = install;
 }
-void UnHookMouse() {
-  ui::W().hookCalls.push_back("UnHookMouse");
-  ui::W().platformCalls.push_back("UnHookMouse");
-  ui::W().buttonHook = false;
-}
-void SetHookMouseMove() {
-  ui::W().hookCalls.push_back("SetHookMouseMove");
-  ui::W().platformCalls.push_back("SetHookMouseMove");
-  ui::W().moveHook = true;
-}
-void UnHookMouseMove() {
-  ui::W().hookCalls.push_back("UnHookMouseMove");
-  ui::W().platformCalls.push_back("UnHookMouseMove");
-  ui::W().moveHook = false;
-}
+}  // namespace
+
+void SetHookMouse() { HookCall("SetHookMouse", ui::W().buttonHook, true); }
+void UnHookMouse() { HookCall("UnHookMouse", ui::W().buttonHook, false); }
+void SetHookMouseMove() { HookCall("SetHookMouseMove", ui::W().moveHook, true); }
+void UnHookMouseMove() { HookCall("UnHookMouseMove", ui::W().moveHook, false); }
