@@ -37,19 +37,44 @@ class OkOnly : public CountingForm {
   ui::Button ok;
 };
 
-TEST_F(Contract, EnterPressesTheDefaultButton) {
-  Dialog d;
-  d.Create();
-  EXPECT_EQ(RunModal(d, [](ui::Form& f) { Press(f, Key::Enter); }), ui::ResultOk);
-  EXPECT_EQ(d.okClicks, 1);
-  EXPECT_EQ(d.closes, 1);
-  EXPECT_FALSE(d.Visible());
+// Runs the form modally and presses the key; the result of a form the key closed.
+int ClosedBy(ui::Form& form, Key key) {
+  const int result = RunModal(form, [key](ui::Form& f) {
+    Press(f, key);
+    EXPECT_FALSE(f.Modal()) << "the key left the form open";
+  });
+  EXPECT_FALSE(form.Visible());
+  return result;
 }
 
-TEST_F(Contract, EnterPressesTheFocusedButtonInsteadOfTheDefaultOne) {
+// The dialog, made once the backend is fresh.
+class DialogKeys : public Contract {
+ protected:
+  void SetUp() override {
+    Contract::SetUp();
+    d.Create();
+  }
+  // Runs the dialog with the script inside; the result of a dialog the script closed once.
+  int Closed(const std::function<void(ui::Form&)>& script) {
+    const int result = RunModal(d, [&](ui::Form& f) {
+      script(f);
+      EXPECT_FALSE(f.Modal()) << "still open";
+    });
+    EXPECT_EQ(d.closes, 1);
+    EXPECT_FALSE(d.Visible());
+    return result;
+  }
   Dialog d;
-  d.Create();
-  const int result = RunModal(d, [&](ui::Form& f) {
+};
+
+TEST_F(DialogKeys, EnterPressesTheDefaultButton) {
+  EXPECT_EQ(ClosedBy(d, Key::Enter), ui::ResultOk);
+  EXPECT_EQ(d.okClicks, 1);
+  EXPECT_EQ(d.closes, 1);
+}
+
+TEST_F(DialogKeys, EnterPressesTheFocusedButtonInsteadOfTheDefaultOne) {
+  const int result = Closed([&](ui::Form& f) {
     d.other.SetFocus();
     Press(f, Key::Enter);
     EXPECT_EQ(d.otherClicks, 1);
@@ -60,31 +85,31 @@ TEST_F(Contract, EnterPressesTheFocusedButtonInsteadOfTheDefaultOne) {
   EXPECT_EQ(result, ui::ResultCancel);
 }
 
-TEST_F(Contract, EscCancelsWithoutRunningTheCancelButtonsClick) {
-  Dialog d;
-  d.Create();
-  EXPECT_EQ(RunModal(d, [](ui::Form& f) { Press(f, Key::Escape); }), ui::ResultCancel);
+TEST_F(DialogKeys, EscCancelsWithoutRunningTheCancelButtonsClick) {
+  EXPECT_EQ(ClosedBy(d, Key::Escape), ui::ResultCancel);
   EXPECT_EQ(d.cancelClicks, 0);
   EXPECT_EQ(d.closes, 1);
-  EXPECT_FALSE(d.Visible());
 }
 
-TEST_F(Contract, TheCancelButtonClosesAsEscDoes) {
-  Dialog d;
-  d.Create();
-  EXPECT_EQ(RunModal(d, [&](ui::Form&) { Click(d.cancel); }), ui::ResultCancel);
+TEST_F(DialogKeys, TheCancelButtonClosesAsEscDoes) {
+  EXPECT_EQ(Closed([&](ui::Form&) { Click(d.cancel); }), ui::ResultCancel);
   EXPECT_EQ(d.cancelClicks, 0);
-  EXPECT_EQ(d.closes, 1);
+}
+
+TEST_F(DialogKeys, EnterLeavesADisabledDefaultButtonAlone) {
+  RunModal(d, [&](ui::Form& f) {
+    d.ok.SetEnabled(false);
+    d.edit.SetFocus();
+    Press(f, Key::Enter);
+    EXPECT_TRUE(f.Modal());
+    EXPECT_EQ(d.okClicks, 0);
+  });
 }
 
 TEST_F(Contract, EscClosesAFormWithOnlyAnOkButton) {
   OkOnly d;
   d.Create();
-  const int result = RunModal(d, [](ui::Form& f) {
-    Press(f, Key::Escape);
-    EXPECT_FALSE(f.Modal()) << "Esc left the form open";
-  });
-  EXPECT_EQ(result, ui::ResultCancel);
+  EXPECT_EQ(ClosedBy(d, Key::Escape), ui::ResultCancel);
   EXPECT_EQ(d.closes, 1);
 }
 
@@ -104,38 +129,16 @@ TEST_F(Contract, EnterWithNoButtonToPressDoesNothing) {
   EXPECT_EQ(d.closes, 1);
 }
 
-TEST_F(Contract, EnterLeavesADisabledDefaultButtonAlone) {
-  Dialog d;
-  d.Create();
-  RunModal(d, [&](ui::Form& f) {
-    d.ok.SetEnabled(false);
-    d.edit.SetFocus();
-    Press(f, Key::Enter);
-    EXPECT_TRUE(f.Modal());
-    EXPECT_EQ(d.okClicks, 0);
-  });
-}
-
 TEST_F(Contract, TheAboutBoxClosesWithEsc) {
   TAboutBox box;
   box.Create();
-  const int result = RunModal(box, [](ui::Form& f) {
-    Press(f, Key::Escape);
-    EXPECT_FALSE(f.Modal()) << "Esc left the about box open";
-  });
-  EXPECT_EQ(result, ui::ResultCancel);
-  EXPECT_FALSE(box.Visible());
+  EXPECT_EQ(ClosedBy(box, Key::Escape), ui::ResultCancel);
 }
 
 TEST_F(Contract, TheAboutBoxClosesWithEnter) {
   TAboutBox box;
   box.Create();
-  const int result = RunModal(box, [](ui::Form& f) {
-    Press(f, Key::Enter);
-    EXPECT_FALSE(f.Modal()) << "Enter left the about box open";
-  });
-  EXPECT_EQ(result, ui::ResultOk);
-  EXPECT_FALSE(box.Visible());
+  EXPECT_EQ(ClosedBy(box, Key::Enter), ui::ResultOk);
 }
 
 }  // namespace

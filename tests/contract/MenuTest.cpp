@@ -9,16 +9,7 @@ using Lines = std::vector<std::string>;
 
 class WithMenu : public CountingForm {
  public:
-  WithMenu()
-      : CountingForm("TContractMenu"),
-        bar("bar", Kind::Submenu),
-        file("file", Kind::Submenu, "&File"),
-        one("one", Kind::Command, "One"),
-        two("two", Kind::Command, "Two"),
-        separator("separator", Kind::Separator),
-        language("language", Kind::Submenu, "Language"),
-        catalan("catalan", Kind::Command, "Català"),
-        spanish("spanish", Kind::Command, "Español") {
+  WithMenu() : CountingForm("TContractMenu") {
     bar.Add(file);
     for (ui::MenuItem* item : {&one, &two, &separator, &language}) file.Add(*item);
     language.Add(catalan);
@@ -26,18 +17,31 @@ class WithMenu : public CountingForm {
     catalan.SetChecked(true);
     SetMenu(bar);
   }
-  ui::MenuItem bar, file, one, two, separator, language, catalan, spanish;
+  ui::MenuItem bar{"bar", Kind::Submenu};
+  ui::MenuItem file{"file", Kind::Submenu, "&File"};
+  ui::MenuItem one{"one", Kind::Command, "One"};
+  ui::MenuItem two{"two", Kind::Command, "Two"};
+  ui::MenuItem separator{"separator", Kind::Separator};
+  ui::MenuItem language{"language", Kind::Submenu, "Language"};
+  ui::MenuItem catalan{"catalan", Kind::Command, "Català"};
+  ui::MenuItem spanish{"spanish", Kind::Command, "Español"};
 };
 
-TEST_F(Contract, TheMenuShowsItsItemsAndTheMarksSetBeforeTheWindowWasMade) {
+// The menu's window, made once the backend is fresh.
+class MenuContract : public Contract {
+ protected:
+  void SetUp() override {
+    Contract::SetUp();
+    f.Create();
+  }
   WithMenu f;
-  f.Create();
+};
+
+TEST_F(MenuContract, TheMenuShowsItsItemsAndTheMarksSetBeforeTheWindowWasMade) {
   EXPECT_EQ(MenuShown(f), (Lines{"&File", "  One", "  Two", "  -", "  Language", "    [x] Català", "    Español"}));
 }
 
-TEST_F(Contract, CheckMarksShowAtOnce) {
-  WithMenu f;
-  f.Create();
+TEST_F(MenuContract, CheckMarksShowAtOnce) {
   f.catalan.SetChecked(false);
   f.spanish.SetChecked(true);
   f.one.SetChecked(true);
@@ -46,9 +50,7 @@ TEST_F(Contract, CheckMarksShowAtOnce) {
   EXPECT_FALSE(f.catalan.Checked());
 }
 
-TEST_F(Contract, AHiddenItemKeepsItsTextAndMarkAndTakesNewOnes) {
-  WithMenu f;
-  f.Create();
+TEST_F(MenuContract, AHiddenItemKeepsItsTextAndMarkAndTakesNewOnes) {
   f.one.SetChecked(true);
   f.one.SetVisible(false);
   f.two.SetVisible(false);
@@ -64,9 +66,7 @@ TEST_F(Contract, AHiddenItemKeepsItsTextAndMarkAndTakesNewOnes) {
             (Lines{"&File", "  [x] One", "  [x] Dos", "  -", "  Language", "    [x] Català", "    Castellano"}));
 }
 
-TEST_F(Contract, AHiddenSubmenuHidesWhatItHoldsAndBringsItBack) {
-  WithMenu f;
-  f.Create();
+TEST_F(MenuContract, AHiddenSubmenuHidesWhatItHoldsAndBringsItBack) {
   f.language.SetVisible(false);
   f.spanish.SetChecked(true);
   EXPECT_EQ(MenuShown(f), (Lines{"&File", "  One", "  Two", "  -"}));

@@ -7,16 +7,11 @@ namespace {
 
 class Texts : public CountingForm {
  public:
-  Texts()
-      : CountingForm("TContractTexts"),
-        label(*this, At(10, 10, 300, 13), "Paràmetres"),
-        check(*this, At(10, 30, 300, 17), "A l'arrencar es minimitza"),
-        button(*this, At(10, 60, 80, 25), "D'acord"),
-        memo(*this, At(10, 100, 300, 80), "first line\nsecond line\n") {}
-  ui::Label label;
-  ui::CheckBox check;
-  ui::Button button;
-  ui::Memo memo;
+  Texts() : CountingForm("TContractTexts") {}
+  ui::Label label{*this, At(10, 10, 300, 13), "Paràmetres"};
+  ui::CheckBox check{*this, At(10, 30, 300, 17), "A l'arrencar es minimitza"};
+  ui::Button button{*this, At(10, 60, 80, 25), "D'acord"};
+  ui::Memo memo{*this, At(10, 100, 300, 80), "first line\nsecond line\n"};
 };
 
 TEST_F(Contract, TextsSetBeforeTheWindowIsMadeAreTheOnesItShows) {
