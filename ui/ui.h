@@ -359,6 +359,8 @@ class Form {
   // Closes as the close box does: FormClose runs; closing the main form ends the loop.
   void Close();
   // Shows the form modally, the other forms disabled, until it closes or EndModal is called.
+  // Enter presses the EnterButton; Esc closes it as the close box does (ResultCancel), with or
+  // without a cancel button; Tab moves through the controls in the order they were made.
   int ShowModal();
   void EndModal(int result);
   bool Modal() const;
