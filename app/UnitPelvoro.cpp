@@ -17,7 +17,7 @@ constexpr int kMargeBotons = 4;
 
 ui::FormStyle EstilPrincipal() {
   ui::FormStyle s;
-  s.className = TFormPrincipal::NomClasse;
+  s.className = hook::ClasseFinestraPrincipal;
   s.caption = "Pelvoro";
   s.bounds = {0, 0, 264, 205};  // design size, replaced at creation
   s.frame = ui::FormStyle::Frame::Sizeable;
@@ -125,8 +125,7 @@ void TFormPrincipal::FormCreate() {
   SetPosition(AmpladaPantalla - Width(), 0);
   // The hook library learns from the file where to post its reports; this comes before
   // any hook is installed.
-  ui::ProfileWrite(FitxerHandleFinestra, SeccioLlibreria, ClauHandleFinestra,
-                         std::to_string(static_cast<long long>(Handle())));
+  ui::ProfileWrite(hook::FitxerHandle, hook::SeccioHandle, hook::ClauHandle, hook::EscriureHandle(Handle()));
   MenuEnviarClicksRealsClick();
   MenuEnviarClicksReals.SetVisible(false);
   MenuTabletPCClicEsquerraClicDret.SetVisible(false);

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "hook/Comunicacio.h"
 #include "ui/ui.h"
 
 struct TAccioClic;
@@ -14,7 +15,7 @@ class TFormPrincipal : public ui::Form {
  public:
   TFormPrincipal();
 
-  static constexpr const char* NomClasse = "TFormPrincipal";
+  static constexpr const char* NomClasse = hook::ClasseFinestraPrincipal;
 
   // Outer size set at creation; the design size is only a starting point.
   static constexpr int AmpladaFinestra = 118;

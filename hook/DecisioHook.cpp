@@ -1,7 +1,5 @@
 #include "hook/DecisioHook.h"
 
-#include <limits>
-
 #include "hook/LlibreriaPelvoro.h"
 
 namespace hook {
@@ -76,29 +74,6 @@ Decisio DecisioHook::DecidirBotons(unsigned missatge) {
     default:
       return {};
   }
-}
-
-std::optional<std::int64_t> LlegirHandle(std::string_view text) {
-  bool negatiu = false;
-  if (!text.empty() && text.front() == '-') {
-    negatiu = true;
-    text.remove_prefix(1);
-  }
-  if (text.empty()) return std::nullopt;
-  // Accumulated as a negative number so that the most negative value fits too.
-  std::int64_t valor = 0;
-  constexpr std::int64_t minim = std::numeric_limits<std::int64_t>::min();
-  for (const char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
-    const int digit = c - '0';
-    if (valor < (minim + digit) / 10) return std::nullopt;
-    valor = valor * 10 - digit;
-  }
-  if (!negatiu) {
-    if (valor == minim) return std::nullopt;
-    valor = -valor;
-  }
-  return valor;
 }
 
 }  // namespace hook

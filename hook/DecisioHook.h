@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
 
 namespace hook {
 
@@ -54,9 +53,5 @@ class DecisioHook {
   bool esquerraEmpassat_ = false;
   bool dretEmpassat_ = false;
 };
-
-// The window handle as the program writes it: signed decimal, nothing else. Returns nothing
-// for text that is empty, has other characters or does not fit the 64-bit range.
-std::optional<std::int64_t> LlegirHandle(std::string_view text);
 
 }  // namespace hook

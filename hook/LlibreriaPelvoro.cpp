@@ -19,7 +19,6 @@ constexpr UINT PeticioSetHookMouse = WM_APP;
 constexpr UINT PeticioUnHookMouse = WM_APP + 1;
 constexpr UINT PeticioSetHookMouseMove = WM_APP + 2;
 constexpr UINT PeticioUnHookMouseMove = WM_APP + 3;
-constexpr DWORD MidaHandle = 32;
 
 class Hook {
  public:
@@ -68,8 +67,8 @@ BOOL CALLBACK BuscarPrincipal(HWND finestra, LPARAM trobada) {
 // stale handle now naming another program's window, never gets them. Runs on the caller's
 // thread: the hook thread must not read files or search windows while the mouse waits.
 HWND TrobarDesti() {
-  char text[MidaHandle] = {};
-  GetPrivateProfileStringA(hook::SeccioHandle, hook::ClauHandle, "", text, MidaHandle,
+  char text[hook::MidaHandle] = {};
+  GetPrivateProfileStringA(hook::SeccioHandle, hook::ClauHandle, "", text, hook::MidaHandle,
                            hook::FitxerHandle);
   const auto valor = hook::LlegirHandle(text);
   if (valor && *valor >= std::numeric_limits<std::intptr_t>::min() &&

@@ -1,7 +1,10 @@
-// The mouse-hook library's four operations and the codes of its reports.
+// The mouse-hook library's four operations.
 // Pelvoro.exe imports the library at load time; the headless backend links a stand-in
 // with the same four functions.
 #pragma once
+
+// The handle file, the main window's class and the report codes.
+#include "hook/Comunicacio.h"
 
 #if defined(_WIN32)
 #  if defined(LLIBRERIA_PELVORO_BUILD)
@@ -24,21 +27,3 @@ LLIBRERIA_PELVORO_API void UnHookMouse();
 LLIBRERIA_PELVORO_API void SetHookMouseMove();
 // Removes the move hook; harmless when it is not installed.
 LLIBRERIA_PELVORO_API void UnHookMouseMove();
-
-namespace hook {
-
-// Reports are posted as WM_USER to the main window; the code travels in LParam.
-constexpr unsigned MissatgeHook = 0x0400;  // WM_USER
-
-constexpr long EventMouseDown = 0;
-constexpr long EventMouseUp = 1;
-constexpr long EventSortir = 2;
-constexpr long EventMouseMove = 3;
-
-// Where the library learns the window to post to.
-constexpr const char* FitxerHandle = "Pelvoro.ini";
-constexpr const char* SeccioHandle = "LlibreriaPelvoro";
-constexpr const char* ClauHandle = "HANDLE FINESTRA";
-constexpr const char* ClasseFinestraPrincipal = "TFormPrincipal";
-
-}  // namespace hook

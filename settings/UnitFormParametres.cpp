@@ -112,29 +112,24 @@ std::array<ui::Edit*, NombreCaixes> TFormParametres::Caixes() {
           &EditGruixudariaQuadreSeguiment};
 }
 
-std::array<ui::Control*, 12> TFormParametres::ControlsAmbText() {
-  return {&CheckBoxHiHaComptaEnrdarreraPerEngegar,
-          &Label1,
-          &Label2,
-          &CheckBox1ClicAutomaticNoPermetAltresClics,
-          &Label3,
-          &Label4,
-          &CheckBoxTemporitzador,
-          &CheckBoxQuadreSeguimentCercle,
-          &Label5,
-          &Label6,
-          &CheckBoxArrancarAmbOpcioMenu,
-          &CheckBoxExecutarMinimitzat};
-}
-
 void TFormParametres::PosarTextos(const TTextos& textos) {
   SetCaption(textos.titolParametres);
   PosarTextosControls(textos);
 }
 
 void TFormParametres::PosarTextosControls(const TTextos& textos) {
-  const auto controls = ControlsAmbText();
-  for (std::size_t i = 0; i < controls.size(); ++i) controls[i]->SetText(textos.parametres[i]);
+  CheckBoxHiHaComptaEnrdarreraPerEngegar.SetText(textos.parametres.CheckBoxHiHaComptaEnrdarreraPerEngegar);
+  Label1.SetText(textos.parametres.Label1);
+  Label2.SetText(textos.parametres.Label2);
+  CheckBox1ClicAutomaticNoPermetAltresClics.SetText(textos.parametres.CheckBox1ClicAutomaticNoPermetAltresClics);
+  Label3.SetText(textos.parametres.Label3);
+  Label4.SetText(textos.parametres.Label4);
+  CheckBoxTemporitzador.SetText(textos.parametres.CheckBoxTemporitzador);
+  CheckBoxQuadreSeguimentCercle.SetText(textos.parametres.CheckBoxQuadreSeguimentCercle);
+  Label5.SetText(textos.parametres.Label5);
+  Label6.SetText(textos.parametres.Label6);
+  CheckBoxArrancarAmbOpcioMenu.SetText(textos.parametres.CheckBoxArrancarAmbOpcioMenu);
+  CheckBoxExecutarMinimitzat.SetText(textos.parametres.CheckBoxExecutarMinimitzat);
   for (std::size_t i = 0; i < MissatgesError.size(); ++i) MissatgesError[i] = textos.missatgesError[i];
 }
 

@@ -216,6 +216,17 @@ Button* Form::EnterButton() const {
   return byDefault;
 }
 
+namespace backend {
+void Command(Form& form, int id, Control* control) {
+  if (id == ResultCancel && form.Modal()) {
+    form.Close();
+    return;
+  }
+  // Enter sends the OK command even for a disabled default button.
+  if (control && control->Enabled() && control->Showing()) control->Clicked();
+}
+}  // namespace backend
+
 Control* Form::FirstFocusable() const {
   for (Control* c : controls_)
     if (c->TakesFocus() && c->Enabled() && c->Showing()) return c;

@@ -70,6 +70,19 @@ Font ScaleForDpi(Font font, int dpi);
 
 class Form;
 
+namespace backend {
+// What a backend keeps for a form or a native control, defined by the backend; the object
+// owns it, and the backend's deleter frees it.
+struct FormState;
+struct ControlState;
+struct DeleteState {
+  void operator()(FormState* state) const;
+  void operator()(ControlState* state) const;
+};
+template <typename T>
+using State = std::unique_ptr<T, DeleteState>;
+}  // namespace backend
+
 // Drawing surface handed to FormPaint: GDI on Windows, a recorder on the headless backend.
 class Canvas {
  public:
@@ -148,7 +161,7 @@ class Control {
 
   // Backend use.
   const std::string& StoredText() const { return text_; }
-  void* native = nullptr;
+  backend::State<backend::ControlState> native;
   int id = 0;
   void Clicked() {
     if (OnClick) OnClick();
@@ -386,6 +399,8 @@ class Form {
   // Closes as the close box does: FormClose runs; closing the main form ends the loop.
   void Close();
   // Shows the form modally, the other forms disabled, until it closes or EndModal is called.
+  // Enter presses the EnterButton; Esc closes it as the close box does (ResultCancel), with or
+  // without a cancel button; Tab moves through the controls in the order they were made.
   int ShowModal();
   void EndModal(int result);
   bool Modal() const;
@@ -430,10 +445,8 @@ class Form {
   void Unregister(Control& control);
   void Register(Timer& timer);
   void Unregister(Timer& timer);
-  void* native = nullptr;
-  void DispatchCreate() { FormCreate(); }
+  backend::State<backend::FormState> native;
   void DispatchShow() { FormShow(); }
-  void DispatchClose() { FormClose(); }
   void DispatchPaint(Canvas& canvas) { FormPaint(canvas); }
   void DispatchUserMessage(std::uintptr_t wParam, std::intptr_t lParam) { UserMessage(wParam, lParam); }
   void DispatchExitMenuLoop() { ExitMenuLoop(); }

@@ -1,5 +1,4 @@
-// What the hook procedures do with each mouse event, and how the library reads the window
-// handle that the program leaves in the settings file.
+// What the hook procedures do with each mouse event.
 #include <gtest/gtest.h>
 
 #include "hook/DecisioHook.h"
@@ -170,21 +169,6 @@ TEST(HookMovimentRetingut, GivesUpWaitingForACursorThatGoesElsewhere) {
   m.Nou({7, 7});
   for (int i = 1; i < hook::DecisioMoviment::MaximComprovacions; ++i) EXPECT_FALSE(m.Comprovar({6, 6})) << i;
   EXPECT_TRUE(m.Comprovar({6, 6}));
-}
-
-TEST(LlegirHandle, ReadsSignedDecimal) {
-  EXPECT_EQ(hook::LlegirHandle("65552"), 65552);
-  EXPECT_EQ(hook::LlegirHandle("-2147483648"), -2147483648LL);
-  EXPECT_EQ(hook::LlegirHandle("0"), 0);
-  EXPECT_EQ(hook::LlegirHandle("9223372036854775807"), INT64_MAX);
-  EXPECT_EQ(hook::LlegirHandle("-9223372036854775808"), INT64_MIN);
-}
-
-TEST(LlegirHandle, RejectsAnythingElse) {
-  for (const char* text : {"", "-", "+5", " 5", "5 ", "12a", "0x10", "$1E",
-                           "9223372036854775808", "-9223372036854775809",
-                           "99999999999999999999"})
-    EXPECT_FALSE(hook::LlegirHandle(text).has_value()) << '"' << text << '"';
 }
 
 }  // namespace

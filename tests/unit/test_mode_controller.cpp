@@ -10,8 +10,7 @@ namespace hk = ui::headless::hook;
 class ModeTest : public ProgramaTest {
  protected:
   void Inici(const std::string& parametres = "") {
-    Fitxer("[Parametres]\r\n" + parametres);
-    CrearFinestres();
+    ProgramaTest::Inici(parametres);
     hk::ClearCalls();
   }
   TFormPrincipal& F() { return Principal(); }
@@ -177,9 +176,7 @@ class DwellTest : public ModeTest {
 TEST_F(DwellTest, ClicksOnTheNthTickOfRestAndNotAgainWhileResting) {
   for (const int N : {1, 10, 16}) {
     SCOPED_TRACE(N);
-    DestruirFinestres();
-    Parametres = TParametres{};
-    ui::headless::Reset(carpeta_);
+    TornarAComencar();
     Armar("DecimesTimerClickAutomatic=" + std::to_string(N) + "\r\n");
     Advance(100 * (N - 1));
     EXPECT_EQ(Clics(), 0u);

@@ -83,9 +83,12 @@ std::vector<DrawOp> PaintPicture(Picture& picture);
 // Replaces an edit box's text as typed over a selection of all of it.
 bool Type(Control& edit, const std::string& text);
 Control* Focused();
-// The dialog keys of a modal form: Enter presses its EnterButton, Esc cancels it.
+// The dialog keys of a modal form, which do nothing elsewhere: Enter presses its EnterButton,
+// Esc cancels it, Tab moves the focus to the next control in tab order that can take it, round
+// the form (backwards: Shift+Tab).
 void PressEnter(Form& form);
 void PressEscape(Form& form);
+void PressTab(Form& form, bool backwards = false);
 // Runs while the colour chooser is up, from the preset colour; it may change the colour and
 // returns true to confirm. Without one the chooser is cancelled.
 void OnChooseColour(std::function<bool(Colour&)> chooser);

@@ -14,7 +14,7 @@ namespace {
 constexpr int kFirstMenuId = 1000;
 constexpr int kTipWidth = 320;  // longer hints wrap
 
-ControlState* StateOf(const Control& c) { return static_cast<ControlState*>(c.native); }
+ControlState* StateOf(const Control& c) { return c.native.get(); }
 HWND HwndOf(const Control& c) { return c.native ? StateOf(c)->hwnd : nullptr; }
 
 // The control's place in its form's client area, at the form's dpi.
@@ -144,14 +144,13 @@ void DrawGlyph(HDC dc, Button::Glyph glyph, int left, int top, bool enabled, int
   if (glyph == Button::Glyph::None) return;
   const bool tick = glyph == Button::Glyph::CheckMark;
   const COLORREF colour = !enabled ? GetSysColor(COLOR_GRAYTEXT) : Resolve(tick ? clGreen : clRed);
-  GdiObject<HPEN> pen(CreatePen(PS_SOLID, ScaleForDpi(kGlyphPen, dpi), colour));
-  const HGDIOBJ old = SelectObject(dc, pen.Get());
+  const GdiObject<HPEN> pen(CreatePen(PS_SOLID, ScaleForDpi(kGlyphPen, dpi), colour));
+  const Selection selected(dc, pen.Get());
   const auto at = [dpi](int v) { return ScaleForDpi(v, dpi); };
   for (const Stroke& s : tick ? std::span<const Stroke>(kCheckMark) : std::span<const Stroke>(kCross)) {
     MoveToEx(dc, left + at(s.from.x), top + at(s.from.y), nullptr);
     LineTo(dc, left + at(s.to.x), top + at(s.to.y));
   }
-  SelectObject(dc, old);
 }
 
 // A classic push button: the default one (the one Enter presses now) has a black frame.
@@ -168,7 +167,7 @@ void DrawButton(const Button& b, const DRAWITEMSTRUCT& item) {
   const RECT frame = r;
   if (pushed) OffsetRect(&r, 1, 1);
 
-  const HGDIOBJ oldFont = SelectObject(dc, StateOf(b)->font.Get());
+  const Selection font(dc, StateOf(b)->font.Get());
   const std::wstring text = Widen(b.Text());
   SIZE extent{};
   GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
@@ -185,7 +184,6 @@ void DrawButton(const Button& b, const DRAWITEMSTRUCT& item) {
   SetTextColor(dc, enabled ? Resolve(b.GetFont().colour) : GetSysColor(COLOR_GRAYTEXT));
   RECT textRect{left, r.top, r.right, r.bottom};
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-  SelectObject(dc, oldFont);
 
   if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
     RECT focus = frame;
@@ -264,8 +262,8 @@ GdiObject<HFONT> MakeFont(const Font& font) {
 void CreateControls(Form& form) {
   const HWND parent = Hwnd(form);
   for (Control* c : form.Controls()) {
-    auto* st = new ControlState;
-    c->native = st;
+    c->native.reset(new ControlState);
+    ControlState* st = c->native.get();
     const Rect r = ClientRect(*c);
     st->hwnd = CreateWindowExW(ExStyleOf(*c), ClassOf(c->GetKind()), NativeText(*c).c_str(), StyleOf(*c),
                                r.left, r.top, r.Width(), r.Height(), parent,
@@ -324,13 +322,6 @@ void ScaleControls(Form& form) {
   LayOutControls(form);
 }
 
-void DestroyControls(Form& form) {
-  for (Control* c : form.Controls()) {
-    delete StateOf(*c);
-    c->native = nullptr;
-  }
-}
-
 Control* ControlOf(Form& form, HWND child) {
   for (Control* c : form.Controls())
     if (c->native && HwndOf(*c) == child) return c;
@@ -373,12 +364,11 @@ bool DrawItem(Form& form, const DRAWITEMSTRUCT& item) {
   const bool pushed = item.itemState & ODS_SELECTED;
   DrawFrameControl(item.hDC, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
   if (pushed) OffsetRect(&r, 1, 1);
-  const HGDIOBJ old = SelectObject(item.hDC, StateOf(*c)->font.Get());
+  const Selection font(item.hDC, StateOf(*c)->font.Get());
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, Resolve(c->GetFont().colour));
   const std::wstring text = Widen(c->Text());
   DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  SelectObject(item.hDC, old);
   return true;
 }
 

@@ -132,18 +132,15 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_COMMAND: {
       const int id = LOWORD(wp);
-      if (lp == 0 && HIWORD(wp) == 0) {  // a menu command
+      // Enter and Esc send IDOK and IDCANCEL without a control when the form has no such
+      // button: dialog commands, not menu ones (menu ids start far above them).
+      const bool dialogKey = id == IDOK || id == IDCANCEL;
+      if (lp == 0 && HIWORD(wp) == 0 && !dialogKey) {  // a menu command
         if (auto it = st.commands.find(id); it != st.commands.end() && it->second->OnClick) it->second->OnClick();
         return 0;
       }
-      if (id == IDCANCEL && form.Modal()) {
-        form.Close();
-        return 0;
-      }
-      if (Control* c = ControlById(form, id)) {
-        const WORD code = HIWORD(wp);
-        if (code == BN_CLICKED || code == STN_CLICKED) c->Clicked();
-      }
+      const WORD code = HIWORD(wp);
+      if (code == BN_CLICKED || code == STN_CLICKED) backend::Command(form, id, ControlById(form, id));
       return 0;
     }
     case WM_INITMENUPOPUP:
@@ -281,6 +278,9 @@ namespace ui {
 using namespace win32;
 
 namespace backend {
+void DeleteState::operator()(FormState* state) const { delete state; }
+void DeleteState::operator()(ControlState* state) const { delete state; }
+
 void FormDestroyed(Form& form) {
   FormState* st = StateOf(form);
   if (!st) return;
@@ -289,17 +289,15 @@ void FormDestroyed(Form& form) {
     DestroyWindow(st->hwnd);
   }
   if (st->menuBar) DestroyMenu(st->menuBar);  // a menu no longer attached is not destroyed with the window
-  DestroyControls(form);
-  delete st;
-  form.native = nullptr;
+  form.native.reset();
   if (mainForm == &form) mainForm = nullptr;
 }
 }  // namespace backend
 
 void Form::Create() {
   RegisterClassFor(style_, WindowProcedure);
-  auto* st = new FormState;
-  native = st;
+  native.reset(new FormState);
+  FormState* st = native.get();
   st->background.Reset(CreateSolidBrush(Resolve(style_.background)));
   if (!mainForm) mainForm = this;
   // A window owned by the main one would hide with it when it is minimised.

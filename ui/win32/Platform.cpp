@@ -93,7 +93,10 @@ void MouseEvent(unsigned flags) { mouse_event(flags, 0, 0, 0, 0); }
 void MessageBeep(unsigned type) { ::MessageBeep(type); }
 
 int ShowMessageBox(Form* owner, const std::string& text, const std::string& caption, unsigned flags) {
-  return MessageBoxW(owner ? Hwnd(*owner) : nullptr, Widen(text).c_str(), Widen(caption).c_str(), flags);
+  const int answer = MessageBoxW(owner ? Hwnd(*owner) : nullptr, Widen(text).c_str(), Widen(caption).c_str(), flags);
+  // A box with only OK answers OK however it is closed, as Windows documents; Wine answers
+  // IDCANCEL to Esc there.
+  return (flags & MB_TYPEMASK) == MB_OK && answer == IDCANCEL ? IDOK : answer;
 }
 
 bool ChooseColour(Form& owner, Colour& colour) {

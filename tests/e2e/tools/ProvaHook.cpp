@@ -174,7 +174,7 @@ int main(int argc, char** argv) {
   finestra = CreateWindowExA(0, nomClasse, "ProvaHook", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
                              nullptr, nullptr, classe.hInstance, nullptr);
   if (escriureHandle) {
-    const std::string text = std::to_string(reinterpret_cast<INT_PTR>(finestra));
+    const std::string text = hook::EscriureHandle(reinterpret_cast<INT_PTR>(finestra));
     WritePrivateProfileStringA(hook::SeccioHandle, hook::ClauHandle, text.c_str(), hook::FitxerHandle);
   }
   Escriure("ready " + std::to_string(reinterpret_cast<INT_PTR>(finestra)));
