@@ -110,8 +110,11 @@ def hook_moves_reported_and_passed_on(c):
     hook, target = hook_and_target(c, moves=True)
     hook.do("set")
     points = [(220, 230), (260, 240), (300, 310), (350, 330), (400, 420)]
-    for x, y in points:
+    # Wine merges X motion events that queue up behind each other into one move, as a busy
+    # Windows coalesces mouse moves: each move is sent once the one before it is reported.
+    for count, (x, y) in enumerate(points, 1):
         c.xdotool("mousemove", x, y)
+        hook.wait_reports(count)
     c.xdotool("mousedown", 1, "mouseup", 1)
     check(hook.wait_reports(7) == [3] * 5 + [0, 1], f"five moves and a click gave {hook.reports()}")
     # A move is reported once the cursor is there, as the program reads it then.
@@ -143,7 +146,9 @@ def hook_move_hook_reports_moves_and_lets_clicks_through(c):
     hook, target = hook_and_target(c, moves=True)
     hook.do("setmove")
     c.xdotool("mousemove", 250, 250)
+    hook.wait_reports(1)
     c.xdotool("mousemove", 260, 270)
+    hook.wait_reports(2)
     click_passes(c, target, 280, 290)
     click_passes(c, target, 280, 290, button=3)
     c.xdotool("mousemove", 100, 100)
@@ -207,8 +212,9 @@ def hook_both_hooks_report_each_move_once(c):
     hook, target = hook_and_target(c)
     hook.do("setmove")
     hook.do("set")
-    for x in (220, 240, 260):
+    for count, x in enumerate((220, 240, 260), 1):
         c.xdotool("mousemove", x, 200)
+        hook.wait_reports(count)  # moves queued behind each other are merged into one
     c.xdotool("mousedown", 1, "mouseup", 1)
     check(hook.wait_reports(5) == [3, 3, 3, 0, 1], f"three moves and a click gave {hook.reports()}")
     hook.do("unset")
@@ -257,3 +263,76 @@ def hook_no_window_no_reports(c):
     click_passes(c, target, 300, 300)
     check(hook.reports() == [], f"reports reached a window not named anywhere: {hook.reports()}")
     check(target.buttons() == ["down L 300 300", "up L 300 300"], f"the target got {target.buttons()}")
+
+
+@case(timeout=120)
+def hook_reports_never_go_to_another_copys_window(c):
+    # Two programs with the main window's class: the one started first takes the library's
+    # hooks; the one started second leaves its handle in the settings file, as a second copy
+    # of Pelvoro would, and its window comes first in a search by class.
+    target = Target(c)
+    c.xdotool("mousemove", 200, 200)
+    first = HookProgram(c, cls="TFormPrincipal", write_handle=False, name="first.log")
+    second = HookProgram(c, cls="TFormPrincipal", name="second.log")
+    check(c.ini().get("LlibreriaPelvoro", "HANDLE FINESTRA") == str(second.hwnd),
+          "the second program's handle is not in the settings file")
+    first.do("set")
+    c.xdotool("mousedown", 1, "mouseup", 1)
+    check(first.wait_reports(2) == [0, 1], f"the program that installed the hook got {first.reports()}")
+    check(second.reports() == [], f"the other program got {second.reports()}")
+    first.do("unset")
+    click_passes(c, target, 300, 300)
+
+
+@case()
+def hook_leaving_with_the_right_button_sends_no_bare_right_release(c):
+    # Modes 3 and 4: the right press asks to leave, and the program removes every hook before
+    # the finger comes up. A bare right release opens a context menu in most windows.
+    hook, target = hook_and_target(c)
+    hook.do("set")
+    c.xdotool("mousedown", 3)
+    check(hook.wait_reports(1) == [2], f"the right press gave {hook.reports()}")
+    hook.do("unset")
+    hook.do("unsetmove")
+    c.xdotool("mouseup", 3)
+    click_passes(c, target, 300, 300)  # comes after the release, wherever that went
+    check(target.buttons() == ["down L 300 300", "up L 300 300"], f"the target got {target.buttons()}")
+    click_passes(c, target, 310, 310, button=3)  # and the right button is free again
+
+
+@case()
+def hook_holding_past_a_click_sends_no_second_release(c):
+    # Mode 2: the press is held, the program clicks with the hook removed and installs it
+    # again; the user's release then comes.
+    hook, target = hook_and_target(c)
+    hook.do("set")
+    c.xdotool("mousedown", 1)
+    check(hook.wait_reports(1) == [0], f"the press gave {hook.reports()}")
+    hook.do("unset")
+    hook.do("click 250 250")
+    target.wait("up L 250 250")
+    hook.do("set")
+    c.xdotool("mouseup", 1)
+    # The click's cursor warp may come back from Wine as a move: wait for the release itself.
+    hook.log.wait_line(lambda l: l.startswith("report 1 "), WAIT, "the release reported")
+    check(hook.reports().count(0) == 1 and hook.reports().count(1) == 1, f"reports: {hook.reports()}")
+    hook.do("unset")
+    click_passes(c, target, 300, 300)
+    check(target.buttons() == ["down L 250 250", "up L 250 250", "down L 300 300", "up L 300 300"],
+          f"the target got {target.buttons()}")
+
+
+@case()
+def hook_installing_leaves_the_mouse_thread_free_of_file_and_window_searches(c):
+    # Every mouse event of the system waits for the hook thread; a search there holds it up.
+    hook = HookProgram(c, cls="TFormPrincipal", write_handle=False)
+    hook.do("watch")
+    check(any(l.startswith("watching ") and l != "watching 0" for l in hook.log.lines()),
+          "the library imports none of the watched functions")
+    for command in ("setmove", "set", "unset", "set", "unset", "unsetmove"):
+        hook.do(command)
+    hook.do("lookups")
+    line = next(l for l in hook.log.lines() if l.startswith("lookups "))
+    _, _, caller, _, other = line.split()
+    check(int(caller) > 0 and int(other) == 0,
+          f"{caller} searches on the calling thread and {other} on another")
