@@ -32,13 +32,12 @@ class Installation:
         users = [p for p in (c.prefix / "drive_c" / "users").iterdir() if p.name != "Public"]
         check(len(users) == 1, f"users in the prefix: {[p.name for p in users]}")
         self.home = users[0]
-        # Wine links the desktop to the Linux home: give the case a desktop of its own, and
-        # keep Wine from making Linux menu entries for the shortcuts.
+        # Wine links the desktop to the Linux home: give the case a desktop of its own (the
+        # harness keeps Wine from making Linux menu entries for the shortcuts).
         desktop = self.home / "Desktop"
         if desktop.is_symlink():
             desktop.unlink()
             desktop.mkdir()
-        c.env["WINEDLLOVERRIDES"] += ";winemenubuilder.exe=d"
         self.folder_win = rf"C:\users\{self.home.name}\AppData\Local\Programs\Pelvoro"
         self.exe_win = self.folder_win + r"\Pelvoro.exe"
         self.folder = self.unix(self.folder_win)
