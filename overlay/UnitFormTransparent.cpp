@@ -66,10 +66,10 @@ void TFormTransparent::FormCreate() {
 
 void TFormTransparent::CentrarEnPosicio(int x, int y) {
   if (State() == ui::WindowState::Minimised) SetState(ui::WindowState::Normal);
-  // Not kept inside the screen: near an edge the window reaches past it.
-  SetPosition(x - Width() / 2, y - Height() / 2);
+  // Not kept inside the screen: near an edge the window reaches past it. Moved and raised in one
+  // call: this runs on every reported pointer move.
+  SetPositionTopMost(x - Width() / 2, y - Height() / 2);
   Show();
-  BringToFrontTopMost();
 }
 
 void TFormTransparent::FormPaint(ui::Canvas& canvas) {

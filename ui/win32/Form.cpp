@@ -344,6 +344,10 @@ void Form::BringToFrontTopMost() {
   SetWindowPos(Hwnd(*this), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void Form::SetPositionTopMost(int left, int top) {
+  SetWindowPos(Hwnd(*this), HWND_TOPMOST, left, top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void Form::SetColourKey(Colour key) {
   const HWND w = Hwnd(*this);
   SetWindowLongW(w, GWL_EXSTYLE, GetWindowLongW(w, GWL_EXSTYLE) | WS_EX_LAYERED);
