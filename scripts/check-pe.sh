@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks a Windows build: the architecture of both binaries, the exe's load-time import of the
-# hook library, the library's four exports, that no MinGW runtime DLL is needed, and that the
+# hook library and none of the libraries it loads when first used, the library's four exports, that no MinGW runtime DLL is needed, and that the
 # user guides the about box opens stand beside the program.
 set -euo pipefail
 dir="$1"; arch="$2"   # arch: i686 or x86_64
@@ -15,8 +15,12 @@ for f in Pelvoro.exe LlibreriaPelvoro.dll; do
   echo "$f imports: $(echo $dlls)"
   if echo "$dlls" | grep -E -q 'libgcc|libstdc\+\+|libwinpthread|mingw'; then fail "$f needs a MinGW runtime DLL"; fi
 done
-"$objdump" -p "$dir/Pelvoro.exe" | awk '/DLL Name:/ {print tolower($3)}' | grep -qx "llibreriapelvoro.dll" \
-  || fail "Pelvoro.exe does not import LlibreriaPelvoro.dll at load time"
+exe_dlls=$("$objdump" -p "$dir/Pelvoro.exe" | awk '/DLL Name:/ {print tolower($3)}')
+echo "$exe_dlls" | grep -qx "llibreriapelvoro.dll" || fail "Pelvoro.exe does not import LlibreriaPelvoro.dll at load time"
+# The colour chooser's and the shell's libraries are loaded when first used, not at start.
+for lazy in comdlg32.dll shell32.dll; do
+  if echo "$exe_dlls" | grep -qx "$lazy"; then fail "Pelvoro.exe imports $lazy at load time"; fi
+done
 exports=$("$objdump" -p "$dir/LlibreriaPelvoro.dll" | awk '/\[Ordinal\/Name Pointer\] Table/ {t=1; next} t && NF==0 {t=0} t {print $NF}' | sort | tr '\n' ' ')
 [ "$exports" = "SetHookMouse SetHookMouseMove UnHookMouse UnHookMouseMove " ] || fail "exports are: $exports"
 for g in guia-ca.html guia-es.html guia-en.html; do [ -f "$dir/$g" ] || fail "$dir/$g missing"; done
