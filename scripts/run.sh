@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the x86_64 program and starts it under wine64 on the current X display.
+# Builds the program users get (i686) and starts it under 32-bit Wine on the current X display,
+# in a Wine prefix of its own. PELVORO_ARCH=win64 runs the x86_64 build under wine64 instead.
 # Arguments are passed on to Pelvoro (e.g. NOABOUT).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -9,9 +10,20 @@ if [ -z "${DISPLAY:-}" ]; then
   exit 1
 fi
 
-bash scripts/install-deps.sh
-cmake --preset win64 >/dev/null
-cmake --build --preset win64
+arch="${PELVORO_ARCH:-win32}"
+case "$arch" in
+  win32) loader=/usr/lib/wine/wine ;;
+  win64) loader=/usr/lib/wine/wine64 ;;
+  *) echo "PELVORO_ARCH is win32 or win64, not '$arch'." >&2; exit 1 ;;
+esac
 
+bash scripts/install-deps.sh
+cmake --preset "$arch" >/dev/null
+cmake --build --preset "$arch"
+
+# A 32-bit prefix cannot be used by 64-bit Wine nor the other way round: one prefix per build.
+export WINEPREFIX="${WINEPREFIX:-$HOME/.local/share/pelvoro/wine${arch#win}}"
+export WINEARCH="$arch"
 export WINEDEBUG="${WINEDEBUG:--all}"
-exec /usr/lib/wine/wine64 build/win64/Pelvoro.exe "$@"
+mkdir -p "$(dirname "$WINEPREFIX")"
+exec "$loader" "build/$arch/Pelvoro.exe" "$@"

@@ -1,9 +1,11 @@
-"""Runs Windows programs under wine64 on a private X server and looks at what they do.
+"""Runs Windows programs under Wine on a private X server and looks at what they do.
 
-Each case gets its own Xvfb display and its own Wine prefix, copied from a template that is
-booted once per test run, so a case starts in seconds and leaves nothing behind. Only the
-processes started here are stopped: Xvfb by its PID, Wine by `wineserver -k` under the
-case's own prefix.
+A case runs on one build: "win32", the i686 release target under 32-bit Wine in a
+WINEARCH=win32 prefix, or "win64", the x86_64 build under wine64. Each case gets its own Xvfb
+display and its own Wine prefix, made from a template of that build's Wine that is booted
+once and kept while the Wine version stays the same, so a case starts in seconds and leaves
+nothing behind. Only the processes started here are stopped: Xvfb by its PID, Wine by
+`wineserver -k` under the case's own prefix.
 """
 
 import json
@@ -46,19 +48,34 @@ def _program(names, fallbacks):
     return None
 
 
-def wine64():
-    return _program(["wine64"], ["/usr/lib/wine/wine64"])
+# Debian's loaders: /usr/lib/wine/wine is the 32-bit one (package wine32:i386), wine64 the
+# 64-bit one. A WINEARCH=win32 prefix runs only under the first.
+WINE = {"win32": (["/usr/lib/wine/wine"], "win32"), "win64": (["wine64", "/usr/lib/wine/wine64"], "win64")}
+
+
+def wine(arch):
+    names, _ = WINE[arch]
+    return _program([n for n in names if "/" not in n], [n for n in names if "/" in n])
 
 
 def wineserver():
     return _program(["wineserver"], ["/usr/lib/wine/wineserver", "/usr/lib/wine/wineserver64"])
 
 
-def missing_programs():
-    needed = {"wine64": wine64(), "wineserver": wineserver(), "Xvfb": shutil.which("Xvfb"),
-              "xdotool": shutil.which("xdotool"), "import": shutil.which("import"),
-              "convert": shutil.which("convert")}
+def wine_env(arch, prefix):
+    return dict(os.environ, WINEPREFIX=str(prefix), WINEARCH=WINE[arch][1], **WINE_ENV)
+
+
+def missing_programs(arch):
+    needed = {f"wine ({arch})": wine(arch), "wineserver": wineserver(),
+              "Xvfb": shutil.which("Xvfb"), "xdotool": shutil.which("xdotool"),
+              "import": shutil.which("import"), "convert": shutil.which("convert")}
     return [name for name, path in needed.items() if not path]
+
+
+def wine_version(arch):
+    return subprocess.run([wine(arch), "--version"], stdout=subprocess.PIPE, text=True,
+                          timeout=60, check=True).stdout.strip()
 
 
 def wait_for(probe, timeout, what, interval=0.1):
@@ -80,34 +97,74 @@ def windows_path(path):
 
 def _stop_wineserver(prefix):
     env = dict(os.environ, WINEPREFIX=str(prefix), **WINE_ENV)
+    env.pop("WINEARCH", None)
     subprocess.run([wineserver(), "-k"], env=env, stdout=subprocess.DEVNULL,
                    stderr=subprocess.DEVNULL, timeout=30)
     subprocess.run([wineserver(), "-w"], env=env, stdout=subprocess.DEVNULL,
                    stderr=subprocess.DEVNULL, timeout=30)
 
 
-def prepare_template(root):
-    """Boots a fresh Wine prefix under root and makes it the one cases copy.
+def template_stamp(arch):
+    """What a booted template depends on: the build's Wine and the harness's Wine settings."""
+    return f"{arch} {wine_version(arch)} {sorted(WINE_ENV.items())}\n"
+
+
+def current_template(root, arch):
+    """The booted template under root if it was made by this Wine for this build, else None."""
+    booted = (Path(root) / "current").resolve()
+    try:
+        if (booted / "ready").read_text() == template_stamp(arch):
+            return booted
+    except OSError:
+        pass
+    return None
+
+
+def prepare_template(root, arch):
+    """Makes sure root/current is a prefix booted by this build's Wine; boots one if not.
 
     Each boot gets a folder of its own and root/current is switched to it in one step, so a
     test run in the same build tree at the same time keeps a whole template to copy."""
     root = Path(root)
+    if current_template(root, arch):
+        return
     root.mkdir(parents=True, exist_ok=True)
     booted = Path(tempfile.mkdtemp(prefix="prefix-", dir=root))
     prefix = booted / "prefix"
-    env = dict(os.environ, WINEPREFIX=str(prefix), **WINE_ENV)
+    env = wine_env(arch, prefix)
     env.pop("DISPLAY", None)
-    subprocess.run([wine64(), "wineboot", "-i"], env=env, stdout=subprocess.DEVNULL,
+    subprocess.run([wine(arch), "wineboot", "-i"], env=env, stdout=subprocess.DEVNULL,
                    stderr=subprocess.DEVNULL, timeout=300, check=True)
     subprocess.run([wineserver(), "-w"], env=env, timeout=300, check=True)
     check((prefix / "drive_c" / "windows").is_dir(), "wineboot made no prefix")
-    (booted / "ready").write_text("booted\n")
+    # Nothing may change the shared system files through a hard link of a case's copy.
+    for folder in SHARED_FOLDERS:
+        for path in (prefix / folder).rglob("*"):
+            if path.is_file() and not path.is_symlink():
+                path.chmod(path.stat().st_mode & ~0o222)
+    (booted / "ready").write_text(template_stamp(arch))
     link = root / f"current.{os.getpid()}"
     link.symlink_to(booted.name)
     os.replace(link, root / "current")
     for old in root.glob("prefix-*"):
         if old != booted and time.time() - old.stat().st_mtime > STALE_TEMPLATE_S:
             shutil.rmtree(old, ignore_errors=True)
+
+
+# The prefix's system files, which no case changes: a case's prefix links them (hard links,
+# read-only) instead of copying them, and copies the rest (registry, user folders, win.ini).
+SHARED_FOLDERS = ("drive_c/windows/system32", "drive_c/windows/syswow64")
+
+
+def copy_prefix(template, target):
+    ignore = lambda folder, names: [n for n in names
+                                    if (Path(folder) / n).relative_to(template).as_posix()
+                                    in SHARED_FOLDERS]
+    shutil.copytree(template, target, symlinks=True, ignore=ignore)
+    for folder in SHARED_FOLDERS:
+        if (template / folder).is_dir():
+            subprocess.run(["cp", "-al", str(template / folder), str(target / folder)],
+                           check=True)
 
 
 class Ini:
@@ -184,7 +241,7 @@ class Inspector:
 
     def __init__(self, case):
         self.popen = subprocess.Popen(
-            [wine64(), str(case.tool("Inspector.exe"))], env=case.env, cwd=case.work,
+            [case.wine, str(case.tool("Inspector.exe"))], env=case.env, cwd=case.work,
             stdin=subprocess.PIPE, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         self.lock = threading.Lock()
 
@@ -246,8 +303,10 @@ class Screenshot:
 class Case:
     """One end-to-end case: display, prefix, programs, and their clean-up."""
 
-    def __init__(self, name, bin_dir, template, work_root):
+    def __init__(self, name, bin_dir, template, work_root, arch="win64"):
         self.name = name
+        self.arch = arch
+        self.wine = wine(arch)
         self.bin_dir = Path(bin_dir)
         self.template = Path(template)
         self.work_root = Path(work_root)
@@ -259,16 +318,15 @@ class Case:
     # --- set-up and tear-down -------------------------------------------------------------
 
     def __enter__(self):
-        booted = (self.template / "current").resolve()
-        check((booted / "ready").exists(), f"no booted Wine template in {self.template}")
+        booted = current_template(self.template, self.arch)
+        check(booted, f"no {self.arch} Wine template booted by this Wine in {self.template}")
         self.work_root.mkdir(parents=True, exist_ok=True)
-        self.work = Path(tempfile.mkdtemp(prefix=self.name + ".", dir=self.work_root))
+        self.work = Path(tempfile.mkdtemp(prefix=f"{self.name}.{self.arch}.", dir=self.work_root))
         try:
             self.prefix = self.work / "prefix"
-            subprocess.run(["cp", "-a", str(booted / "prefix"), str(self.prefix)], check=True)
+            copy_prefix(booted / "prefix", self.prefix)
             self._start_xvfb()
-            self.env = dict(os.environ, WINEPREFIX=str(self.prefix), DISPLAY=self.display,
-                            **WINE_ENV)
+            self.env = dict(wine_env(self.arch, self.prefix), DISPLAY=self.display)
         except BaseException:
             self._tear_down()
             raise
@@ -336,11 +394,12 @@ class Case:
         return path
 
     def start(self, exe, *args, stdin=False):
-        """Starts a Windows program under wine64; its output goes to a file in the case folder."""
+        """Starts a Windows program under this build's Wine; its output goes to a file in the
+        case folder."""
         name = Path(exe).name
         out = self.work / f"{name}.{len(self.processes)}.out"
         popen = subprocess.Popen(
-            [wine64(), str(exe), *[str(a) for a in args]], env=self.env, cwd=self.work,
+            [self.wine, str(exe), *[str(a) for a in args]], env=self.env, cwd=self.work,
             stdin=subprocess.PIPE if stdin else subprocess.DEVNULL,
             stdout=out.open("wb"), stderr=subprocess.STDOUT)
         process = Process(popen, name, out)

@@ -76,18 +76,22 @@ std::wstring Classe(HWND finestra) {
 
 // Works across processes: for another process's window this asks the server, not the window.
 // Asked of the window itself: for another process's window GetWindowText gives only the title
-// the system keeps, which an edit box never sets.
+// the system keeps, which an edit box never sets. One WM_GETTEXT per try, into a buffer that
+// is surely large enough: asking the length first and the text next can tear a text that
+// changes between the two ("1" read while "0" became "10").
 std::wstring Text(HWND finestra) {
   constexpr UINT Espera = 2000;
-  DWORD_PTR llargada = 0;
-  if (!SendMessageTimeoutW(finestra, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, Espera, &llargada)) return {};
-  std::wstring text(static_cast<size_t>(llargada) + 1, L'\0');
-  DWORD_PTR copiats = 0;
-  if (!SendMessageTimeoutW(finestra, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                           SMTO_ABORTIFHUNG, Espera, &copiats))
-    return {};
-  text.resize(static_cast<size_t>(copiats));
-  return text;
+  for (size_t mida = 1024;; mida *= 4) {
+    std::wstring text(mida, L'\0');
+    DWORD_PTR copiats = 0;
+    if (!SendMessageTimeoutW(finestra, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_ABORTIFHUNG, Espera, &copiats))
+      return {};
+    if (copiats + 1 < mida) {
+      text.resize(static_cast<size_t>(copiats));
+      return text;
+    }
+  }
 }
 
 std::string Rect(HWND finestra) {
