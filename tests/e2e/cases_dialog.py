@@ -70,3 +70,27 @@ def dialog_in_spanish_from_the_keyboard_checks_and_stores(c):
     ini = c.ini()
     check(ini.get("Parametres", "SegonsIniciActivitat") == "25", "the new seconds were not written")
     check(ini.get("Llenguatge", "Llenguatge") == "castella", "the language was not kept")
+
+
+@case()
+def dialog_colour_button_opens_the_colour_chooser(c):
+    # The chooser's library is loaded only when the button is first used.
+    program = Pelvoro(c, "NOABOUT")
+    main = program.window()
+    dialog = open_parameters(c, main)
+    button = next((ch for ch in c.inspector.children(dialog["hwnd"])
+                   if ch["class"].lower() == "button" and ch["text"] == "Color"), None)
+    check(button, "the dialog has no Color button")
+    left, top, right, bottom = button["rect"]
+    c.xdotool("mousemove", (left + right) // 2, (top + bottom) // 2, "click", 1)
+
+    def chooser():
+        return next((w for w in c.inspector.windows(cls="#32770")
+                     if w["visible"] and w["hwnd"] != dialog["hwnd"]), None)
+    found = wait_for(chooser, WAIT, "the colour chooser")
+    cl, ct, cr, cb = found["rect"]
+    c.xdotool("mousemove", (cl + cr) // 2, ct + 10, "key", "Escape")
+    wait_for(lambda: chooser() is None, WAIT, "the chooser to close")
+    check(any(w["visible"] for w in c.inspector.windows(cls="TFormParametres")),
+          "cancelling the chooser closed the dialog")
+    check(program.process.running(), "the program ended")
