@@ -110,8 +110,11 @@ def hook_moves_reported_and_passed_on(c):
     hook, target = hook_and_target(c, moves=True)
     hook.do("set")
     points = [(220, 230), (260, 240), (300, 310), (350, 330), (400, 420)]
-    for x, y in points:
+    # Wine merges X motion events that queue up behind each other into one move, as a busy
+    # Windows coalesces mouse moves: each move is sent once the one before it is reported.
+    for count, (x, y) in enumerate(points, 1):
         c.xdotool("mousemove", x, y)
+        hook.wait_reports(count)
     c.xdotool("mousedown", 1, "mouseup", 1)
     check(hook.wait_reports(7) == [3] * 5 + [0, 1], f"five moves and a click gave {hook.reports()}")
     # A move is reported once the cursor is there, as the program reads it then.
@@ -143,7 +146,9 @@ def hook_move_hook_reports_moves_and_lets_clicks_through(c):
     hook, target = hook_and_target(c, moves=True)
     hook.do("setmove")
     c.xdotool("mousemove", 250, 250)
+    hook.wait_reports(1)
     c.xdotool("mousemove", 260, 270)
+    hook.wait_reports(2)
     click_passes(c, target, 280, 290)
     click_passes(c, target, 280, 290, button=3)
     c.xdotool("mousemove", 100, 100)
@@ -207,8 +212,9 @@ def hook_both_hooks_report_each_move_once(c):
     hook, target = hook_and_target(c)
     hook.do("setmove")
     hook.do("set")
-    for x in (220, 240, 260):
+    for count, x in enumerate((220, 240, 260), 1):
         c.xdotool("mousemove", x, 200)
+        hook.wait_reports(count)  # moves queued behind each other are merged into one
     c.xdotool("mousedown", 1, "mouseup", 1)
     check(hook.wait_reports(5) == [3, 3, 3, 0, 1], f"three moves and a click gave {hook.reports()}")
     hook.do("unset")

@@ -105,8 +105,9 @@ def _stop_wineserver(prefix):
 
 
 def template_stamp(arch):
-    """What a booted template depends on: the build's Wine and the harness's Wine settings."""
-    return f"{arch} {wine_version(arch)} {sorted(WINE_ENV.items())}\n"
+    """What a booted template depends on: the build's Wine, the harness's Wine settings and
+    which folders the cases share read-only."""
+    return f"{arch} {wine_version(arch)} {sorted(WINE_ENV.items())} {SHARED_FOLDERS}\n"
 
 
 def current_template(root, arch):
@@ -153,7 +154,7 @@ def prepare_template(root, arch):
 
 # The prefix's system files, which no case changes: a case's prefix links them (hard links,
 # read-only) instead of copying them, and copies the rest (registry, user folders, win.ini).
-SHARED_FOLDERS = ("drive_c/windows/system32", "drive_c/windows/syswow64")
+SHARED_FOLDERS = ("drive_c/windows/system32", "drive_c/windows/syswow64", "drive_c/windows/winsxs")
 
 
 def copy_prefix(template, target):
