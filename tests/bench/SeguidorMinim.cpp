@@ -1,7 +1,9 @@
 // The least a program does to keep a frame on the pointer, with the same visible result as the
 // program's tracking frame: a see-through, top-most, never-activated window with a red square
 // drawn once, a low-level mouse hook on the window's own thread that posts each move with its
-// point, and one SetWindowPos that moves and raises the window. Usage: SeguidorMinim [SIDE]
+// point, and one SetWindowPos that moves and raises the window. With FIL the hook runs on a
+// thread of its own, as the program's hook library does (so a busy window never holds up the
+// system's mouse): the floor for that design. Usage: SeguidorMinim [SIDE [FIL]]
 #include <windows.h>
 
 #include <cwchar>
@@ -50,10 +52,20 @@ LRESULT CALLBACK Proc(HWND w, UINT missatge, WPARAM wp, LPARAM lp) {
   return DefWindowProcW(w, missatge, wp, lp);
 }
 
+DWORD WINAPI FilGanxo(LPVOID instancia) {
+  const HHOOK ganxo = SetWindowsHookExW(WH_MOUSE_LL, Ganxo, static_cast<HINSTANCE>(instancia), 0);
+  MSG m;
+  while (GetMessageW(&m, nullptr, 0, 0) > 0) DispatchMessageW(&m);
+  if (ganxo) UnhookWindowsHookEx(ganxo);
+  return 0;
+}
+
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR linia, int) {
-  if (linia && *linia) costat = static_cast<int>(std::wcstol(linia, nullptr, 10));
+  wchar_t* resta = linia;
+  if (linia && *linia) costat = static_cast<int>(std::wcstol(linia, &resta, 10));
+  const bool filPropi = resta && std::wcsstr(resta, L"FIL") != nullptr;
   WNDCLASSW classe{};
   classe.lpfnWndProc = Proc;
   classe.hInstance = instancia;
@@ -65,7 +77,11 @@ int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR linia, int) {
                              instancia, nullptr);
   SetLayeredWindowAttributes(finestra, Transparent, 255, LWA_COLORKEY);
   ShowWindow(finestra, SW_SHOWNOACTIVATE);
-  const HHOOK ganxo = SetWindowsHookExW(WH_MOUSE_LL, Ganxo, instancia, 0);
+  HHOOK ganxo = nullptr;
+  if (filPropi)
+    CreateThread(nullptr, 0, FilGanxo, instancia, 0, nullptr);
+  else
+    ganxo = SetWindowsHookExW(WH_MOUSE_LL, Ganxo, instancia, 0);
   MSG m;
   while (GetMessageW(&m, nullptr, 0, 0) > 0) {
     TranslateMessage(&m);

@@ -10,6 +10,8 @@ The programs, each in a Wine prefix and on an Xvfb display of its own (the end-t
   FinestraMinima  one window, default paint, message loop: the floor for start-up and memory
   SeguidorMinim   the least that keeps the same frame on the pointer: a low-level mouse hook on
                   the window's thread posting each move, one SetWindowPos per move
+  SeguidorMinim fil  the same with the hook on a thread of its own, as the program's library has
+                  it: the floor for that design (not the reference of the ratio)
 Start-up is timed by CronoInici.exe inside the prefix, from CreateProcess to the main window
 being visible and painted (nothing left to paint); the prefix is warm (its wineserver and
 desktop already run), and the first start is not counted. Private memory is the program's
@@ -67,6 +69,8 @@ def programs(arch, before):
                                  "TFormTransparent", FRAME_SETTINGS, folder / "LlibreriaPelvoro.dll"))
     found.append(Program("FinestraMinima", bench / "FinestraMinima.exe", "FinestraMinima"))
     found.append(Program("SeguidorMinim", bench / "SeguidorMinim.exe", "SeguidorMinim", [SIDE],
+                         "SeguidorMinim"))
+    found.append(Program("SeguidorMinim fil", bench / "SeguidorMinim.exe", "SeguidorMinim", [SIDE, "FIL"],
                          "SeguidorMinim"))
     for p in found:
         if not p.exe.exists() or (p.dll and not p.dll.exists()):
@@ -299,12 +303,12 @@ def size_kib(path):
 
 def report(arch, rows):
     print(f"\n== {arch} ({'32-bit Wine' if arch == 'win32' else 'wine64'}) ==")
-    print(f"{'program':16} {'exe KiB':>8} {'dll KiB':>8} {'sum KiB':>8} {'visible':>8} {'painted':>8} "
+    print(f"{'program':17} {'exe KiB':>8} {'dll KiB':>8} {'sum KiB':>8} {'visible':>8} {'painted':>8} "
           f"{'private':>8} {'RSS':>8} {'DLLs':>4} {'idle CPU':>9} {'move CPU':>9} {'(prog)':>7} {'vs min':>7} {'moves/s':>8}")
 
     for p, f in rows:
         exe, dll = size_kib(p.exe), size_kib(p.dll)
-        line = (f"{p.label:16} {exe:8.1f} {dll:8.1f} {exe + dll:8.1f} {f['visible_ms']:6.0f}ms "
+        line = (f"{p.label:17} {exe:8.1f} {dll:8.1f} {exe + dll:8.1f} {f['visible_ms']:6.0f}ms "
                 f"{f['painted_ms']:6.0f}ms {f['private_mb']:6.2f}MB {f['rss_mb']:6.1f}MB {f['dlls']:4.0f}")
         if "move_tree" in f:
             ratio = statistics.median(f["ratios"]) if "ratios" in f else float("nan")
