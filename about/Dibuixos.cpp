@@ -1,5 +1,5 @@
 // Simple vector drawings: a few shapes each, scaled to the control so a change of size in
-// the window's layout needs no change here.
+// the window's layout needs no change here; pens and margins scale with the canvas's dpi.
 #include "about/Dibuixos.h"
 
 #include <algorithm>
@@ -67,56 +67,59 @@ void Text(Canvas& c, int left, int top, int right, int bottom, const std::string
 
 void DibuixarOrella(Canvas& c, int w, int h) {
   // The program's icon: a red tracking frame around a black pointer.
-  const int costat = std::min(w, h), gruix = std::max(2, costat / 10);
+  const int costat = std::min(w, h), gruix = std::max(c.Scale(2), costat / 10);
   c.SetPen(ui::clNone, 0);
   c.SetBrush(Vermell);
   c.Rectangle(0, 0, costat, costat);
   c.SetBrush(Blanc);
   c.Rectangle(gruix, gruix, costat - gruix, costat - gruix);
   const double s = (costat - 4.0 * gruix) / AlcadaFletxa;
-  c.SetPen(Negre, 1);
+  c.SetPen(Negre, c.Scale(1));
   c.SetBrush(Negre);
   c.Polygon(PuntsFletxa({costat / 2.0 - AmpladaFletxa * s / 2, 2.0 * gruix, s}));
 }
 
 void DibuixarBisell(Canvas& c, int w, int h) {
-  // Light from the top left: white above and left, grey below and right.
-  c.SetPen(Blanc, 1);
-  Linia(c, {0, h - 1}, {0, 0});
-  Linia(c, {0, 0}, {w - 1, 0});
-  c.SetPen(Gris, 1);
-  Linia(c, {w - 1, 0}, {w - 1, h - 1});
-  Linia(c, {w - 1, h - 1}, {0, h - 1});
+  // Light from the top left: white above and left, grey below and right; one pixel wide at
+  // 96 dpi, a line more for each further step of scale.
+  for (int i = 0; i < c.Scale(1); ++i) {
+    c.SetPen(Blanc, 1);
+    Linia(c, {i, h - 1 - i}, {i, i});
+    Linia(c, {i, i}, {w - 1 - i, i});
+    c.SetPen(Gris, 1);
+    Linia(c, {w - 1 - i, i}, {w - 1 - i, h - 1 - i});
+    Linia(c, {w - 1 - i, h - 1 - i}, {i, h - 1 - i});
+  }
 }
 
 void DibuixarProjecte(Canvas& c, int w, int h) {
   // A pointer inside the countdown ring, then the name.
-  const int radi = std::min(h / 2 - 4, w / 6);
-  const Point centre{radi + 6, h / 2};
-  c.SetPen(GrisClar, std::max(3, radi / 6));
+  const int radi = std::min(h / 2 - c.Scale(4), w / 6);
+  const Point centre{radi + c.Scale(6), h / 2};
+  c.SetPen(GrisClar, std::max(c.Scale(3), radi / 6));
   c.SetBrush(ui::clNone);
   Cercle(c, centre, radi);
-  c.SetPen(Vermell, std::max(3, radi / 6));
+  c.SetPen(Vermell, std::max(c.Scale(3), radi / 6));
   // Three quarters of the ring run, counter-clockwise from the top.
   c.Arc(centre.x - radi, centre.y - radi, centre.x + radi + 1, centre.y + radi + 1, centre.x, centre.y - radi,
         centre.x + radi, centre.y);
   const double s = radi * 1.3 / AlcadaFletxa;
-  c.SetPen(Negre, 2);
+  c.SetPen(Negre, c.Scale(2));
   c.SetBrush(Blanc);
   c.Polygon(PuntsFletxa({centre.x - AmpladaFletxa * s / 3, centre.y - AlcadaFletxa * s / 2, s}));
-  const int esquerra = centre.x + radi + 4;
+  const int esquerra = centre.x + radi + c.Scale(4);
   Text(c, esquerra, 0, w, h * 2 / 3, "Pelvoro", h * 2 / 7, true, Blau);
-  Text(c, esquerra, h / 2, w, h - 4, "clics per a tothom", h / 8, false, Negre);
+  Text(c, esquerra, h / 2, w, h - c.Scale(4), "clics per a tothom", h / 8, false, Negre);
 }
 
 void DibuixarMarca(Canvas& c, int w, int h) {
   // A badge with cut corners, a star on it and the label's name.
-  const int tall = std::min(w, h) / 6, m = 6;
-  c.SetPen(Blau, 2);
+  const int tall = std::min(w, h) / 6, m = c.Scale(6);
+  c.SetPen(Blau, c.Scale(2));
   c.SetBrush(Blau);
   c.Polygon({{m + tall, m}, {w - m - tall, m}, {w - m, m + tall}, {w - m, h - m - tall}, {w - m - tall, h - m},
              {m + tall, h - m}, {m, h - m - tall}, {m, m + tall}});
-  c.SetPen(Blanc, 1);
+  c.SetPen(Blanc, c.Scale(1));
   c.SetBrush(ui::clNone);
   c.Rectangle(m + tall / 2, m + tall / 2, w - m - tall / 2, h - m - tall / 2);
   // A five-pointed star above the name.
@@ -129,7 +132,7 @@ void DibuixarMarca(Canvas& c, int w, int h) {
     estrella.push_back({centre.x + static_cast<int>(std::lround(r * std::cos(a))),
                         centre.y + static_cast<int>(std::lround(r * std::sin(a)))});
   }
-  c.SetPen(Groc, 1);
+  c.SetPen(Groc, c.Scale(1));
   c.SetBrush(Groc);
   c.Polygon(estrella);
   Text(c, m, h / 2 - h / 12, w - m, h / 2 + h / 12, "EQUIP", h / 8, true, Blanc);
@@ -140,7 +143,7 @@ void DibuixarInteligencia(Canvas& c, int w, int h) {
   // A lit bulb with its rays, over a line of text.
   const int radi = h * 2 / 9;
   const Point centre{w / 2, h * 2 / 5};
-  c.SetPen(Taronja, 3);
+  c.SetPen(Taronja, c.Scale(3));
   for (int i = 0; i < 8; ++i) {
     const double a = -std::numbers::pi + i * std::numbers::pi / 7;  // the upper half, left to right
     const auto punt = [&](double r) {
@@ -149,30 +152,30 @@ void DibuixarInteligencia(Canvas& c, int w, int h) {
     };
     Linia(c, punt(radi * 1.3), punt(radi * 1.7));
   }
-  c.SetPen(Negre, 2);
+  c.SetPen(Negre, c.Scale(2));
   c.SetBrush(Groc);
   Cercle(c, centre, radi);
   c.SetBrush(Gris);
-  const int base = centre.y + radi - 2, ample = radi * 2 / 3;
+  const int base = centre.y + radi - c.Scale(2), ample = radi * 2 / 3;
   c.Rectangle(centre.x - ample / 2, base, centre.x + ample / 2, base + radi / 3);
   c.Rectangle(centre.x - ample / 3, base + radi / 3, centre.x + ample / 3, base + radi / 2);
-  c.SetPen(Taronja, 2);
+  c.SetPen(Taronja, c.Scale(2));
   Linia(c, {centre.x - radi / 4, base}, {centre.x, centre.y});
   Linia(c, {centre.x, centre.y}, {centre.x + radi / 4, base});
-  Text(c, 0, h - h / 5, w, h - 2, "Enginy al servei de tothom", h / 12, true, Verd);
+  Text(c, 0, h - h / 5, w, h - c.Scale(2), "Enginy al servei de tothom", h / 12, true, Verd);
 }
 
 void DibuixarDedicatoria(Canvas& c, int w, int h) {
   // A heart and two lines of dedication.
   const int r = h / 7;
   const Point cor{w / 2, h / 8 + r};
-  c.SetPen(Vermell, 1);
+  c.SetPen(Vermell, c.Scale(1));
   c.SetBrush(Vermell);
   Cercle(c, {cor.x - r + 1, cor.y}, r);
   Cercle(c, {cor.x + r - 1, cor.y}, r);
   c.Polygon({{cor.x - 2 * r + 1, cor.y + r / 3}, {cor.x + 2 * r - 1, cor.y + r / 3}, {cor.x, cor.y + 2 * r + r / 2}});
   const int linia = h / 6;
-  const int dalt = cor.y + 2 * r + r / 2 + 4;
+  const int dalt = cor.y + 2 * r + r / 2 + c.Scale(4);
   Text(c, 0, dalt, w, dalt + linia, "Per a totes les persones", h / 9, true, Blau);
   Text(c, 0, dalt + linia, w, dalt + 2 * linia, "que fan clic a la seva manera", h / 11, false, Negre);
 }
@@ -181,7 +184,7 @@ void DibuixarSorpresa(Canvas& c, int w, int h) {
   // The pointer as a little figure: face, arms, legs and a greeting.
   const double s = std::min(w * 0.62 / AmpladaFletxa, h * 0.66 / AlcadaFletxa);
   const Escala e{w / 2.0 - AmpladaFletxa * s * 0.45, h * 0.12, s};
-  c.SetPen(Negre, 3);
+  c.SetPen(Negre, c.Scale(3));
   // Legs and shoes first, so the body stands on them.
   Linia(c, e(7.2, 19.5), e(6.3, 23.5));
   Linia(c, e(8.6, 19), e(9.8, 23.3));
@@ -200,16 +203,17 @@ void DibuixarSorpresa(Canvas& c, int w, int h) {
   c.SetBrush(Negre);
   Cercle(c, e(2.0, 8.6), e.L(0.45));
   Cercle(c, e(4.3, 8.6), e.L(0.45));
-  c.SetPen(Vermell, 3);
+  c.SetPen(Vermell, c.Scale(3));
   c.SetBrush(ui::clNone);
   const Point a = e(1.5, 8.8), b = e(4.8, 11.4);
   // Counter-clockwise from the left end to the right one: the lower half, a smile.
   c.Arc(a.x, a.y, b.x, b.y, a.x, (a.y + b.y) / 2, b.x, (a.y + b.y) / 2);
   // A speech bubble at the top right.
-  c.SetPen(Blau, 2);
+  c.SetPen(Blau, c.Scale(2));
   c.SetBrush(Blanc);
-  const int bx = w / 2 + 4, by = 4, bw = w / 2 - 10, bh = h / 9;
+  const int vora = c.Scale(4);
+  const int bx = w / 2 + vora, by = vora, bw = w / 2 - c.Scale(10), bh = h / 9;
   c.Ellipse(bx, by, bx + bw, by + bh);
-  c.Polygon({{bx + bw / 4, by + bh - 4}, {bx + bw / 2, by + bh - 4}, {bx + bw / 5, by + bh + bh / 3}});
+  c.Polygon({{bx + bw / 4, by + bh - vora}, {bx + bw / 2, by + bh - vora}, {bx + bw / 5, by + bh + bh / 3}});
   Text(c, bx, by, bx + bw, by + bh, "Hola!", bh / 2, true, Blau);
 }

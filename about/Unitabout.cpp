@@ -109,7 +109,7 @@ std::array<ui::Picture*, NombreImatges> TAboutBox::ImatgesCicle() {
 std::string TAboutBox::PaginaGuia() const { return ui::ProgramFolder() + "\\" + t::FitxerGuia; }
 
 void TAboutBox::FormCreate() {
-  SetClientSize(AmpladaClient, AlcadaClient);
+  SetClientSize(Scale(AmpladaClient), Scale(AlcadaClient));
   const ui::Point p = CantonadaCentrada(Width(), Height(), ui::ScreenWidth(), ui::ScreenHeight());
   SetPosition(p.x, p.y);
 

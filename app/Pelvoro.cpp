@@ -4,6 +4,7 @@
 #include "app/UnitPelvoro.h"
 #include "overlay/UnitFormTransparent.h"
 #include "settings/UnitFormParametres.h"
+#include "tipusclic/UnitFormTipusClic.h"
 #include "ui/ui.h"
 
 std::string LiniaOrdres;
@@ -48,9 +49,13 @@ void CrearFinestres() {
   FormParametres->Create();
   FormTransparent = new TFormTransparent;
   FormTransparent->Create();
+  FormTipusClic = new TFormTipusClic;
+  FormTipusClic->Create();
 }
 
 void DestruirFinestres() {
+  delete FormTipusClic;
+  FormTipusClic = nullptr;
   delete FormTransparent;
   delete FormParametres;
   delete AboutBox;
@@ -62,6 +67,11 @@ void DestruirFinestres() {
 }
 
 int Pelvoro() {
+  // Two copies would share one settings file and one hook library's reports.
+  if (!ui::ClaimSingleInstance(NomInstanciaUnica)) {
+    ui::ActivateOtherInstance(TFormPrincipal::NomClasse);
+    return 0;
+  }
   LiniaOrdres = UnirArguments(ui::CommandLine());
   CrearFinestres();
   AvisIRestauracio();

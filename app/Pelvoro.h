@@ -25,6 +25,9 @@ constexpr const char* SenseAvis = "NOABOUT";
 constexpr std::uint32_t DuradaAvis = 3000;
 constexpr int AlcadaFilaBoto = 28;
 
+// One copy per sign-in session: a second start brings the first forward and leaves.
+constexpr const char* NomInstanciaUnica = "Local\\Pelvoro";
+
 // From the command line to the end of the message loop; the exit code.
 int Pelvoro();
 

@@ -13,7 +13,7 @@ namespace {
 void MostrarAvis(TAboutBox& box) {
   box.OKButton.SetVisible(false);
   const int alcada = box.Height();
-  box.SetSize(box.Width(), alcada - AlcadaFilaBoto);
+  box.SetSize(box.Width(), alcada - box.Scale(AlcadaFilaBoto));
   box.Show();
   // Showing starts the picture cycle; the notice keeps one picture.
   box.Timer1.SetEnabled(false);

@@ -2,6 +2,7 @@
 
 #include "hook/LlibreriaPelvoro.h"
 #include "settings/Parametres.h"
+#include "tipusclic/TextosTipusClic.h"
 
 TFormPrincipal* FormPrincipal = nullptr;
 
@@ -16,7 +17,7 @@ constexpr int kMargeBotons = 4;
 
 ui::FormStyle EstilPrincipal() {
   ui::FormStyle s;
-  s.className = "TFormPrincipal";
+  s.className = hook::ClasseFinestraPrincipal;
   s.caption = "Pelvoro";
   s.bounds = {0, 0, 264, 205};  // design size, replaced at creation
   s.frame = ui::FormStyle::Frame::Sizeable;
@@ -51,6 +52,7 @@ TFormPrincipal::TFormPrincipal()
           "2-Tablet PC. Clic a l'estar el mouse down en una casella durant una estona"),
       MenuTabletPCClicAlPremerLaPantalla("MenuTabletPCClicAlPremerLaPantalla", Kind::Command,
                                          "3-Tablet PC. Clic al prèmer la pantalla"),
+      MenuPanellTipusClic("MenuPanellTipusClic", Kind::Command, TextosTipusClicCatala.menu),
       MenuTabletPCClicEsquerraClicDret("MenuTabletPCClicEsquerraClicDret", Kind::Command,
                                        "4-Tablet PC. Clic esquerra pantalla esquerra. Clic dret pantalla dreta"),
       N4("N4", Kind::Separator),
@@ -84,7 +86,8 @@ TFormPrincipal::TFormPrincipal()
   MainMenu.Add(MenuOpcions);
   for (MenuItem* item : {&MenuMostrarQuadreDeSeguimentDelMouse, &MenuClicAutomaticAlEstarParat,
                          &MenuClicTabletPCALEstarElMouseDownEnUnaCasella, &MenuTabletPCClicAlPremerLaPantalla,
-                         &MenuTabletPCClicEsquerraClicDret, &N4, &MenuEnviarClicksReals, &MenuParametres, &N1,
+                         &MenuPanellTipusClic, &MenuTabletPCClicEsquerraClicDret, &N4, &MenuEnviarClicksReals,
+                         &MenuParametres, &N1,
                          &MenuLlenguatge, &N3, &MenuParlantDe, &N2, &MenuSortir})
     MenuOpcions.Add(*item);
   MenuLlenguatge.Add(MenuCatala);
@@ -99,6 +102,7 @@ TFormPrincipal::TFormPrincipal()
   };
   MenuTabletPCClicAlPremerLaPantalla.OnClick = [this] { MenuTabletPCClicAlPremerLaPantallaClick(); };
   MenuTabletPCClicEsquerraClicDret.OnClick = [this] { MenuTabletPCClicEsquerraClicDretClick(); };
+  MenuPanellTipusClic.OnClick = [this] { MenuPanellTipusClicClick(); };
   MenuEnviarClicksReals.OnClick = [this] { MenuEnviarClicksRealsClick(); };
   MenuParametres.OnClick = [this] { MenuParametresClick(); };
   MenuCatala.OnClick = [this] { MenuCatalaClick(); };
@@ -116,13 +120,12 @@ TFormPrincipal::TFormPrincipal()
 }
 
 void TFormPrincipal::FormCreate() {
-  SetSize(AmpladaFinestra, AlcadaFinestra);
+  SetSize(Scale(AmpladaFinestra), Scale(AlcadaFinestra));
   AmpladaPantalla = ui::ScreenWidth();
   SetPosition(AmpladaPantalla - Width(), 0);
   // The hook library learns from the file where to post its reports; this comes before
   // any hook is installed.
-  ui::ProfileWrite(FitxerHandleFinestra, SeccioLlibreria, ClauHandleFinestra,
-                         std::to_string(static_cast<long long>(Handle())));
+  ui::ProfileWrite(hook::FitxerHandle, hook::SeccioHandle, hook::ClauHandle, hook::EscriureHandle(Handle()));
   MenuEnviarClicksRealsClick();
   MenuEnviarClicksReals.SetVisible(false);
   MenuTabletPCClicEsquerraClicDret.SetVisible(false);
@@ -130,7 +133,23 @@ void TFormPrincipal::FormCreate() {
   LlegirParametres();
 }
 
-void TFormPrincipal::FormClose() { DesarParametres(); }
+void TFormPrincipal::FormClose() { DesarUnCop(); }
+
+void TFormPrincipal::QueryEndSession() { DesarUnCop(); }
+
+void TFormPrincipal::EndSession(bool ending) {
+  if (ending)
+    DesarUnCop();
+  else
+    parametresDesats_ = false;  // the session goes on: later changes are written at the close
+}
+
+void TFormPrincipal::DesarUnCop() {
+  if (parametresDesats_) return;
+  DesarParametres();
+  TancarTipusClic();
+  parametresDesats_ = true;
+}
 
 void TFormPrincipal::MenuSortirClick() { Close(); }
 

@@ -3,7 +3,10 @@
 
 #include <cstdint>
 
+#include "hook/Comunicacio.h"
 #include "ui/ui.h"
+
+struct TAccioClic;
 
 // The button of an injected click.
 enum class Boto { Esquerre, Dret };
@@ -11,6 +14,8 @@ enum class Boto { Esquerre, Dret };
 class TFormPrincipal : public ui::Form {
  public:
   TFormPrincipal();
+
+  static constexpr const char* NomClasse = hook::ClasseFinestraPrincipal;
 
   // Outer size set at creation; the design size is only a starting point.
   static constexpr int AmpladaFinestra = 118;
@@ -27,6 +32,7 @@ class TFormPrincipal : public ui::Form {
   ui::MenuItem MenuClicAutomaticAlEstarParat;
   ui::MenuItem MenuClicTabletPCALEstarElMouseDownEnUnaCasella;
   ui::MenuItem MenuTabletPCClicAlPremerLaPantalla;
+  ui::MenuItem MenuPanellTipusClic;
   ui::MenuItem MenuTabletPCClicEsquerraClicDret;
   ui::MenuItem N4;
   ui::MenuItem MenuEnviarClicksReals;
@@ -89,6 +95,14 @@ class TFormPrincipal : public ui::Form {
   void MissatgeMode3(std::intptr_t codi, ui::Point c);
   void MissatgeMode4(std::intptr_t codi, ui::Point c);
 
+  // The click-type panel: switched in the menu, shown while mode 1 is checked.
+  void MenuPanellTipusClicClick();
+  void ActualitzarPanellTipusClic();
+  void AcabarArrossegamentTipusClic();
+  void InjectarAccioClic(const TAccioClic& accio);
+  // At close: no button left down, and the panel's settings written.
+  void TancarTipusClic();
+
   // Dialogs and language.
   void MenuParametresClick();
   void MenuCatalaClick();
@@ -98,8 +112,15 @@ class TFormPrincipal : public ui::Form {
  protected:
   void FormCreate() override;
   void FormClose() override;
+  void QueryEndSession() override;
+  void EndSession(bool ending) override;
   void UserMessage(std::uintptr_t wParam, std::intptr_t lParam) override;
   void ExitMenuLoop() override;
+
+ private:
+  // Windows ends a session without closing the window; the settings are written then, once.
+  void DesarUnCop();
+  bool parametresDesats_ = false;
 };
 
 extern TFormPrincipal* FormPrincipal;

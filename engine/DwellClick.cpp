@@ -6,12 +6,13 @@
 #include "hook/LlibreriaPelvoro.h"
 #include "overlay/UnitFormTransparent.h"
 #include "settings/Parametres.h"
+#include "tipusclic/UnitFormTipusClic.h"
 
 void TFormPrincipal::TimerComptaEnreraClicAutomaticTimer() {
   TEstatMotor& e = EstatMotor;
   const TParametres& p = Parametres;
   const std::int32_t N = p.DecimesTimerClickAutomatic;
-  const ui::Point c = ui::CursorPos();
+  ui::Point c = ui::CursorPos();
 
   if (HaMogut(e.PosicioMouse, c, p.PixelsDeSeparacioPerqueEsConsideriParat)) {
     EscriureEtiqueta(N, true);
@@ -28,17 +29,24 @@ void TFormPrincipal::TimerComptaEnreraClicAutomaticTimer() {
       FormTransparent->Repaint();
     }
     if (n == 0) {
-      if (p.Bool1ClicAutomaticNoPermetAltresClics)
-        UnHookMouse();
-      else if (p.BoolCheckBoxTemporitzador)
-        UnHookMouseMove();
-      ui::MouseEvent(ui::MouseLeftDown);
-      ui::MouseEvent(ui::MouseLeftUp);
+      // A left click, or with the click-type panel on what the type chosen there makes.
+      const TAccioClic accio =
+          FormTipusClic && MenuPanellTipusClic.Checked() ? FormTipusClic->ClicParat(c) : ClicEsquerre();
+      const bool injecta = !accio.entrades.empty();
+      if (injecta) {
+        if (p.Bool1ClicAutomaticNoPermetAltresClics)
+          UnHookMouse();
+        else if (p.BoolCheckBoxTemporitzador)
+          UnHookMouseMove();
+        InjectarAccioClic(accio);
+        // A drag let go where it began leaves the pointer there, at rest.
+        if (accio.abans) c = *accio.abans;
+      }
       e.ClicFet = true;
-      ui::MessageBeep(0);
-      if (p.Bool1ClicAutomaticNoPermetAltresClics)
+      if (accio.so) ui::MessageBeep(0);
+      if (injecta && p.Bool1ClicAutomaticNoPermetAltresClics)
         TimerActivarElHookMouse.SetEnabled(true);
-      else if (p.BoolCheckBoxTemporitzador)
+      else if (injecta && p.BoolCheckBoxTemporitzador)
         TimerActivarElHookMouseMove.SetEnabled(true);
       if (p.BoolCheckBoxTemporitzador) {
         e.AngleTemporitzador = 0;

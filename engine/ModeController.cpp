@@ -26,6 +26,7 @@ void TFormPrincipal::AturarTot() {
   for (ui::ToolButton* b : {&SpeedButton1, &SpeedButton2, &SpeedButton3}) b->SetFontColour(ui::clBlack);
   UnHookMouse();
   UnHookMouseMove();
+  AcabarArrossegamentTipusClic();
   if (Parametres.BoolCheckBoxTemporitzador || Parametres.BoolMostrarQuadreDeSeguiment) {
     EstatMotor.AngleTemporitzador = 0;
     FormTransparent->Hide();
@@ -42,6 +43,7 @@ void TFormPrincipal::AturarTot() {
   EscriureEtiqueta(Parametres.SegonsIniciActivitat, false);
   SetCaption("Pelvoro");
   ui::SetApplicationTitle(Caption());
+  ActualitzarPanellTipusClic();
 }
 
 void TFormPrincipal::EngegarOpcio() {
@@ -85,6 +87,7 @@ void TFormPrincipal::CommandaMode(ui::MenuItem& item, ui::ToolButton* boto, cons
   if (!item.Checked()) {
     AturarTot();
     item.SetChecked(true);
+    ActualitzarPanellTipusClic();
     if (Parametres.BoolCheckBoxHiHaComptaEnreraPerEngegar)
       TimerEngegar.SetEnabled(true);
     else
@@ -152,10 +155,12 @@ void TFormPrincipal::TimerEngegarTimer() {
 
 void TFormPrincipal::TimerActivarElHookMouseTimer() {
   TimerActivarElHookMouse.SetEnabled(false);
-  // Decided from the state when the timer fires, not when it was enabled.
-  if ((MenuClicAutomaticAlEstarParat.Checked() && Parametres.Bool1ClicAutomaticNoPermetAltresClics) ||
+  // Decided from the state when the timer fires, not when it was enabled. During the start
+  // countdown the mouse is the user's: the checked mode is not armed yet, only the frame runs.
+  if (!TimerEngegar.Enabled() &&
+      ((MenuClicAutomaticAlEstarParat.Checked() && Parametres.Bool1ClicAutomaticNoPermetAltresClics) ||
       MenuClicTabletPCALEstarElMouseDownEnUnaCasella.Checked() || MenuTabletPCClicAlPremerLaPantalla.Checked() ||
-      MenuTabletPCClicEsquerraClicDret.Checked()) {
+       MenuTabletPCClicEsquerraClicDret.Checked())) {
     SetHookMouse();
     return;
   }

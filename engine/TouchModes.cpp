@@ -16,23 +16,26 @@ constexpr unsigned SoPerDefecte = 0;  // MessageBeep's type for the default syst
 void TFormPrincipal::MissatgeHookMouse(std::intptr_t codi) {
   const ui::Point c = ui::CursorPos();
   const bool mode0 = Parametres.BoolMostrarQuadreDeSeguiment;
-  if ((MenuTabletPCClicAlPremerLaPantalla.Checked() || MenuTabletPCClicEsquerraClicDret.Checked()) &&
+  // Until the start countdown has armed the checked mode, reports are taken as with no mode:
+  // the countdown's label and the ring are not the mode's yet.
+  const bool armat = !TimerEngegar.Enabled();
+  if (armat && (MenuTabletPCClicAlPremerLaPantalla.Checked() || MenuTabletPCClicEsquerraClicDret.Checked()) &&
       codi == hook::EventSortir) {
     AturarTot();
     if (mode0) MenuMostrarQuadreDeSeguimentDelMouseClick();
     return;
   }
-  if (MenuClicAutomaticAlEstarParat.Checked()) {
+  if (armat && MenuClicAutomaticAlEstarParat.Checked()) {
     // The dwell click takes no input: presses swallowed by the hook end here.
     if (codi == hook::EventMouseMove && (Parametres.BoolCheckBoxTemporitzador || mode0))
       FormTransparent->CentrarEnPosicio(c.x, c.y);
     return;
   }
-  if (MenuClicTabletPCALEstarElMouseDownEnUnaCasella.Checked()) {
+  if (armat && MenuClicTabletPCALEstarElMouseDownEnUnaCasella.Checked()) {
     MissatgeMode2(codi, c);
-  } else if (MenuTabletPCClicAlPremerLaPantalla.Checked()) {
+  } else if (armat && MenuTabletPCClicAlPremerLaPantalla.Checked()) {
     MissatgeMode3(codi, c);
-  } else if (MenuTabletPCClicEsquerraClicDret.Checked()) {
+  } else if (armat && MenuTabletPCClicEsquerraClicDret.Checked()) {
     MissatgeMode4(codi, c);
   } else if (mode0) {
     if (codi == hook::EventMouseMove) FormTransparent->CentrarEnPosicio(c.x, c.y);

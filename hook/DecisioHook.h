@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
 
 namespace hook {
 
@@ -30,24 +29,29 @@ class DecisioHook {
   void Installat(TipusHook tipus);
   void Tret(TipusHook tipus);
   bool EstaInstallat(TipusHook tipus) const;
+  // A press was swallowed and its release has not come yet.
+  bool Pendent() const { return esquerraEmpassat_ || dretEmpassat_; }
 
-  // One event seen by the hook of the given kind. Injected input is never reported or
-  // swallowed: the program's own clicks must reach their target.
+  // One event seen by the hook of the given kind. Injected moves are reported like the
+  // user's (other software steers the pointer for many users); injected buttons are neither
+  // reported nor swallowed, so another tool's clicks and the program's own reach their target.
+  // The button hook may be seen here while removed: it stays in place, silent, only until
+  // the release of a press it swallowed has come.
   Decisio Decidir(TipusHook tipus, unsigned missatge, bool injectat);
 
  private:
   Decisio DecidirBotons(unsigned missatge);
+  // With the button hook removed: the awaited release stops here, unreported.
+  Decisio DecidirPendent(unsigned missatge);
 
   bool botons_ = false;
   bool moviment_ = false;
   // A release is swallowed only when its press was: a press that reached an application
-  // before the hook came must be followed there by its release, or the button sticks.
+  // before the hook came must be followed there by its release, or the button sticks. And
+  // a release whose press was swallowed never passes alone, even after the hook was removed
+  // and installed again meanwhile, or the window beneath gets a bare release.
   bool esquerraEmpassat_ = false;
   bool dretEmpassat_ = false;
 };
-
-// The window handle as the program writes it: signed decimal, nothing else. Returns nothing
-// for text that is empty, has other characters or does not fit the 64-bit range.
-std::optional<std::int64_t> LlegirHandle(std::string_view text);
 
 }  // namespace hook

@@ -19,7 +19,6 @@ constexpr UINT PeticioSetHookMouse = WM_APP;
 constexpr UINT PeticioUnHookMouse = WM_APP + 1;
 constexpr UINT PeticioSetHookMouseMove = WM_APP + 2;
 constexpr UINT PeticioUnHookMouseMove = WM_APP + 3;
-constexpr DWORD MidaHandle = 32;
 
 class Hook {
  public:
@@ -48,36 +47,61 @@ DWORD idFil = 0;
 HANDLE fet = nullptr;  // auto-reset: the hook thread is ready, or one request is done
 HINSTANCE modul = nullptr;
 
-HWND LlegirDesti() {
-  char text[MidaHandle] = {};
-  GetPrivateProfileStringA(hook::SeccioHandle, hook::ClauHandle, "", text, MidaHandle,
+bool DelProces(HWND finestra) {
+  DWORD proces = 0;
+  GetWindowThreadProcessId(finestra, &proces);
+  return proces == GetCurrentProcessId();
+}
+
+BOOL CALLBACK BuscarPrincipal(HWND finestra, LPARAM trobada) {
+  char classe[64] = {};
+  if (!DelProces(finestra) || GetClassNameA(finestra, classe, sizeof classe) == 0 ||
+      lstrcmpA(classe, hook::ClasseFinestraPrincipal) != 0)
+    return TRUE;
+  *reinterpret_cast<HWND*>(trobada) = finestra;
+  return FALSE;
+}
+
+// The window the reports go to: the one the file names, else the main window found by its
+// class; either way only a window of this process, so a second copy of the program, or a
+// stale handle now naming another program's window, never gets them. Runs on the caller's
+// thread: the hook thread must not read files or search windows while the mouse waits.
+HWND TrobarDesti() {
+  char text[hook::MidaHandle] = {};
+  GetPrivateProfileStringA(hook::SeccioHandle, hook::ClauHandle, "", text, hook::MidaHandle,
                            hook::FitxerHandle);
   const auto valor = hook::LlegirHandle(text);
   if (valor && *valor >= std::numeric_limits<std::intptr_t>::min() &&
       *valor <= std::numeric_limits<std::intptr_t>::max()) {
     const HWND finestra = reinterpret_cast<HWND>(static_cast<std::intptr_t>(*valor));
-    if (IsWindow(finestra)) return finestra;
+    if (IsWindow(finestra) && DelProces(finestra)) return finestra;
   }
-  return FindWindowA(hook::ClasseFinestraPrincipal, nullptr);
+  HWND trobada = nullptr;
+  EnumWindows(BuscarPrincipal, reinterpret_cast<LPARAM>(&trobada));
+  return trobada;
 }
 
-void Installar(Hook& ganxo, HOOKPROC proc, TipusHook tipus) {
-  hook::FixarDesti(LlegirDesti());
+void Installar(Hook& ganxo, HOOKPROC proc, TipusHook tipus, HWND desti) {
+  hook::FixarDesti(desti);
   ganxo.Installar(proc, modul);
   if (ganxo.Installat()) hook::EstatHooks().Installat(tipus);
 }
 
 void Treure(Hook& ganxo, TipusHook tipus) {
-  if (ganxo.Installat()) hook::BuidarMoviment();
-  ganxo.Treure();
+  if (hook::EstatHooks().EstaInstallat(tipus)) hook::BuidarMoviment();
   hook::EstatHooks().Tret(tipus);
+  // The button hook stays, silent, while the release of a press it swallowed is awaited.
+  if (tipus == TipusHook::Botons && hook::EstatHooks().Pendent()) return;
+  ganxo.Treure();
 }
 
-void Atendre(UINT peticio, Hook& botons, Hook& moviment) {
+void Atendre(UINT peticio, HWND desti, Hook& botons, Hook& moviment) {
   switch (peticio) {
-    case PeticioSetHookMouse: Installar(botons, hook::ProcHookBotons, TipusHook::Botons); break;
+    case PeticioSetHookMouse: Installar(botons, hook::ProcHookBotons, TipusHook::Botons, desti); break;
     case PeticioUnHookMouse: Treure(botons, TipusHook::Botons); break;
-    case PeticioSetHookMouseMove: Installar(moviment, hook::ProcHookMoviment, TipusHook::Moviment); break;
+    case PeticioSetHookMouseMove:
+      Installar(moviment, hook::ProcHookMoviment, TipusHook::Moviment, desti);
+      break;
     case PeticioUnHookMouseMove: Treure(moviment, TipusHook::Moviment); break;
   }
 }
@@ -94,8 +118,14 @@ DWORD WINAPI FilHooks(LPVOID) {
   while (GetMessageW(&missatge, nullptr, 0, 0) > 0) {
     if (missatge.hwnd == nullptr && missatge.message >= PeticioSetHookMouse &&
         missatge.message <= PeticioUnHookMouseMove) {
-      Atendre(missatge.message, botons, moviment);
+      Atendre(missatge.message, reinterpret_cast<HWND>(missatge.wParam), botons, moviment);
       SetEvent(fet);
+      continue;
+    }
+    if (hook::EsFiEspera(missatge)) {
+      // The awaited release has come: the button hook goes unless it is wanted again.
+      if (!hook::EstatHooks().EstaInstallat(TipusHook::Botons) && !hook::EstatHooks().Pendent())
+        botons.Treure();
       continue;
     }
     if (hook::EsComprovacioMoviment(missatge)) {
@@ -130,8 +160,10 @@ bool Engegar() {
 }
 
 void Demanar(UINT peticio) {
+  const bool instal = peticio == PeticioSetHookMouse || peticio == PeticioSetHookMouseMove;
+  const HWND desti = instal ? TrobarDesti() : nullptr;
   AcquireSRWLockExclusive(&bloqueig);
-  if (Engegar() && PostThreadMessageW(idFil, peticio, 0, 0)) {
+  if (Engegar() && PostThreadMessageW(idFil, peticio, reinterpret_cast<WPARAM>(desti), 0)) {
     // Also returns if the thread has gone, rather than waiting for ever.
     const HANDLE espera[] = {fet, fil};
     WaitForMultipleObjects(2, espera, FALSE, INFINITE);

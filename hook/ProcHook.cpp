@@ -36,9 +36,21 @@ LRESULT Proc(TipusHook tipus, int codi, WPARAM missatge, LPARAM dades) {
       if (moviment.Buidar()) Informar(EventMouseMove);
       Informar(*decisio.informe);
     }
+    if (tipus == TipusHook::Botons && !estat.EstaInstallat(TipusHook::Botons) && !estat.Pendent())
+      PostThreadMessageW(GetCurrentThreadId(), PeticioFiEspera, 0, 0);
     if (decisio.empassar) return 1;
   }
   return CallNextHookEx(nullptr, codi, missatge, dades);
+}
+
+// The hook's points are physical pixels; GetCursorPos is scaled for a program that is not
+// DPI-aware, so above 100 % it would never match. Loaded by name: Windows XP lacks it.
+using TipusPosicioFisica = BOOL(WINAPI*)(LPPOINT);
+
+TipusPosicioFisica PosicioFisica() {
+  static const auto funcio = reinterpret_cast<TipusPosicioFisica>(reinterpret_cast<void (*)()>(
+      GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetPhysicalCursorPos")));
+  return funcio;
 }
 
 }  // namespace
@@ -55,7 +67,7 @@ void FixarDesti(HWND finestra) { desti = finestra; }
 
 void ComprovarMoviment() {
   POINT cursor{};
-  GetCursorPos(&cursor);
+  if (const auto fisica = PosicioFisica(); fisica == nullptr || !fisica(&cursor)) GetCursorPos(&cursor);
   if (moviment.Comprovar({cursor.x, cursor.y})) Informar(EventMouseMove);
   if (moviment.Retingut() && temporitzador == 0) {
     temporitzador = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, nullptr);
@@ -69,6 +81,10 @@ bool EsComprovacioMoviment(const MSG& missatge) {
   return missatge.hwnd == nullptr &&
          (missatge.message == PeticioComprovarMoviment ||
           (missatge.message == WM_TIMER && temporitzador != 0 && missatge.wParam == temporitzador));
+}
+
+bool EsFiEspera(const MSG& missatge) {
+  return missatge.hwnd == nullptr && missatge.message == PeticioFiEspera;
 }
 
 void BuidarMoviment() {

@@ -4,6 +4,7 @@
 #include "app/UnitPelvoro.h"
 #include "settings/Parametres.h"
 #include "settings/UnitFormParametres.h"
+#include "tipusclic/TextosTipusClic.h"
 
 namespace {
 
@@ -11,17 +12,16 @@ constexpr const char* LlenguatgeCastella = "castella";
 
 // Nothing else changes: no mode, no setting, no window shown or hidden.
 void PosarTextos(TFormPrincipal& f, const TTextos& t) {
-  const std::array<ui::MenuItem*, 10> items{&f.MenuMostrarQuadreDeSeguimentDelMouse,
-                                            &f.MenuClicAutomaticAlEstarParat,
-                                            &f.MenuClicTabletPCALEstarElMouseDownEnUnaCasella,
-                                            &f.MenuTabletPCClicAlPremerLaPantalla,
-                                            &f.MenuTabletPCClicEsquerraClicDret,
-                                            &f.MenuEnviarClicksReals,
-                                            &f.MenuParametres,
-                                            &f.MenuLlenguatge,
-                                            &f.MenuParlantDe,
-                                            &f.MenuSortir};
-  for (std::size_t i = 0; i < items.size(); ++i) items[i]->SetCaption(t.menu[i]);
+  f.MenuMostrarQuadreDeSeguimentDelMouse.SetCaption(t.menu.MenuMostrarQuadreDeSeguimentDelMouse);
+  f.MenuClicAutomaticAlEstarParat.SetCaption(t.menu.MenuClicAutomaticAlEstarParat);
+  f.MenuClicTabletPCALEstarElMouseDownEnUnaCasella.SetCaption(t.menu.MenuClicTabletPCALEstarElMouseDownEnUnaCasella);
+  f.MenuTabletPCClicAlPremerLaPantalla.SetCaption(t.menu.MenuTabletPCClicAlPremerLaPantalla);
+  f.MenuTabletPCClicEsquerraClicDret.SetCaption(t.menu.MenuTabletPCClicEsquerraClicDret);
+  f.MenuEnviarClicksReals.SetCaption(t.menu.MenuEnviarClicksReals);
+  f.MenuParametres.SetCaption(t.menu.MenuParametres);
+  f.MenuLlenguatge.SetCaption(t.menu.MenuLlenguatge);
+  f.MenuParlantDe.SetCaption(t.menu.MenuParlantDe);
+  f.MenuSortir.SetCaption(t.menu.MenuSortir);
   if (FormParametres) FormParametres->PosarTextos(t);
 }
 
@@ -31,12 +31,14 @@ void TFormPrincipal::MenuCatalaClick() {
   MenuCatala.SetChecked(true);
   MenuCastella.SetChecked(false);
   PosarTextos(*this, TextosCatala);
+  PosarTextosTipusClic(*this, TextosTipusClicCatala);
 }
 
 void TFormPrincipal::MenuCastellaClick() {
   MenuCatala.SetChecked(false);
   MenuCastella.SetChecked(true);
   PosarTextos(*this, TextosCastella);
+  PosarTextosTipusClic(*this, TextosTipusClicCastella);
 }
 
 void RestaurarLlenguatge(TFormPrincipal& principal) {

@@ -6,12 +6,40 @@
 
 class TFormPrincipal;
 
+// Each text is named after the control or menu item that shows it, so a new control is a new
+// field and no other text moves.
+struct TTextosMenu {
+  const char* MenuMostrarQuadreDeSeguimentDelMouse;
+  const char* MenuClicAutomaticAlEstarParat;
+  const char* MenuClicTabletPCALEstarElMouseDownEnUnaCasella;
+  const char* MenuTabletPCClicAlPremerLaPantalla;
+  const char* MenuTabletPCClicEsquerraClicDret;
+  const char* MenuEnviarClicksReals;
+  const char* MenuParametres;
+  const char* MenuLlenguatge;
+  const char* MenuParlantDe;
+  const char* MenuSortir;
+};
+
+struct TTextosParametres {
+  const char* CheckBoxHiHaComptaEnrdarreraPerEngegar;
+  const char* Label1;
+  const char* Label2;
+  const char* CheckBox1ClicAutomaticNoPermetAltresClics;
+  const char* Label3;
+  const char* Label4;
+  const char* CheckBoxTemporitzador;
+  const char* CheckBoxQuadreSeguimentCercle;
+  const char* Label5;
+  const char* Label6;
+  const char* CheckBoxArrancarAmbOpcioMenu;
+  const char* CheckBoxExecutarMinimitzat;
+};
+
 struct TTextos {
-  // In menu order: the five modes, "Enviar Clics reals", parameters, language, about, exit.
-  std::array<const char*, 10> menu;
+  TTextosMenu menu;
   const char* titolParametres;
-  // In the dialog's order, top to bottom (see TFormParametres::ControlsAmbText).
-  std::array<const char*, 12> parametres;
+  TTextosParametres parametres;
   // One per range the dialog checks: 1-100, 0-100, 50-1000, 1-22.
   std::array<const char*, 4> missatgesError;
 };

@@ -38,15 +38,18 @@ TTraca Traca(TTraca::Tipus tipus, ui::Colour color, int gruix, int x1, int y1, i
   return t;
 }
 
+int Escalat(const TDibuixTransparent& d, int pixels) { return ui::ScaleForDpi(pixels, d.Dpi); }
+
 void Quadre(const TDibuixTransparent& d, std::vector<TTraca>& traces) {
-  const int h = d.Gruix / 2;
+  const int gruix = Escalat(d, d.Gruix);
+  const int h = gruix / 2;
   const int lluny = d.Costat - 1 - h;
   if (d.Rodo) {
-    traces.push_back(Traca(TTraca::Tipus::Ellipse, d.ColorQuadre, d.Gruix, h, h, lluny, lluny));
+    traces.push_back(Traca(TTraca::Tipus::Ellipse, d.ColorQuadre, gruix, h, h, lluny, lluny));
     return;
   }
   const auto costat = [&](int x1, int y1, int x2, int y2) {
-    traces.push_back(Traca(TTraca::Tipus::Linia, d.ColorQuadre, d.Gruix, x1, y1, x2, y2));
+    traces.push_back(Traca(TTraca::Tipus::Linia, d.ColorQuadre, gruix, x1, y1, x2, y2));
   };
   costat(h, h, h, lluny);
   costat(h, lluny, lluny, lluny);
@@ -57,25 +60,27 @@ void Quadre(const TDibuixTransparent& d, std::vector<TTraca>& traces) {
 // From twelve o'clock clockwise, one spoke every 2 degrees up to and including the sweep.
 void Radis(const TDibuixTransparent& d, std::vector<TTraca>& traces) {
   const int c = d.Costat / 2 - 1;
-  const int r1 = d.Costat / 2 - d.Gruix + 2;
-  const int r2 = d.Costat / 2 - 4;
+  const int r1 = d.Costat / 2 - Escalat(d, d.Gruix) + Escalat(d, 2);
+  const int r2 = d.Costat / 2 - Escalat(d, 4);
+  const int gruix = Escalat(d, GruixRadis);
   // A wide counter, so that no sweep can overflow it.
   for (std::int64_t i = 0; i <= d.Angle; i += GrausEntreRadis) {
     const double s = SinusGraus(i);
     const double co = CosinusGraus(i);
-    traces.push_back(Traca(TTraca::Tipus::Linia, ColorRadis, GruixRadis, c + ArrodonirAParell(r1 * s),
+    traces.push_back(Traca(TTraca::Tipus::Linia, ColorRadis, gruix, c + ArrodonirAParell(r1 * s),
                            c - ArrodonirAParell(r1 * co), c + ArrodonirAParell(r2 * s), c - ArrodonirAParell(r2 * co)));
   }
 }
 
 void Arc(const TDibuixTransparent& d, std::vector<TTraca>& traces) {
   const int c = d.Costat / 2;
-  TTraca t = Traca(TTraca::Tipus::Arc, d.ColorTemporitzador, GruixArc, c - RadiArc, c - RadiArc, c + RadiArc,
-                   c + RadiArc);
-  t.x3 = c + ArrodonirAParell(RadiArc * SinusGraus(d.Angle));
-  t.y3 = c - ArrodonirAParell(RadiArc * CosinusGraus(d.Angle));
+  const int radi = Escalat(d, RadiArc);
+  TTraca t = Traca(TTraca::Tipus::Arc, d.ColorTemporitzador, Escalat(d, GruixArc), c - radi, c - radi, c + radi,
+                   c + radi);
+  t.x3 = c + ArrodonirAParell(radi * SinusGraus(d.Angle));
+  t.y3 = c - ArrodonirAParell(radi * CosinusGraus(d.Angle));
   t.x4 = c;
-  t.y4 = c - AlcadaFinalArc;
+  t.y4 = c - Escalat(d, AlcadaFinalArc);
   traces.push_back(t);
 }
 

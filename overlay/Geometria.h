@@ -16,6 +16,9 @@ struct TDibuixTransparent {
   std::int32_t Angle = 0;  // ring sweep in degrees
   ui::Colour ColorQuadre = ui::clRed;
   ui::Colour ColorTemporitzador = ui::clRed;
+  // The side is the window's, in its own pixels; the thickness and the ring's measures are
+  // given at 96 dpi and drawn at this one.
+  int Dpi = ui::kDefaultDpi;
 };
 
 struct TTraca {

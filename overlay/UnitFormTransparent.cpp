@@ -57,7 +57,7 @@ void Dibuixar(ui::Canvas& canvas, const std::vector<TTraca>& traces) {
 TFormTransparent::TFormTransparent() : ui::Form(EstilTransparent()) {}
 
 void TFormTransparent::FormCreate() {
-  SetSize(Parametres.AmpladaQuadreDeSeguiment, Parametres.AlcadaQuadreDeSeguiment);
+  PosarMida(Parametres.AmpladaQuadreDeSeguiment, Parametres.AlcadaQuadreDeSeguiment);
   SetColourKey(ui::clWhite);
   BringToFrontTopMost();
   // Raised after the overlay, the main window stays above it among the top-most windows.
@@ -68,8 +68,21 @@ void TFormTransparent::CentrarEnPosicio(int x, int y) {
   if (State() == ui::WindowState::Minimised) SetState(ui::WindowState::Normal);
   // Not kept inside the screen: near an edge the window reaches past it. Moved and raised in one
   // call: this runs on every reported pointer move.
-  SetPositionTopMost(x - Width() / 2, y - Height() / 2);
+  const int amplada = Width();
+  SetPositionTopMost(x - amplada / 2, y - Height() / 2);
+  // Moved onto a monitor of another scale, the window changed size on the way: centre it again.
+  if (Width() != amplada) SetPosition(x - Width() / 2, y - Height() / 2);
   Show();
+}
+
+void TFormTransparent::PosarMida(int amplada, int alcada) { SetSize(Scale(amplada), Scale(alcada)); }
+
+void TFormTransparent::FormDpiChanged(ui::Rect) {
+  // Around its own centre, the pointer's, at the settings' size for the new scale: not where
+  // the system suggests, nor its size in proportion, which may round differently.
+  const ui::Rect r = BoundsRect();
+  const int amplada = Scale(Parametres.AmpladaQuadreDeSeguiment), alcada = Scale(Parametres.AlcadaQuadreDeSeguiment);
+  SetBounds(r.left + r.Width() / 2 - amplada / 2, r.top + r.Height() / 2 - alcada / 2, amplada, alcada);
 }
 
 void TFormTransparent::FormPaint(ui::Canvas& canvas) {
@@ -82,5 +95,6 @@ void TFormTransparent::FormPaint(ui::Canvas& canvas) {
   d.Angle = EstatMotor.AngleTemporitzador;
   d.ColorQuadre = p.ColorQuadreSeguiment;
   d.ColorTemporitzador = EstatMotor.ColorTemporitzador;
+  d.Dpi = Dpi();
   Dibuixar(canvas, TracesTransparent(d));
 }

@@ -9,11 +9,14 @@ class TFormTransparent : public ui::Form {
 
   // Centres the window on a screen point and shows it above the other top-most windows.
   void CentrarEnPosicio(int x, int y);
+  // The size from the settings, which keep it at 96 dpi; the window takes it at its own dpi.
+  void PosarMida(int amplada, int alcada);
 
  protected:
   void FormCreate() override;
   // Reads the settings and the engine state afresh: the window keeps nothing of its own.
   void FormPaint(ui::Canvas& canvas) override;
+  void FormDpiChanged(ui::Rect suggested) override;
 };
 
 extern TFormTransparent* FormTransparent;

@@ -45,17 +45,14 @@ constexpr Interval RangGruixudariaQuadre{1, 22};
 // nothing after the number; signed 32 bits ("$" gives the bit pattern). Nothing on failure.
 std::optional<std::int32_t> LlegirEnter(const std::string& text);
 
-// The settings file and its sections. The handle alone is written as "Pelvoro.ini"; the
-// service treats both spellings as one file.
+// The settings file and its sections. The window handle for the hook library is kept there
+// too, under the names the library reads (hook/Comunicacio.h).
 constexpr const char* FitxerParametres = "pelvoro.ini";
-constexpr const char* FitxerHandleFinestra = "Pelvoro.ini";
 constexpr const char* SeccioParametres = "Parametres";
 constexpr const char* SeccioMenu = "Menu";
 constexpr const char* ClauOpcio = "Opcio";
 constexpr const char* SeccioLlenguatge = "Llenguatge";
 constexpr const char* ClauLlenguatge = "Llenguatge";
-constexpr const char* SeccioLlibreria = "LlibreriaPelvoro";
-constexpr const char* ClauHandleFinestra = "HANDLE FINESTRA";
 // Every read sees at most the first 49 characters of a value.
 constexpr unsigned MidaBufferLectura = 50;
 

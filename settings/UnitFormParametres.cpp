@@ -112,35 +112,31 @@ std::array<ui::Edit*, NombreCaixes> TFormParametres::Caixes() {
           &EditGruixudariaQuadreSeguiment};
 }
 
-std::array<ui::Control*, 12> TFormParametres::ControlsAmbText() {
-  return {&CheckBoxHiHaComptaEnrdarreraPerEngegar,
-          &Label1,
-          &Label2,
-          &CheckBox1ClicAutomaticNoPermetAltresClics,
-          &Label3,
-          &Label4,
-          &CheckBoxTemporitzador,
-          &CheckBoxQuadreSeguimentCercle,
-          &Label5,
-          &Label6,
-          &CheckBoxArrancarAmbOpcioMenu,
-          &CheckBoxExecutarMinimitzat};
-}
-
 void TFormParametres::PosarTextos(const TTextos& textos) {
   SetCaption(textos.titolParametres);
   PosarTextosControls(textos);
 }
 
 void TFormParametres::PosarTextosControls(const TTextos& textos) {
-  const auto controls = ControlsAmbText();
-  for (std::size_t i = 0; i < controls.size(); ++i) controls[i]->SetText(textos.parametres[i]);
+  CheckBoxHiHaComptaEnrdarreraPerEngegar.SetText(textos.parametres.CheckBoxHiHaComptaEnrdarreraPerEngegar);
+  Label1.SetText(textos.parametres.Label1);
+  Label2.SetText(textos.parametres.Label2);
+  CheckBox1ClicAutomaticNoPermetAltresClics.SetText(textos.parametres.CheckBox1ClicAutomaticNoPermetAltresClics);
+  Label3.SetText(textos.parametres.Label3);
+  Label4.SetText(textos.parametres.Label4);
+  CheckBoxTemporitzador.SetText(textos.parametres.CheckBoxTemporitzador);
+  CheckBoxQuadreSeguimentCercle.SetText(textos.parametres.CheckBoxQuadreSeguimentCercle);
+  Label5.SetText(textos.parametres.Label5);
+  Label6.SetText(textos.parametres.Label6);
+  CheckBoxArrancarAmbOpcioMenu.SetText(textos.parametres.CheckBoxArrancarAmbOpcioMenu);
+  CheckBoxExecutarMinimitzat.SetText(textos.parametres.CheckBoxExecutarMinimitzat);
   for (std::size_t i = 0; i < MissatgesError.size(); ++i) MissatgesError[i] = textos.missatgesError[i];
 }
 
 void TFormParametres::FormShow() {
-  const ui::Point p0 = CantonadaCentrada(Amplada, Alcada, ui::ScreenWidth(), ui::ScreenHeight());
-  SetBounds(p0.x, p0.y, Amplada, Alcada);
+  const int amplada = Scale(Amplada), alcada = Scale(Alcada);
+  const ui::Point p0 = CantonadaCentrada(amplada, alcada, ui::ScreenWidth(), ui::ScreenHeight());
+  SetBounds(p0.x, p0.y, amplada, alcada);
 
   // Whatever was typed before a cancel is gone: the controls start from the settings.
   const TParametres& p = Parametres;
@@ -205,7 +201,7 @@ void TFormParametres::BitBtnDAcordClick() {
   p.AlcadaQuadreDeSeguiment = p.AmpladaQuadreDeSeguiment;
   p.GruixudariaQuadreDeSeguiment = v.valors[CaixaGruixudaria];
   // The overlay takes the new size at once, showing or not.
-  if (FormTransparent) FormTransparent->SetSize(p.AmpladaQuadreDeSeguiment, p.AlcadaQuadreDeSeguiment);
+  if (FormTransparent) FormTransparent->PosarMida(p.AmpladaQuadreDeSeguiment, p.AlcadaQuadreDeSeguiment);
   p.ColorQuadreSeguiment = ColorTriat;
   EndModal(ui::ResultOk);
 }

@@ -91,8 +91,6 @@ class TFormParametres : public ui::Form {
 
   // The number boxes in the order they are checked.
   std::array<ui::Edit*, NombreCaixes> Caixes();
-  // The labels and check boxes a language switch rewrites, in its order.
-  std::array<ui::Control*, 12> ControlsAmbText();
   // Caption, label and check-box texts, and the messages, of one language.
   void PosarTextos(const TTextos& textos);
 

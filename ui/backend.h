@@ -24,4 +24,12 @@ void TimerRemoved(Timer& timer);
 
 void FormDestroyed(Form& form);
 
+// Implemented once for both backends (ui/ui.cpp).
+
+// A command of a modal form's dialog keys or of a button, the way Windows sends them: id is
+// the button's, or ResultOk / ResultCancel for Enter / Esc with no such button, and control
+// the button sending it, if any. The cancel command closes a modal form as its close box does,
+// with or without a cancel button; otherwise an enabled, showing control is pressed.
+void Command(Form& form, int id, Control* control);
+
 }  // namespace ui::backend

@@ -8,6 +8,16 @@
 
 namespace ui {
 
+Rect ScaleForDpi(Rect r, int dpi) {
+  const int left = ScaleForDpi(r.left, dpi), top = ScaleForDpi(r.top, dpi);
+  return {left, top, left + ScaleForDpi(r.Width(), dpi), top + ScaleForDpi(r.Height(), dpi)};
+}
+
+Font ScaleForDpi(Font font, int dpi) {
+  font.height = ScaleForDpi(font.height, dpi);
+  return font;
+}
+
 Control::Control(Form& owner, Rect bounds, Control* container)
     : owner_(owner), container_(container), bounds_(bounds), font_(owner.Style().font) {
   owner_.Register(*this);
@@ -18,6 +28,15 @@ Control::~Control() { owner_.Unregister(*this); }
 void Control::SetBounds(Rect bounds) {
   bounds_ = bounds;
   backend::ControlChanged(*this, backend::Change::Bounds);
+}
+
+Rect Control::ClientBounds() const {
+  Rect r = bounds_;
+  for (const Control* k = container_; k; k = k->Container()) {
+    const Rect o = k->Bounds();
+    r.left += o.left, r.right += o.left, r.top += o.top, r.bottom += o.top;
+  }
+  return ScaleForDpi(r, owner_.Dpi());
 }
 
 bool Control::Visible() const { return visible_; }
@@ -196,6 +215,17 @@ Button* Form::EnterButton() const {
   }
   return byDefault;
 }
+
+namespace backend {
+void Command(Form& form, int id, Control* control) {
+  if (id == ResultCancel && form.Modal()) {
+    form.Close();
+    return;
+  }
+  // Enter sends the OK command even for a disabled default button.
+  if (control && control->Enabled() && control->Showing()) control->Clicked();
+}
+}  // namespace backend
 
 Control* Form::FirstFocusable() const {
   for (Control* c : controls_)

@@ -52,7 +52,36 @@ struct Font {
 // Character height in pixels of a font given in points, on a 96-dpi screen.
 constexpr int PuntsAPixels(int punts) { return (punts * 96 + 36) / 72; }
 
+// ----- Display scale -----
+
+// Every size the forms give is for a 96-dpi screen; the backends show it at the window's dpi.
+constexpr int kDefaultDpi = 96;
+
+// pixels at dpi, rounded to the nearest pixel with halves away from zero, as MulDiv does; at
+// 96 dpi it is pixels itself.
+constexpr int ScaleForDpi(int pixels, int dpi) {
+  const long long product = static_cast<long long>(pixels) * dpi;
+  const long long half = kDefaultDpi / 2;
+  return static_cast<int>(product >= 0 ? (product + half) / kDefaultDpi : -((-product + half) / kDefaultDpi));
+}
+// Origin and size scaled each on its own, so controls of one size stay of one size.
+Rect ScaleForDpi(Rect r, int dpi);
+Font ScaleForDpi(Font font, int dpi);
+
 class Form;
+
+namespace backend {
+// What a backend keeps for a form or a native control, defined by the backend; the object
+// owns it, and the backend's deleter frees it.
+struct FormState;
+struct ControlState;
+struct DeleteState {
+  void operator()(FormState* state) const;
+  void operator()(ControlState* state) const;
+};
+template <typename T>
+using State = std::unique_ptr<T, DeleteState>;
+}  // namespace backend
 
 // Drawing surface handed to FormPaint: GDI on Windows, a recorder on the headless backend.
 class Canvas {
@@ -71,6 +100,14 @@ class Canvas {
   virtual void Polygon(const std::vector<Point>& points) = 0;
   // One line of text centred in the box, in the font's colour, over what is drawn already.
   virtual void Text(Rect box, const std::string& text, const Font& font) = 0;
+
+  // The dpi of the window drawn on: drawings scale their fixed pixel sizes by it.
+  int Dpi() const { return dpi_; }
+  void SetDpi(int dpi) { dpi_ = dpi; }
+  int Scale(int pixels) const { return ScaleForDpi(pixels, dpi_); }
+
+ private:
+  int dpi_ = kDefaultDpi;
 };
 
 // ----- Controls -----
@@ -87,7 +124,10 @@ class Control {
 
   Form& Owner() const { return owner_; }
   Control* Container() const { return container_; }
+  // At 96 dpi, relative to the container.
   Rect Bounds() const { return bounds_; }
+  // Where the control shows: in the form's client area, at the form's dpi.
+  Rect ClientBounds() const;
   void SetBounds(Rect bounds);
   Dock Docking() const { return dock_; }
   void SetDock(Dock dock) { dock_ = dock; }
@@ -114,14 +154,14 @@ class Control {
   const std::string& Hint() const { return hint_; }
   void SetHint(const std::string& hint);
 
-  enum class Kind { Panel, Label, ToolButton, CheckBox, Edit, Button, Memo, Picture };
+  enum class Kind { Panel, Label, ToolButton, CheckBox, Edit, Button, Memo, Picture, PictureButton };
   virtual Kind GetKind() const = 0;
   // Reached with Tab, in the order the controls were made.
   virtual bool TakesFocus() const { return false; }
 
   // Backend use.
   const std::string& StoredText() const { return text_; }
-  void* native = nullptr;
+  backend::State<backend::ControlState> native;
   int id = 0;
   void Clicked() {
     if (OnClick) OnClick();
@@ -194,6 +234,17 @@ class Picture : public Control {
   Picture(Form& owner, Rect bounds, Control* container = nullptr) : Control(owner, bounds, container) {}
   std::function<void(Canvas&, int width, int height)> OnPaint;
   Kind GetKind() const override { return Kind::Picture; }
+};
+
+// A push button whose whole face, caption included, OnPaint draws; its text names it for screen
+// readers and automation. A press by the mouse never takes the focus nor activates the form.
+class PictureButton : public Picture {
+ public:
+  PictureButton(Form& owner, Rect bounds, const std::string& caption, Control* container = nullptr)
+      : Picture(owner, bounds, container) {
+    text_ = caption;
+  }
+  Kind GetKind() const override { return Kind::PictureButton; }
 };
 
 // A flat tool button that never takes the focus; its caption colour can be set.
@@ -320,6 +371,8 @@ struct FormStyle {
   bool topMost = false;
   // Popup overlays: never activated, never take mouse input, owned by the desktop window.
   bool overlay = false;
+  // Tool windows that take mouse input but are never activated, so the focus stays where it is.
+  bool noActivate = false;
   Colour background = clSilver;
   Font font;
   // Over the client area where no control is.
@@ -346,6 +399,8 @@ class Form {
   // Closes as the close box does: FormClose runs; closing the main form ends the loop.
   void Close();
   // Shows the form modally, the other forms disabled, until it closes or EndModal is called.
+  // Enter presses the EnterButton; Esc closes it as the close box does (ResultCancel), with or
+  // without a cancel button; Tab moves through the controls in the order they were made.
   int ShowModal();
   void EndModal(int result);
   bool Modal() const;
@@ -364,6 +419,11 @@ class Form {
   void SetPositionTopMost(int left, int top);
   // Makes every pixel of this colour see-through, to the eye and to the mouse; the rest opaque.
   void SetColourKey(Colour key);
+  // The dots per inch of the monitor the window is on; sizes, positions and Width() above are
+  // in its physical pixels.
+  int Dpi() const;
+  // A size given at 96 dpi, in this window's pixels.
+  int Scale(int pixels) const { return ScaleForDpi(pixels, Dpi()); }
   WindowState State() const;
   void SetState(WindowState state);
 
@@ -387,14 +447,18 @@ class Form {
   void Unregister(Control& control);
   void Register(Timer& timer);
   void Unregister(Timer& timer);
-  void* native = nullptr;
-  void DispatchCreate() { FormCreate(); }
+  backend::State<backend::FormState> native;
   void DispatchShow() { FormShow(); }
-  void DispatchClose() { FormClose(); }
   void DispatchPaint(Canvas& canvas) { FormPaint(canvas); }
   void DispatchUserMessage(std::uintptr_t wParam, std::intptr_t lParam) { UserMessage(wParam, lParam); }
   void DispatchExitMenuLoop() { ExitMenuLoop(); }
   void DispatchClick() { FormClick(); }
+  void DispatchDpiChanged(Rect suggested) { FormDpiChanged(suggested); }
+  void DispatchQueryEndSession() { QueryEndSession(); }
+  void DispatchEndSession(bool ending) { EndSession(ending); }
+  void DispatchMouseDown() { FormMouseDown(); }
+  void DispatchMouseMove() { FormMouseMove(); }
+  void DispatchMouseUp() { FormMouseUp(); }
 
  protected:
   virtual void FormCreate() {}
@@ -403,9 +467,24 @@ class Form {
   virtual void FormPaint(Canvas&) {}
   // A click on the client area where no control is.
   virtual void FormClick() {}
+  // The left button pressed on the bare client area, the pointer moved while it is held, and
+  // released; the pointer is read with CursorPos.
+  virtual void FormMouseDown() {}
+  virtual void FormMouseMove() {}
+  virtual void FormMouseUp() {}
   virtual void UserMessage(std::uintptr_t, std::intptr_t) {}
   // After the default processing of the end of a menu loop.
   virtual void ExitMenuLoop() {}
+  // Moved to a monitor of another scale, with Dpi() the new one and the controls and fonts
+  // scaled already: the window takes the bounds the system suggests, outer and on screen.
+  virtual void FormDpiChanged(Rect suggested) {
+    SetBounds(suggested.left, suggested.top, suggested.Width(), suggested.Height());
+  }
+  // The session is about to end (sign-out, shutdown): the window will not be closed, the
+  // process just ends. The answer is always yes.
+  virtual void QueryEndSession() {}
+  // The session's end is decided: ending true, it ends once this returns; false, it was cancelled.
+  virtual void EndSession(bool) {}
 
  private:
   FormStyle style_;
@@ -427,6 +506,10 @@ std::string ApplicationTitle();
 void SetApplicationTitle(const std::string& title);
 // The program's command line as one text, program name first.
 std::string CommandLine();
+// Claims the one run of the program in this sign-in session; false when another copy holds it.
+bool ClaimSingleInstance(const std::string& name);
+// Brings forward the other copy's window of this class, restoring it when minimised.
+void ActivateOtherInstance(const std::string& className);
 
 // ----- Platform services -----
 

@@ -33,18 +33,23 @@ def memo_shown(c, box):
     return any(ch["visible"] for ch in children(c, box) if ch["class"].lower() == "edit")
 
 
+def open_from_the_menu(c):
+    """Starts the program and opens the about box from its menu; the program, its window, the box."""
+    program = Pelvoro(c, "NOABOUT")
+    w = program.window()
+    left, top, _, _ = w["rect"]
+    c.xdotool("mousemove", left + 25, top + 35, "click", 1)  # the menu "Pelvoro" drops down
+    c.xdotool("key", "a")  # P&arlant de...
+    return program, w, wait_for(lambda: about_box(c), WAIT, "the about box")
+
+
 def is_yellow(p):
     return p[0] >= 200 and p[1] >= 180 and p[2] <= 90
 
 
 @case(timeout=120)
 def about_box_from_the_menu(c):
-    program = Pelvoro(c, "NOABOUT")
-    w = program.window()
-    left, top, right, _ = w["rect"]
-    c.xdotool("mousemove", left + 25, top + 35, "click", 1)  # the menu "Pelvoro" drops down
-    c.xdotool("key", "a")  # P&arlant de...
-    box = wait_for(lambda: about_box(c), WAIT, "the about box")
+    program, w, box = open_from_the_menu(c)
     x0, y0 = client_origin(c, box)
     c.xdotool("mousemove", x0 + 150, y0 + 173)  # off the pictures, between the panels
     shot = wait_for(lambda: (lambda s: s if s.count((x0 + 112, y0 + 18, x0 + 281, y0 + 66), is_blue) > 40
@@ -79,4 +84,14 @@ def about_box_from_the_menu(c):
     check(about_box(c) is not None, "the box closed when the guide was asked for")
     c.xdotool("key", "Return")
     wait_for(lambda: about_box(c) is None or None, WAIT, "Enter to close the box")
+    check(program.close(w["hwnd"]) == 0, "exit code is not 0")
+
+
+@case(timeout=90)
+def about_box_closes_with_esc(c):
+    # The box has only an OK button; Esc still closes it, as the close box does.
+    program, w, _ = open_from_the_menu(c)
+    c.xdotool("key", "Escape")
+    wait_for(lambda: about_box(c) is None or None, WAIT, "Esc to close the box")
+    check(program.process.running(), "the program ended with the box")
     check(program.close(w["hwnd"]) == 0, "exit code is not 0")

@@ -263,3 +263,76 @@ def hook_no_window_no_reports(c):
     click_passes(c, target, 300, 300)
     check(hook.reports() == [], f"reports reached a window not named anywhere: {hook.reports()}")
     check(target.buttons() == ["down L 300 300", "up L 300 300"], f"the target got {target.buttons()}")
+
+
+@case(timeout=120)
+def hook_reports_never_go_to_another_copys_window(c):
+    # Two programs with the main window's class: the one started first takes the library's
+    # hooks; the one started second leaves its handle in the settings file, as a second copy
+    # of Pelvoro would, and its window comes first in a search by class.
+    target = Target(c)
+    c.xdotool("mousemove", 200, 200)
+    first = HookProgram(c, cls="TFormPrincipal", write_handle=False, name="first.log")
+    second = HookProgram(c, cls="TFormPrincipal", name="second.log")
+    check(c.ini().get("LlibreriaPelvoro", "HANDLE FINESTRA") == str(second.hwnd),
+          "the second program's handle is not in the settings file")
+    first.do("set")
+    c.xdotool("mousedown", 1, "mouseup", 1)
+    check(first.wait_reports(2) == [0, 1], f"the program that installed the hook got {first.reports()}")
+    check(second.reports() == [], f"the other program got {second.reports()}")
+    first.do("unset")
+    click_passes(c, target, 300, 300)
+
+
+@case()
+def hook_leaving_with_the_right_button_sends_no_bare_right_release(c):
+    # Modes 3 and 4: the right press asks to leave, and the program removes every hook before
+    # the finger comes up. A bare right release opens a context menu in most windows.
+    hook, target = hook_and_target(c)
+    hook.do("set")
+    c.xdotool("mousedown", 3)
+    check(hook.wait_reports(1) == [2], f"the right press gave {hook.reports()}")
+    hook.do("unset")
+    hook.do("unsetmove")
+    c.xdotool("mouseup", 3)
+    click_passes(c, target, 300, 300)  # comes after the release, wherever that went
+    check(target.buttons() == ["down L 300 300", "up L 300 300"], f"the target got {target.buttons()}")
+    click_passes(c, target, 310, 310, button=3)  # and the right button is free again
+
+
+@case()
+def hook_holding_past_a_click_sends_no_second_release(c):
+    # Mode 2: the press is held, the program clicks with the hook removed and installs it
+    # again; the user's release then comes.
+    hook, target = hook_and_target(c)
+    hook.do("set")
+    c.xdotool("mousedown", 1)
+    check(hook.wait_reports(1) == [0], f"the press gave {hook.reports()}")
+    hook.do("unset")
+    hook.do("click 250 250")
+    target.wait("up L 250 250")
+    hook.do("set")
+    c.xdotool("mouseup", 1)
+    # The click's cursor warp may come back from Wine as a move: wait for the release itself.
+    hook.log.wait_line(lambda l: l.startswith("report 1 "), WAIT, "the release reported")
+    check(hook.reports().count(0) == 1 and hook.reports().count(1) == 1, f"reports: {hook.reports()}")
+    hook.do("unset")
+    click_passes(c, target, 300, 300)
+    check(target.buttons() == ["down L 250 250", "up L 250 250", "down L 300 300", "up L 300 300"],
+          f"the target got {target.buttons()}")
+
+
+@case()
+def hook_installing_leaves_the_mouse_thread_free_of_file_and_window_searches(c):
+    # Every mouse event of the system waits for the hook thread; a search there holds it up.
+    hook = HookProgram(c, cls="TFormPrincipal", write_handle=False)
+    hook.do("watch")
+    check(any(l.startswith("watching ") and l != "watching 0" for l in hook.log.lines()),
+          "the library imports none of the watched functions")
+    for command in ("setmove", "set", "unset", "set", "unset", "unsetmove"):
+        hook.do(command)
+    hook.do("lookups")
+    line = next(l for l in hook.log.lines() if l.startswith("lookups "))
+    _, _, caller, _, other = line.split()
+    check(int(caller) > 0 and int(other) == 0,
+          f"{caller} searches on the calling thread and {other} on another")

@@ -95,3 +95,20 @@ def overlay_frame_on_from_the_first_move_after_start(c):
     c.xdotool("mousemove", 250, 450)
     overlay_centred_on(c, 250, 450)
     check(program.close(program.window()["hwnd"]) == 0, "exit code is not 0")
+
+
+@case()
+def overlay_frame_follows_a_pointer_moved_by_other_software(c):
+    # Head-trackers, eye-gaze and joystick programs move the pointer with injected input.
+    c.write_ini(settings("BoolMostrarQuadreDeSeguiment=true"))
+    Target(c)
+    program = Pelvoro(c, "NOABOUT")
+    program.window()
+    c.xdotool("mousemove", 300, 300)
+    overlay_centred_on(c, 300, 300)
+    for x, y in [(600, 450), (200, 500)]:
+        mover = c.start(c.tool("ImitaSistema.exe"), "move", x, y)
+        check(mover.wait_exit(WAIT) == 0, "ImitaSistema could not move the pointer")
+        said = mover.stdout_path.read_text(errors="replace").split()
+        check(said == ["at", str(x), str(y)], f"the pointer went to {said}")
+        overlay_centred_on(c, x, y)

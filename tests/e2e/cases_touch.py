@@ -114,3 +114,74 @@ def touch_mode4_left_half_left_click_right_half_right_click(c):
         time.sleep(HOOK_BACK_S)
     check(downs(target) == ["down L 300 400", "down R 700 400"], f"the target got {target.buttons()}")
     check(program.close(w["hwnd"]) == 0, "exit code is not 0")
+
+
+@case()
+def touch_start_countdown_after_choosing_from_the_menu_leaves_clicks_to_the_user(c):
+    # With the frame on, choosing mode 3 from the menu starts its countdown, meant for normal
+    # mouse use; the hook's return 200 ms after the menu closed must not arm the mode early.
+    c.write_ini(settings("BoolMostrarQuadreDeSeguiment=true\nBoolCheckBoxTemporitzador=true\n"
+                         "BoolCheckBoxHiHaComptaEnreraPerEngegar=true\nSegonsIniciActivitat=30"))
+    target = Target(c)
+    program = Pelvoro(c, "NOABOUT")
+    main = program.window()
+    left, top, right, bottom = main["rect"]
+    c.xdotool("mousemove", (left + right) // 2, bottom - 30)  # the keyboard follows the pointer
+    c.xdotool("key", "alt+p", "Down", "Down", "Down", "Return")  # "3-Tablet PC. Clic al prèmer..."
+    counting = lambda: (lambda t: len(t) == 1 and t[0].isdigit() and 0 < int(t[0]) < 30)(
+        program.label_texts(main["hwnd"]))
+    wait_for(counting, WAIT, "the countdown running")
+    c.xdotool("mousemove", 400, 300)
+    wait_for(lambda: frame_centre(c) == (400, 300), WAIT, "the frame at the pointer")
+    c.xdotool("mousedown", 1, "mouseup", 1)
+    target.wait("up L 400 300")
+    check(target.buttons() == ["down L 400 300", "up L 400 300"], f"the target got {target.buttons()}")
+    check(counting(), f"the countdown reads {program.label_texts(main['hwnd'])}")
+    check(program.close(main["hwnd"]) == 0, "exit code is not 0")
+
+
+@case()
+def touch_leaving_mode3_with_the_right_button_sends_nothing_to_the_window_beneath(c):
+    # A bare right release opens the context menu of most windows.
+    c.xdotool("mousemove", 300, 300)
+    program, target, w = start_in_mode(c, 3, "\nBoolMostrarQuadreDeSeguiment=true")
+    move(c, 320, 310)
+    wait_for(lambda: frame_centre(c) is not None, WAIT, "the frame")
+    c.xdotool("mousedown", 3)
+    wait_for(lambda: frame_centre(c) is None, WAIT, "the frame to go with the mode")
+    c.xdotool("mouseup", 3)
+    click_passes(c, target, 500, 400)
+    check(target.buttons() == ["down L 500 400", "up L 500 400"], f"the target got {target.buttons()}")
+    check(program.close(w["hwnd"]) == 0, "exit code is not 0")
+
+
+@case()
+def touch_mode2_holding_on_past_the_click_sends_no_second_release(c):
+    c.xdotool("mousemove", 400, 500)
+    program, target, w = start_in_mode(c, 2, "\nDecimesDeSegonClicALEstarElMouseDownEnUnaCasella=3")
+    c.xdotool("mousedown", 1)
+    target.wait("up L 400 500")
+    time.sleep(HOOK_BACK_S)  # the button hook is back before the finger comes up
+    c.xdotool("mouseup", 1)
+    check(program.label_texts(w["hwnd"]) == ["3"], f"the label reads {program.label_texts(w['hwnd'])}")
+    check(program.close(w["hwnd"]) == 0, "exit code is not 0")
+    click_passes(c, target, 450, 450)  # comes after the release, wherever that went
+    check(target.buttons() == ["down L 400 500", "up L 400 500", "down L 450 450", "up L 450 450"],
+          f"the target got {target.buttons()}")
+
+
+@case()
+def touch_another_tools_click_reaches_its_target_unchanged_in_mode3(c):
+    # Pointer software that clicks for the user: its moves feed the mode, its clicks pass.
+    c.xdotool("mousemove", 300, 300)
+    program, target, w = start_in_mode(c, 3, "\nBoolMostrarQuadreDeSeguiment=true")
+    clicker = c.start(c.tool("ImitaSistema.exe"), "click", 450, 350)
+    check(clicker.wait_exit(WAIT) == 0, "ImitaSistema could not click")
+    target.wait("up L 450 350")
+    wait_for(lambda: frame_centre(c) == (450, 350), WAIT, "the frame at the injected move")
+    c.xdotool("click", 3)  # leave, so that a click of the user's own passes as a marker
+    wait_for(lambda: frame_centre(c) is None, WAIT, "the frame to go with the mode")
+    click_passes(c, target, 500, 400)
+    check(target.buttons() == ["down L 450 350", "up L 450 350", "down L 500 400", "up L 500 400"],
+          f"the target got {target.buttons()}")
+    check(program.close(w["hwnd"]) == 0, "exit code is not 0")

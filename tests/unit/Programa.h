@@ -1,9 +1,11 @@
-// A fresh program on the headless backend for each test: its own settings folder, clock and
-// windows, created as the program entry creates them.
+// A fresh program on the headless backend for each test: its own temporary settings folder,
+// clock and windows, created as the program entry creates them.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -20,11 +22,16 @@
 class ProgramaTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    // A folder of this run's own: runs of other trees, or at the same time, never share one.
+    // A table that starts afresh between its cases comes here again: the last folder goes.
+    if (!carpeta_.empty()) std::filesystem::remove_all(carpeta_);
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    carpeta_ = std::filesystem::temp_directory_path() / "pelvoro-tests" /
-               (std::string(info->test_suite_name()) + "." + info->name());
-    std::filesystem::remove_all(carpeta_);
-    std::filesystem::create_directories(carpeta_);
+    // Parameterised tests' names hold '/', which cannot stand in a folder's name.
+    std::string nom = std::string(info->test_suite_name()) + "." + info->name();
+    std::replace(nom.begin(), nom.end(), '/', '_');
+    std::string plantilla = (std::filesystem::temp_directory_path() / ("pelvoro-" + nom + ".XXXXXX")).string();
+    ASSERT_NE(mkdtemp(plantilla.data()), nullptr) << plantilla;
+    carpeta_ = plantilla;
     ui::headless::Reset(carpeta_);
     Parametres = TParametres{};
     EstatMotor = TEstatMotor{};
@@ -34,6 +41,18 @@ class ProgramaTest : public ::testing::Test {
   void TearDown() override {
     DestruirFinestres();
     std::filesystem::remove_all(carpeta_);
+  }
+
+  // A fresh program for the next case of a table, as each test starts.
+  void TornarAComencar() {
+    DestruirFinestres();
+    SetUp();
+  }
+
+  // Starts the program with these lines in the settings file's [Parametres] section.
+  void Inici(const std::string& parametres = "") {
+    Fitxer("[Parametres]\r\n" + parametres);
+    CrearFinestres();
   }
 
   // Writes the settings file as a user or an earlier run left it.

@@ -9,10 +9,6 @@ using hl::Advance;
 
 class AboutTest : public ProgramaTest {
  protected:
-  void Inici(const std::string& parametres = "") {
-    Fitxer("[Parametres]\r\n" + parametres);
-    CrearFinestres();
-  }
   TAboutBox& A() { return *AboutBox; }
 
   // Opens the box from the menu; the script acts while it is open and ends it with Enter.

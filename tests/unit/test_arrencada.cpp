@@ -83,4 +83,17 @@ TEST_F(ProgramEntryTest, StartsMinimisedWhenTheSettingsSaySo) {
   EXPECT_EQ(state, ui::WindowState::Minimised);
 }
 
+TEST_F(ProgramEntryTest, ASecondCopyBringsTheRunningOneForwardAndLeavesWithoutTouchingTheSettings) {
+  // Started from the Start menu while the copy started at sign-in runs.
+  Fitxer("[LlibreriaPelvoro]\r\nHANDLE FINESTRA=4242\r\n");
+  ui::headless::SetOtherInstance(true);
+  bool looped = false;
+  ui::headless::SetLoopDriver([&] { looped = true; });
+  EXPECT_EQ(Pelvoro(), 0);
+  EXPECT_FALSE(looped);
+  EXPECT_EQ(FormPrincipal, nullptr);
+  EXPECT_EQ(TextFitxer(), "[LlibreriaPelvoro]\r\nHANDLE FINESTRA=4242\r\n");
+  EXPECT_EQ(ui::headless::PlatformCalls(), (std::vector<std::string>{"ActivateOtherInstance TFormPrincipal"}));
+}
+
 }  // namespace

@@ -1,5 +1,4 @@
-// What the hook procedures do with each mouse event, and how the library reads the window
-// handle that the program leaves in the settings file.
+// What the hook procedures do with each mouse event.
 #include <gtest/gtest.h>
 
 #include "hook/DecisioHook.h"
@@ -46,11 +45,16 @@ TEST_F(HookBotons, OtherButtonsAndTheWheelPassUnreported) {
   EXPECT_EQ(Botons(MissatgeMButtonDown), Passa());
 }
 
-TEST_F(HookBotons, InjectedInputIsNeitherReportedNorSwallowed) {
+TEST_F(HookBotons, InjectedButtonsAreNeitherReportedNorSwallowed) {
+  // Another tool's clicks must reach their target; the program's own are made unhooked.
   for (unsigned missatge : {hook::MissatgeLButtonDown, hook::MissatgeLButtonUp,
-                            hook::MissatgeRButtonDown, hook::MissatgeRButtonUp,
-                            hook::MissatgeMouseMove})
+                            hook::MissatgeRButtonDown, hook::MissatgeRButtonUp})
     EXPECT_EQ(Botons(missatge, true), Passa()) << missatge;
+}
+
+TEST_F(HookBotons, PointerMovedByOtherSoftwareIsReportedLikeTheUsersOwnMoves) {
+  // Head-trackers, eye-gaze and joystick programs steer the pointer with injected moves.
+  EXPECT_EQ(Botons(hook::MissatgeMouseMove, true), Informa(hook::EventMouseMove, false));
 }
 
 TEST_F(HookBotons, InjectedPressDoesNotMakeTheUsersReleaseSwallowed) {
@@ -68,11 +72,48 @@ TEST_F(HookBotons, ReleaseOfAPressMadeBeforeTheHookCamePassesOn) {
   EXPECT_EQ(Botons(hook::MissatgeLButtonUp), Informa(hook::EventMouseUp, true));
 }
 
-TEST_F(HookBotons, ReinstallingForgetsAPressSwallowedBeforeTheHookWasRemoved) {
+// Mode 2 holding past its click: the program removes the hook to click and installs it again.
+TEST_F(HookBotons, HeldPressOutlastingAReinstallationGivesNoSecondRelease) {
   Botons(hook::MissatgeLButtonDown);
   estat.Tret(TipusHook::Botons);
+  EXPECT_TRUE(estat.Pendent());
   estat.Installat(TipusHook::Botons);
+  EXPECT_EQ(Botons(hook::MissatgeLButtonUp), Informa(hook::EventMouseUp, true));
+  EXPECT_FALSE(estat.Pendent());
+}
+
+// Leaving mode 3 or 4 with the right button: every hook is removed before the release comes.
+TEST_F(HookBotons, RightPressThatLeftTheModeHasItsReleaseSwallowedWithNoHookWanted) {
+  Botons(hook::MissatgeRButtonDown);
+  estat.Tret(TipusHook::Botons);
+  EXPECT_TRUE(estat.Pendent());
+  // The button hook stays only for this: it reports nothing and lets the rest pass.
+  EXPECT_EQ(Botons(hook::MissatgeMouseMove), Passa());
+  EXPECT_EQ(Botons(hook::MissatgeLButtonDown), Passa());
   EXPECT_EQ(Botons(hook::MissatgeLButtonUp), Passa());
+  EXPECT_EQ(Botons(hook::MissatgeRButtonUp, true), Passa());
+  EXPECT_EQ(Botons(hook::MissatgeRButtonUp), (Decisio{std::nullopt, true}));
+  EXPECT_FALSE(estat.Pendent());
+  EXPECT_EQ(Botons(hook::MissatgeRButtonUp), Passa());
+}
+
+TEST_F(HookBotons, MoveHookSwallowsTheReleaseOfAPressTheButtonHookSwallowed) {
+  estat.Installat(TipusHook::Moviment);
+  Botons(hook::MissatgeLButtonDown);
+  // While the button hook is there it answers for the release, with its report.
+  EXPECT_EQ(estat.Decidir(TipusHook::Moviment, hook::MissatgeLButtonUp, false), Passa());
+  estat.Tret(TipusHook::Botons);
+  EXPECT_EQ(estat.Decidir(TipusHook::Moviment, hook::MissatgeLButtonUp, false), (Decisio{std::nullopt, true}));
+  EXPECT_EQ(estat.Decidir(TipusHook::Moviment, hook::MissatgeLButtonUp, false), Passa());
+}
+
+TEST_F(HookBotons, ANewPressMeansTheAwaitedReleaseWasLost) {
+  // Its release went elsewhere (another desktop, say): the next press and release pass as a pair.
+  Botons(hook::MissatgeRButtonDown);
+  estat.Tret(TipusHook::Botons);
+  EXPECT_EQ(Botons(hook::MissatgeRButtonDown), Passa());
+  EXPECT_FALSE(estat.Pendent());
+  EXPECT_EQ(Botons(hook::MissatgeRButtonUp), Passa());
 }
 
 TEST_F(HookBotons, InstallingAgainKeepsAPendingPress) {
@@ -81,12 +122,13 @@ TEST_F(HookBotons, InstallingAgainKeepsAPendingPress) {
   EXPECT_EQ(Botons(hook::MissatgeLButtonUp), Informa(hook::EventMouseUp, true));
 }
 
-TEST(HookMoviment, ReportsTheUsersMovesAndPassesEverything) {
+TEST(HookMoviment, ReportsEveryMoveAndPassesEverything) {
   DecisioHook estat;
   estat.Installat(TipusHook::Moviment);
   EXPECT_EQ(estat.Decidir(TipusHook::Moviment, hook::MissatgeMouseMove, false),
             Informa(hook::EventMouseMove, false));
-  EXPECT_EQ(estat.Decidir(TipusHook::Moviment, hook::MissatgeMouseMove, true), Passa());
+  EXPECT_EQ(estat.Decidir(TipusHook::Moviment, hook::MissatgeMouseMove, true),
+            Informa(hook::EventMouseMove, false));
   for (unsigned missatge : {hook::MissatgeLButtonDown, hook::MissatgeLButtonUp,
                             hook::MissatgeRButtonDown, hook::MissatgeRButtonUp})
     EXPECT_EQ(estat.Decidir(TipusHook::Moviment, missatge, false), Passa()) << missatge;
@@ -127,21 +169,6 @@ TEST(HookMovimentRetingut, GivesUpWaitingForACursorThatGoesElsewhere) {
   m.Nou({7, 7});
   for (int i = 1; i < hook::DecisioMoviment::MaximComprovacions; ++i) EXPECT_FALSE(m.Comprovar({6, 6})) << i;
   EXPECT_TRUE(m.Comprovar({6, 6}));
-}
-
-TEST(LlegirHandle, ReadsSignedDecimal) {
-  EXPECT_EQ(hook::LlegirHandle("65552"), 65552);
-  EXPECT_EQ(hook::LlegirHandle("-2147483648"), -2147483648LL);
-  EXPECT_EQ(hook::LlegirHandle("0"), 0);
-  EXPECT_EQ(hook::LlegirHandle("9223372036854775807"), INT64_MAX);
-  EXPECT_EQ(hook::LlegirHandle("-9223372036854775808"), INT64_MIN);
-}
-
-TEST(LlegirHandle, RejectsAnythingElse) {
-  for (const char* text : {"", "-", "+5", " 5", "5 ", "12a", "0x10", "$1E",
-                           "9223372036854775808", "-9223372036854775809",
-                           "99999999999999999999"})
-    EXPECT_FALSE(hook::LlegirHandle(text).has_value()) << '"' << text << '"';
 }
 
 }  // namespace

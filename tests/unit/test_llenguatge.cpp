@@ -28,10 +28,33 @@ class LlenguatgeTest : public ProgramaTest {
     return t;
   }
 
+  // The same texts from the table, by name, in the order TextsVisibles reads them.
   static std::vector<std::string> Columna(const TTextos& textos) {
-    std::vector<std::string> t(textos.menu.begin(), textos.menu.end());
-    t.push_back(textos.titolParametres);
-    t.insert(t.end(), textos.parametres.begin(), textos.parametres.end());
+    const TTextosMenu& m = textos.menu;
+    const TTextosParametres& p = textos.parametres;
+    std::vector<std::string> t{m.MenuMostrarQuadreDeSeguimentDelMouse,
+                               m.MenuClicAutomaticAlEstarParat,
+                               m.MenuClicTabletPCALEstarElMouseDownEnUnaCasella,
+                               m.MenuTabletPCClicAlPremerLaPantalla,
+                               m.MenuTabletPCClicEsquerraClicDret,
+                               m.MenuEnviarClicksReals,
+                               m.MenuParametres,
+                               m.MenuLlenguatge,
+                               m.MenuParlantDe,
+                               m.MenuSortir,
+                               textos.titolParametres,
+                               p.CheckBoxHiHaComptaEnrdarreraPerEngegar,
+                               p.Label1,
+                               p.Label2,
+                               p.CheckBox1ClicAutomaticNoPermetAltresClics,
+                               p.Label3,
+                               p.Label4,
+                               p.CheckBoxTemporitzador,
+                               p.CheckBoxQuadreSeguimentCercle,
+                               p.Label5,
+                               p.Label6,
+                               p.CheckBoxArrancarAmbOpcioMenu,
+                               p.CheckBoxExecutarMinimitzat};
     t.insert(t.end(), textos.missatgesError.begin(), textos.missatgesError.end());
     return t;
   }

@@ -25,7 +25,8 @@ TEST_F(MainWindowTest, TheMenuShowsItsItemsAndKeepsTheHiddenOnesWithTheirMarks) 
   EXPECT_EQ(shown, (std::vector<std::string>{"0-Mostrar quadre de seguiment del mouse",
                                              "1-Clic automàtic a l'estar parat el mouse en una posició",
                                              "2-Tablet PC. Clic a l'estar el mouse down en una casella durant una estona",
-                                             "3-Tablet PC. Clic al prèmer la pantalla", "-", "Paràmetres...",
+                                             "3-Tablet PC. Clic al prèmer la pantalla", "Panell de tipus de clic", "-",
+                                             "Paràmetres...",
                                              "Llenguatge", "-", "P&arlant de...", "-", "&Sortir"}));
   EXPECT_FALSE(Principal().MenuEnviarClicksReals.Visible());
   EXPECT_TRUE(Principal().MenuEnviarClicksReals.Checked());
@@ -53,6 +54,51 @@ TEST_F(MainWindowTest, SortirClosesAsTheCloseBoxDoes) {
   const auto withoutHandle = [](std::string t) { return t.substr(t.find("[Llenguatge]")); };
   EXPECT_EQ(withoutHandle(bySortir), withoutHandle(byCloseBox));
   EXPECT_NE(bySortir.find("[Parametres]"), std::string::npos);
+}
+
+// Windows ends the session without closing the window: the two messages it sends instead.
+constexpr unsigned WmQueryEndSession = 0x0011;
+constexpr unsigned WmEndSession = 0x0016;
+
+TEST_F(MainWindowTest, SignOutKeepsTheOptionsChangedThatDayWrittenOnce) {
+  CrearFinestres();
+  ui::headless::OnModal([](ui::Form& f) {
+    auto& d = static_cast<TFormParametres&>(f);
+    EXPECT_TRUE(ui::headless::Type(d.EditPixelsMouseParat, "25"));
+    ui::headless::Click(d.BitBtnDAcord);
+  });
+  Principal().MenuParametresClick();
+  ASSERT_EQ(Parametres.PixelsDeSeparacioPerqueEsConsideriParat, 25);
+  // What closing the window would write, kept aside.
+  const std::string perTancar = [&] {
+    const auto abans = TextFitxer();
+    Principal().DesarParametres();
+    const auto escrit = TextFitxer();
+    std::ofstream(ui::headless::ProfilePath(FitxerParametres), std::ios::binary) << abans;
+    return escrit;
+  }();
+  ASSERT_NE(perTancar.find("PixelsDeSeparacioPerqueEsConsideriParat=25"), std::string::npos);
+
+  ui::PostMessageTo(Principal().Handle(), WmQueryEndSession, 0, 0);
+  ui::PostMessageTo(Principal().Handle(), WmEndSession, 1, 0);
+  ui::headless::Advance(1);
+  EXPECT_EQ(TextFitxer(), perTancar);
+  // Written once: nothing after it writes again, not even a close that may follow.
+  Fitxer("[Parametres]\r\n");
+  ui::PostMessageTo(Principal().Handle(), WmEndSession, 1, 0);
+  ui::headless::Advance(1);
+  Principal().Close();
+  EXPECT_EQ(TextFitxer(), "[Parametres]\r\n");
+}
+
+TEST_F(MainWindowTest, ASignOutCancelledByAnotherProgramLetsTheCloseWriteAgain) {
+  CrearFinestres();
+  ui::PostMessageTo(Principal().Handle(), WmQueryEndSession, 0, 0);
+  ui::PostMessageTo(Principal().Handle(), WmEndSession, 0, 0);
+  ui::headless::Advance(1);
+  Fitxer("");
+  Principal().Close();
+  EXPECT_NE(TextFitxer().find("[Parametres]"), std::string::npos);
 }
 
 }  // namespace

@@ -10,8 +10,7 @@ namespace hk = ui::headless::hook;
 class ModeTest : public ProgramaTest {
  protected:
   void Inici(const std::string& parametres = "") {
-    Fitxer("[Parametres]\r\n" + parametres);
-    CrearFinestres();
+    ProgramaTest::Inici(parametres);
     hk::ClearCalls();
   }
   TFormPrincipal& F() { return Principal(); }
@@ -94,9 +93,11 @@ TEST_F(ModeTest, OpeningTheMenuStopsTheModeAndModeZeroComesBack200msAfterItClose
 }
 
 TEST_F(ModeTest, AReactivationDecidesFromTheStateWhenItFires) {
-  Inici("BoolMostrarQuadreDeSeguiment=true\r\nBoolCheckBoxHiHaComptaEnreraPerEngegar=true\r\n");
-  ui::headless::OpenMenu(F().MenuOpcions);  // enables the re-activation
-  F().MenuTabletPCClicAlPremerLaPantallaClick();  // still in its start countdown
+  Inici("BoolMostrarQuadreDeSeguiment=true\r\n");
+  F().SpeedButton3.Clicked();
+  F().TimerActivarElHookMouse.SetEnabled(true);
+  F().AturarTot();
+  F().MenuTabletPCClicAlPremerLaPantallaClick();
   Advance(200);
   EXPECT_TRUE(hk::ButtonHookInstalled());
   // After a stop it installs at most the frame's move hook, and only when allowed.
@@ -106,6 +107,38 @@ TEST_F(ModeTest, AReactivationDecidesFromTheStateWhenItFires) {
   Advance(200);
   EXPECT_FALSE(hk::ButtonHookInstalled());
   EXPECT_FALSE(hk::MoveHookInstalled());
+}
+
+// The start countdown is there for normal mouse use, also when the mode is chosen from the
+// menu with the frame on: the re-activation after the menu must not arm the mode early.
+TEST_F(ModeTest, DuringTheStartCountdownTheMouseWorksNormallyAndTheFrameFollowsIt) {
+  Inici("BoolMostrarQuadreDeSeguiment=true\r\nBoolCheckBoxTemporitzador=true\r\n"
+        "BoolCheckBoxHiHaComptaEnreraPerEngegar=true\r\nSegonsIniciActivitat=5\r\n");
+  for (ui::MenuItem* mode : {&F().MenuTabletPCClicAlPremerLaPantalla, &F().MenuClicTabletPCALEstarElMouseDownEnUnaCasella}) {
+    SCOPED_TRACE(mode->Name());
+    ui::headless::ChooseMenuItem(F().MenuOpcions, *mode);
+    Advance(200);
+    EXPECT_FALSE(hk::ButtonHookInstalled());
+    EXPECT_TRUE(hk::MoveHookInstalled());
+    ui::headless::SetCursor({300, 200});
+    ASSERT_TRUE(hk::Report(::hook::EventMouseMove));
+    Advance(1);
+    EXPECT_TRUE(FormTransparent->Visible());
+    EXPECT_EQ(FormTransparent->BoundsRect().left, 300 - 75);
+    // Reports of presses that reach the program anyway (say, queued before the menu opened)
+    // neither click, nor count in the label, nor draw the ring.
+    F().MissatgeHookMouse(::hook::EventMouseDown);
+    Advance(300);
+    F().MissatgeHookMouse(::hook::EventMouseUp);
+    EXPECT_TRUE(ui::headless::InjectedInput().empty());
+    EXPECT_EQ(F().LabelCompteEnrera.Text(), "5");
+    EXPECT_EQ(EstatMotor.AngleTemporitzador, 0);
+    // The mode is armed when the countdown runs out, and only then.
+    Advance(4498);
+    EXPECT_FALSE(hk::ButtonHookInstalled());
+    Advance(1);
+    EXPECT_TRUE(hk::ButtonHookInstalled());
+  }
 }
 
 TEST_F(ModeTest, ClickingTheLabelStopsEverythingModeZeroIncluded) {
@@ -143,9 +176,7 @@ class DwellTest : public ModeTest {
 TEST_F(DwellTest, ClicksOnTheNthTickOfRestAndNotAgainWhileResting) {
   for (const int N : {1, 10, 16}) {
     SCOPED_TRACE(N);
-    DestruirFinestres();
-    Parametres = TParametres{};
-    ui::headless::Reset(carpeta_);
+    TornarAComencar();
     Armar("DecimesTimerClickAutomatic=" + std::to_string(N) + "\r\n");
     Advance(100 * (N - 1));
     EXPECT_EQ(Clics(), 0u);

@@ -13,10 +13,6 @@ Op At(Kind k, std::array<int, 8> a) { return {k, 0, 0, a, {}, {}}; }
 
 class OverlayTest : public ProgramaTest {
  protected:
-  void Inici(const std::string& parametres = "") {
-    Fitxer("[Parametres]\r\n" + parametres);
-    CrearFinestres();
-  }
   TFormTransparent& T() { return *FormTransparent; }
   const std::vector<Op>& Pintat() { return ui::headless::LastPaint(T()); }
   long Comptar(Kind k) {

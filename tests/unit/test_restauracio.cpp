@@ -15,11 +15,6 @@ class RestauracioTest : public ProgramaTest {
     hk::ClearCalls();
   }
   TFormPrincipal& F() { return Principal(); }
-  // A fresh program for the next case of a table, as each test starts.
-  void TornarAComencar() {
-    DestruirFinestres();
-    SetUp();
-  }
 };
 
 // What the about box looked like, sampled on a probe timer while the notice ran.

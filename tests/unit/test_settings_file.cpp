@@ -1,3 +1,4 @@
+#include "hook/Comunicacio.h"
 #include "tests/unit/Programa.h"
 
 namespace {
@@ -177,7 +178,7 @@ TEST_F(SettingsFileTest, CloseStoresTheCheckedLanguage) {
 
 TEST_F(SettingsFileTest, BothSpellingsOfTheFileNameReachOneFile) {
   CrearFinestres();
-  EXPECT_EQ(LlegirClau(SeccioLlibreria, ClauHandleFinestra, ""), std::to_string(Principal().Handle()));
+  EXPECT_EQ(LlegirClau(hook::SeccioHandle, hook::ClauHandle, ""), std::to_string(Principal().Handle()));
   EXPECT_EQ(ui::headless::ProfilePath("Pelvoro.ini"), ui::headless::ProfilePath(FitxerParametres));
 }
 

@@ -150,9 +150,7 @@ TEST_F(TouchTest, ModeTwoWithZeroTenthsAndTheRingPaintsOneFullTurnThenClicks) {
 TEST_F(TouchTest, ModeTwoReleaseHidesTheRingButKeepsTheFrame) {
   for (const char* opcio : {"BoolCheckBoxTemporitzador=true\r\n", "BoolMostrarQuadreDeSeguiment=true\r\n"}) {
     SCOPED_TRACE(opcio);
-    DestruirFinestres();
-    Parametres = TParametres{};
-    ui::headless::Reset(carpeta_);
+    TornarAComencar();
     Armar(2, opcio);
     SetCursor({300, 200});
     Informe(::hook::EventMouseDown);
@@ -215,9 +213,7 @@ TEST_F(TouchTest, ModeFourChoosesTheButtonByTheHalfOfTheReleaseAndClicksTheLastS
 TEST_F(TouchTest, TheButtonHookIsAwayFor200msAfterEachClickAndBackForTheCheckedMode) {
   for (const int mode : {2, 3, 4}) {
     SCOPED_TRACE(mode);
-    DestruirFinestres();
-    Parametres = TParametres{};
-    ui::headless::Reset(carpeta_);
+    TornarAComencar();
     Armar(mode, "DecimesDeSegonClicALEstarElMouseDownEnUnaCasella=1\r\n");
     Toc();
     if (mode == 2) {
@@ -236,9 +232,7 @@ TEST_F(TouchTest, TheButtonHookIsAwayFor200msAfterEachClickAndBackForTheCheckedM
 TEST_F(TouchTest, TheLeaveRequestStopsModesThreeAndFourWithTheFrame) {
   for (const int mode : {3, 4}) {
     SCOPED_TRACE(mode);
-    DestruirFinestres();
-    Parametres = TParametres{};
-    ui::headless::Reset(carpeta_);
+    TornarAComencar();
     Armar(mode, "BoolMostrarQuadreDeSeguiment=true\r\n");
     Mou(300, 300);
     EXPECT_TRUE(FormTransparent->Visible());

@@ -12,17 +12,10 @@
 #include "ui/headless/headless.h"
 
 namespace ui {
-namespace {
 
-constexpr unsigned kWmUser = 0x0400;
-constexpr unsigned kWmClose = 0x0010;
-// What a dialog frame takes around the client area on Windows 10: borders and caption.
-constexpr int kFrameWidth = 6;
-constexpr int kFrameHeight = 29;
-
+namespace backend {
 struct FormState {
   std::intptr_t handle = 0;
-  bool created = false;
   bool visible = false;
   bool modal = false;
   int modalResult = 0;
@@ -32,7 +25,27 @@ struct FormState {
   std::vector<headless::DrawOp> lastPaint;
   std::optional<Colour> colourKey;
   int moves = 0;
+  int dpi = kDefaultDpi;
 };
+
+// Controls have no native counterpart here: the layer's own record is what the tests read.
+struct ControlState {};
+
+void DeleteState::operator()(FormState* state) const { delete state; }
+void DeleteState::operator()(ControlState* state) const { delete state; }
+}  // namespace backend
+
+namespace {
+
+using backend::FormState;
+
+constexpr unsigned kWmUser = 0x0400;
+constexpr unsigned kWmClose = 0x0010;
+constexpr unsigned kWmQueryEndSession = 0x0011;
+constexpr unsigned kWmEndSession = 0x0016;
+// What a dialog frame takes around the client area on Windows 10: borders and caption.
+constexpr int kFrameWidth = 6;
+constexpr int kFrameHeight = 29;
 
 struct PostedMessage {
   std::intptr_t window;
@@ -74,6 +87,8 @@ struct World {
   std::vector<std::string> shellOpened;
   std::string programFolder = "C:\\Pelvoro";
   bool buttonHook = false, moveHook = false;
+  int dpi = kDefaultDpi;  // of the monitor new windows open on
+  bool otherInstance = false;
 };
 
 World& W() {
@@ -81,13 +96,15 @@ World& W() {
   return world;
 }
 
-FormState& StateOf(const Form& form) { return *static_cast<FormState*>(form.native); }
+FormState& StateOf(const Form& form) { return *form.native; }
 
 void Deliver(const PostedMessage& m) {
   auto it = W().forms.find(m.window);
   if (it == W().forms.end()) return;
   if (m.msg == kWmUser) it->second->DispatchUserMessage(m.wParam, m.lParam);
   if (m.msg == kWmClose) it->second->Close();
+  if (m.msg == kWmQueryEndSession) it->second->DispatchQueryEndSession();
+  if (m.msg == kWmEndSession) it->second->DispatchEndSession(m.wParam != 0);
 }
 
 // The earliest due timer at or before limit, ties broken by enabling order.
@@ -144,8 +161,7 @@ void TimerRemoved(Timer& timer) { W().timers.erase(&timer); }
 void FormDestroyed(Form& form) {
   if (!form.native) return;
   W().forms.erase(StateOf(form).handle);
-  delete &StateOf(form);
-  form.native = nullptr;
+  form.native.reset();
 }
 
 }  // namespace backend
@@ -153,14 +169,14 @@ void FormDestroyed(Form& form) {
 // ----- forms -----
 
 void Form::Create() {
-  auto* st = new FormState;
+  native.reset(new FormState);
+  FormState* st = native.get();
   st->handle = W().nextHandle;
   W().nextHandle += 0x10;
   st->bounds = style_.bounds;
   st->caption = style_.caption;
-  native = st;
+  st->dpi = W().dpi;
   W().forms[st->handle] = this;
-  st->created = true;
   FormCreate();
 }
 
@@ -226,8 +242,9 @@ void Form::SetSize(int width, int height) {
 }
 
 void Form::SetClientSize(int width, int height) {
+  // The frame scales with the window, as it does per monitor on Windows 10.
   const bool framed = style_.frame != FormStyle::Frame::Popup;
-  SetSize(width + (framed ? kFrameWidth : 0), height + (framed ? kFrameHeight : 0));
+  SetSize(width + (framed ? Scale(kFrameWidth) : 0), height + (framed ? Scale(kFrameHeight) : 0));
 }
 
 void Form::SetPosition(int left, int top) {
@@ -248,6 +265,8 @@ void Form::SetPositionTopMost(int left, int top) {
 }
 
 void Form::SetColourKey(Colour key) { StateOf(*this).colourKey = key; }
+
+int Form::Dpi() const { return native ? StateOf(*this).dpi : W().dpi; }
 
 WindowState Form::State() const { return state_; }
 
@@ -271,6 +290,7 @@ void Form::Repaint() {
   if (!st.visible) return;
   ++st.paints;
   headless::RecordingCanvas canvas;
+  canvas.SetDpi(st.dpi);
   FormPaint(canvas);
   st.lastPaint = canvas.Ops();
 }
@@ -296,6 +316,10 @@ void ProcessMessages() {
 std::string ApplicationTitle() { return W().title; }
 void SetApplicationTitle(const std::string& title) { W().title = title; }
 std::string CommandLine() { return W().commandLine; }
+bool ClaimSingleInstance(const std::string&) { return !W().otherInstance; }
+void ActivateOtherInstance(const std::string& className) {
+  W().platformCalls.push_back("ActivateOtherInstance " + className);
+}
 
 // ----- platform services -----
 
@@ -391,7 +415,7 @@ void PostMessageTo(std::intptr_t window, unsigned msg, std::uintptr_t wParam, st
 namespace headless {
 
 void Reset(const std::filesystem::path& profileFolder, std::uint32_t tickOffset) {
-  for (auto& [h, form] : W().forms) delete &StateOf(*form), form->native = nullptr;
+  for (auto& [h, form] : W().forms) form->native.reset();
   W() = World{};
   W().profileFolder = profileFolder;
   W().tickOffset = tickOffset;
@@ -413,6 +437,25 @@ void Advance(unsigned ms) {
 }
 
 void SetCommandLine(const std::string& commandLine) { W().commandLine = commandLine; }
+
+void SetDpi(int dpi) { W().dpi = dpi; }
+
+void MoveToDpi(Form& form, int dpi) {
+  auto& st = StateOf(form);
+  const int old = st.dpi;
+  if (dpi == old) return;
+  // The system suggests the same corner and the size in proportion, as MulDiv rounds it.
+  const auto inProportion = [&](int v) {
+    return static_cast<int>((static_cast<long long>(v) * dpi * 2 + old) / (2LL * old));
+  };
+  st.dpi = dpi;
+  const Rect r = st.bounds;
+  form.DispatchDpiChanged(Rect{r.left, r.top, r.left + inProportion(r.Width()), r.top + inProportion(r.Height())});
+}
+
+Font NativeFont(const Control& control) { return ScaleForDpi(control.GetFont(), control.Owner().Dpi()); }
+
+void SetOtherInstance(bool running) { W().otherInstance = running; }
 void SetScreenSize(int width, int height) { W().screenWidth = width, W().screenHeight = height; }
 void SetCursor(Point p) { W().cursor = p; }
 const std::vector<InjectedEvent>& InjectedInput() { return W().injected; }
@@ -451,13 +494,7 @@ int WindowMoves(const Form& form) { return StateOf(form).moves; }
 namespace {
 bool Reachable(const Control& c) { return c.TakesFocus() && c.Enabled() && c.Showing(); }
 
-// What a press of the button does: the cancel button of a modal form closes it.
-void Press(Button& b) {
-  if (b.GetRole() == Button::Role::Cancel && b.Owner().Modal())
-    b.Owner().Close();
-  else
-    b.Clicked();
-}
+void Press(Button& b) { backend::Command(b.Owner(), b.id, &b); }
 }  // namespace
 
 bool Click(Control& control) {
@@ -491,20 +528,49 @@ void ClickForm(Form& form) {
   if (form.Visible()) form.DispatchClick();
 }
 
+void DragForm(Form& form, Point from, Point to) {
+  if (!form.Visible()) return;
+  W().cursor = from;
+  form.DispatchMouseDown();
+  W().cursor = to;
+  form.DispatchMouseMove();
+  form.DispatchMouseUp();
+}
+
 std::vector<DrawOp> PaintPicture(Picture& picture) {
   RecordingCanvas canvas;
-  if (picture.OnPaint) picture.OnPaint(canvas, picture.Bounds().Width(), picture.Bounds().Height());
+  canvas.SetDpi(picture.Owner().Dpi());
+  const Rect r = picture.ClientBounds();
+  if (picture.OnPaint) picture.OnPaint(canvas, r.Width(), r.Height());
   return canvas.Ops();
 }
 
 Control* Focused() { return W().focus; }
 
+// As the dialog manager does: only in a modal form.
 void PressEnter(Form& form) {
-  if (Button* b = form.EnterButton()) Press(*b);
+  if (!form.Modal()) return;
+  if (Button* b = form.EnterButton())
+    Press(*b);
+  else
+    backend::Command(form, ResultOk, nullptr);
 }
 
 void PressEscape(Form& form) {
-  if (form.Modal()) form.Close();
+  if (form.Modal()) backend::Command(form, ResultCancel, nullptr);
+}
+
+void PressTab(Form& form, bool backwards) {
+  if (!form.Modal()) return;
+  std::vector<Control*> order;
+  for (Control* c : form.Controls())
+    if (Reachable(*c)) order.push_back(c);
+  if (order.empty()) return;
+  if (backwards) std::reverse(order.begin(), order.end());
+  const auto at = std::find(order.begin(), order.end(), W().focus);
+  // From the focused control to the next one round the form; from outside it, to the first.
+  Control* next = at == order.end() || std::next(at) == order.end() ? order.front() : *std::next(at);
+  next->SetFocus();
 }
 
 void OnChooseColour(std::function<bool(Colour&)> chooser) { W().colourChooser = std::move(chooser); }
@@ -522,20 +588,21 @@ bool ButtonHookInstalled() { return W().buttonHook; }
 bool MoveHookInstalled() { return W().moveHook; }
 
 bool Report(long code) {
-  constexpr long kMove = 3;
-  if (!W().buttonHook && !(W().moveHook && code == kMove)) return false;
+  if (!W().buttonHook && !(W().moveHook && code == ::hook::EventMouseMove)) return false;
+  // Found as the library finds it: the window named in the file, if it exists, else the
+  // main window by its class.
+  const std::string text =
+      ProfileRead(::hook::FitxerHandle, ::hook::SeccioHandle, ::hook::ClauHandle, "", ::hook::MidaHandle);
+  const auto named = ::hook::LlegirHandle(text);
   std::intptr_t target = 0;
-  const std::string text = ProfileRead("Pelvoro.ini", "LlibreriaPelvoro", "HANDLE FINESTRA", "", 50);
-  try {
-    target = static_cast<std::intptr_t>(std::stoll(text));
-  } catch (...) {
-  }
-  if (!W().forms.count(target)) {
-    Form* main = FindForm("TFormPrincipal");
+  if (named && W().forms.count(static_cast<std::intptr_t>(*named))) {
+    target = static_cast<std::intptr_t>(*named);
+  } else {
+    Form* main = FindForm(::hook::ClasseFinestraPrincipal);
     target = main ? main->Handle() : 0;
   }
   if (!target) return false;
-  PostMessageTo(target, kWmUser, 0, code);
+  PostMessageTo(target, ::hook::MissatgeHook, 0, code);
   return true;
 }
 }  // namespace hook
@@ -545,23 +612,15 @@ bool Report(long code) {
 }  // namespace ui
 
 // The hook library's stand-in: the same four operations, recorded.
-void SetHookMouse() {
-  ui::W().hookCalls.push_back("SetHookMouse");
-  ui::W().platformCalls.push_back("SetHookMouse");
-  ui::W().buttonHook = true;
+namespace {
+void HookCall(const char* call, bool& installed, bool install) {
+  ui::W().hookCalls.push_back(call);
+  ui::W().platformCalls.push_back(call);
+  installed = install;
 }
-void UnHookMouse() {
-  ui::W().hookCalls.push_back("UnHookMouse");
-  ui::W().platformCalls.push_back("UnHookMouse");
-  ui::W().buttonHook = false;
-}
-void SetHookMouseMove() {
-  ui::W().hookCalls.push_back("SetHookMouseMove");
-  ui::W().platformCalls.push_back("SetHookMouseMove");
-  ui::W().moveHook = true;
-}
-void UnHookMouseMove() {
-  ui::W().hookCalls.push_back("UnHookMouseMove");
-  ui::W().platformCalls.push_back("UnHookMouseMove");
-  ui::W().moveHook = false;
-}
+}  // namespace
+
+void SetHookMouse() { HookCall("SetHookMouse", ui::W().buttonHook, true); }
+void UnHookMouse() { HookCall("UnHookMouse", ui::W().buttonHook, false); }
+void SetHookMouseMove() { HookCall("SetHookMouseMove", ui::W().moveHook, true); }
+void UnHookMouseMove() { HookCall("UnHookMouseMove", ui::W().moveHook, false); }

@@ -26,6 +26,15 @@ std::uint64_t Now();
 void Advance(unsigned ms);
 
 void SetCommandLine(const std::string& commandLine);
+// The dpi of the monitor that windows open on from now; 96 until set.
+void SetDpi(int dpi);
+// The form is moved to a monitor of this dpi, as WM_DPICHANGED tells a window on Windows:
+// FormDpiChanged runs with the suggested bounds, the same corner and the size in proportion.
+void MoveToDpi(Form& form, int dpi);
+// The font a control shows in, at its form's dpi.
+Font NativeFont(const Control& control);
+// Another copy of the program runs in this session: the claim of a single run fails.
+void SetOtherInstance(bool running);
 void SetScreenSize(int width, int height);
 void SetCursor(Point p);
 
@@ -37,7 +46,8 @@ struct InjectedEvent {
 const std::vector<InjectedEvent>& InjectedInput();
 const std::vector<unsigned>& Beeps();
 // Cursor moves, injected input, beeps and hook-library calls in the order the program made
-// them: "SetCursorPos 10 20", "mouse_event 2", "MessageBeep 0", "UnHookMouse".
+// them: "SetCursorPos 10 20", "mouse_event 2", "MessageBeep 0", "UnHookMouse",
+// "ActivateOtherInstance TFormPrincipal".
 const std::vector<std::string>& PlatformCalls();
 void ClearPlatformCalls();
 
@@ -65,14 +75,20 @@ void OnModal(std::function<void(Form&)> script);
 bool Click(Control& control);
 // A click on the form's client area where no control is.
 void ClickForm(Form& form);
+// The left button pressed on the form's bare client area at from (screen coordinates), the
+// pointer moved to to while held, and released there. Nothing when the form is hidden.
+void DragForm(Form& form, Point from, Point to);
 // What the picture draws when it is painted, in call order.
 std::vector<DrawOp> PaintPicture(Picture& picture);
 // Replaces an edit box's text as typed over a selection of all of it.
 bool Type(Control& edit, const std::string& text);
 Control* Focused();
-// The dialog keys of a modal form: Enter presses its EnterButton, Esc cancels it.
+// The dialog keys of a modal form, which do nothing elsewhere: Enter presses its EnterButton,
+// Esc cancels it, Tab moves the focus to the next control in tab order that can take it, round
+// the form (backwards: Shift+Tab).
 void PressEnter(Form& form);
 void PressEscape(Form& form);
+void PressTab(Form& form, bool backwards = false);
 // Runs while the colour chooser is up, from the preset colour; it may change the colour and
 // returns true to confirm. Without one the chooser is cancelled.
 void OnChooseColour(std::function<bool(Colour&)> chooser);

@@ -3,15 +3,10 @@
 
 namespace ui::win32 {
 
-GdiCanvas::GdiCanvas(HDC dc) : dc_(dc) {
-  oldPen_ = SelectObject(dc_, GetStockObject(BLACK_PEN));
-  oldBrush_ = SelectObject(dc_, GetStockObject(WHITE_BRUSH));
-}
+GdiCanvas::GdiCanvas(HDC dc)
+    : dc_(dc), originalPen_(dc, GetStockObject(BLACK_PEN)), originalBrush_(dc, GetStockObject(WHITE_BRUSH)) {}
 
-GdiCanvas::~GdiCanvas() {
-  SelectObject(dc_, oldPen_);
-  SelectObject(dc_, oldBrush_);
-}
+GdiCanvas::~GdiCanvas() = default;
 
 void GdiCanvas::SetPen(Colour colour, int width) {
   if (colour == clNone) {
@@ -54,32 +49,27 @@ void GdiCanvas::Polygon(const std::vector<Point>& points) {
 
 void GdiCanvas::Text(Rect box, const std::string& text, const Font& font) {
   const GdiObject<HFONT> handle = MakeFont(font);
-  const HGDIOBJ old = SelectObject(dc_, handle.Get());
+  const Selection selected(dc_, handle.Get());
   SetBkMode(dc_, TRANSPARENT);
   SetTextColor(dc_, Resolve(font.colour));
   RECT r{box.left, box.top, box.right, box.bottom};
   const std::wstring wide = Widen(text);
   DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(dc_, old);
 }
 
 // Drawn off screen and copied in one go, so a picture never shows half drawn.
 void PaintOffScreen(HDC target, const RECT& area, HBRUSH background, const std::function<void(Canvas&)>& paint) {
   const int width = area.right - area.left, height = area.bottom - area.top;
-  const HDC memory = CreateCompatibleDC(target);
+  const MemoryDc memory(target);
+  const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(target, width, height));
+  const Selection selected(memory.Get(), bitmap.Get());
+  RECT all{0, 0, width, height};
+  FillRect(memory.Get(), &all, background);
   {
-    GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(target, width, height));
-    const HGDIOBJ old = SelectObject(memory, bitmap.Get());
-    RECT all{0, 0, width, height};
-    FillRect(memory, &all, background);
-    {
-      GdiCanvas canvas(memory);
-      paint(canvas);
-    }
-    BitBlt(target, area.left, area.top, width, height, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
+    GdiCanvas canvas(memory.Get());
+    paint(canvas);
   }
-  DeleteDC(memory);
+  BitBlt(target, area.left, area.top, width, height, memory.Get(), 0, 0, SRCCOPY);
 }
 
 }  // namespace ui::win32

@@ -14,18 +14,11 @@ namespace {
 constexpr int kFirstMenuId = 1000;
 constexpr int kTipWidth = 320;  // longer hints wrap
 
-ControlState* StateOf(const Control& c) { return static_cast<ControlState*>(c.native); }
+ControlState* StateOf(const Control& c) { return c.native.get(); }
 HWND HwndOf(const Control& c) { return c.native ? StateOf(c)->hwnd : nullptr; }
 
-// The control's place in its form's client area: containers add their own offset.
-Rect ClientRect(const Control& c) {
-  Rect r = c.Bounds();
-  for (const Control* k = c.Container(); k; k = k->Container()) {
-    const Rect o = k->Bounds();
-    r.left += o.left, r.right += o.left, r.top += o.top, r.bottom += o.top;
-  }
-  return r;
-}
+// The control's place in its form's client area, at the form's dpi.
+Rect ClientRect(const Control& c) { return c.ClientBounds(); }
 
 const wchar_t* ClassOf(Control::Kind kind) {
   switch (kind) {
@@ -33,6 +26,7 @@ const wchar_t* ClassOf(Control::Kind kind) {
     case Control::Kind::Label:
     case Control::Kind::Picture:
       return L"STATIC";
+    case Control::Kind::PictureButton:
     case Control::Kind::ToolButton:
     case Control::Kind::CheckBox:
     case Control::Kind::Button:
@@ -60,6 +54,8 @@ DWORD StyleOf(const Control& c) {
     }
     case Control::Kind::Picture:
       return style | SS_NOTIFY | SS_OWNERDRAW;
+    case Control::Kind::PictureButton:
+      return style | BS_OWNERDRAW;
     case Control::Kind::Memo:
       return style | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL |
              (static_cast<const Memo&>(c).ReadOnly() ? ES_READONLY : 0);
@@ -107,7 +103,7 @@ void SetTip(Control& c) {
     form.tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form.hwnd, nullptr,
                                    GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(form.tooltip, TTM_SETMAXTIPWIDTH, 0, kTipWidth);
+    SendMessageW(form.tooltip, TTM_SETMAXTIPWIDTH, 0, c.Owner().Scale(kTipWidth));
   }
   std::wstring text = Widen(c.Hint());
   TTTOOLINFOW tool{};
@@ -127,7 +123,7 @@ Colour BackgroundOf(const Control& c) {
 
 void ApplyFont(Control& c) {
   ControlState* st = StateOf(c);
-  st->font = MakeFont(c.GetFont());
+  st->font = MakeFont(ScaleForDpi(c.GetFont(), c.Owner().Dpi()));
   st->background.Reset(CreateSolidBrush(Resolve(BackgroundOf(c))));
   SendMessageW(st->hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(st->font.Get()), TRUE);
   InvalidateRect(st->hwnd, nullptr, TRUE);
@@ -144,17 +140,17 @@ struct Stroke {
 constexpr Stroke kCheckMark[] = {{{2, 8}, {6, 12}}, {{6, 12}, {13, 3}}};
 constexpr Stroke kCross[] = {{{3, 3}, {12, 12}}, {{12, 3}, {3, 12}}};
 
-void DrawGlyph(HDC dc, Button::Glyph glyph, int left, int top, bool enabled) {
+void DrawGlyph(HDC dc, Button::Glyph glyph, int left, int top, bool enabled, int dpi) {
   if (glyph == Button::Glyph::None) return;
   const bool tick = glyph == Button::Glyph::CheckMark;
   const COLORREF colour = !enabled ? GetSysColor(COLOR_GRAYTEXT) : Resolve(tick ? clGreen : clRed);
-  GdiObject<HPEN> pen(CreatePen(PS_SOLID, kGlyphPen, colour));
-  const HGDIOBJ old = SelectObject(dc, pen.Get());
+  const GdiObject<HPEN> pen(CreatePen(PS_SOLID, ScaleForDpi(kGlyphPen, dpi), colour));
+  const Selection selected(dc, pen.Get());
+  const auto at = [dpi](int v) { return ScaleForDpi(v, dpi); };
   for (const Stroke& s : tick ? std::span<const Stroke>(kCheckMark) : std::span<const Stroke>(kCross)) {
-    MoveToEx(dc, left + s.from.x, top + s.from.y, nullptr);
-    LineTo(dc, left + s.to.x, top + s.to.y);
+    MoveToEx(dc, left + at(s.from.x), top + at(s.from.y), nullptr);
+    LineTo(dc, left + at(s.to.x), top + at(s.to.y));
   }
-  SelectObject(dc, old);
 }
 
 // A classic push button: the default one (the one Enter presses now) has a black frame.
@@ -171,32 +167,60 @@ void DrawButton(const Button& b, const DRAWITEMSTRUCT& item) {
   const RECT frame = r;
   if (pushed) OffsetRect(&r, 1, 1);
 
-  const HGDIOBJ oldFont = SelectObject(dc, StateOf(b)->font.Get());
+  const Selection font(dc, StateOf(b)->font.Get());
   const std::wstring text = Widen(b.Text());
   SIZE extent{};
   GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
   const bool glyph = b.GetGlyph() != Button::Glyph::None;
-  const int width = extent.cx + (glyph ? kGlyph + kGlyphGap : 0);
+  const int dpi = b.Owner().Dpi();
+  const int glyphBox = ScaleForDpi(kGlyph, dpi), glyphGap = ScaleForDpi(kGlyphGap, dpi);
+  const int width = extent.cx + (glyph ? glyphBox + glyphGap : 0);
   int left = r.left + (r.right - r.left - width) / 2;
   if (glyph) {
-    DrawGlyph(dc, b.GetGlyph(), left, r.top + (r.bottom - r.top - kGlyph) / 2, enabled);
-    left += kGlyph + kGlyphGap;
+    DrawGlyph(dc, b.GetGlyph(), left, r.top + (r.bottom - r.top - glyphBox) / 2, enabled, dpi);
+    left += glyphBox + glyphGap;
   }
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, enabled ? Resolve(b.GetFont().colour) : GetSysColor(COLOR_GRAYTEXT));
   RECT textRect{left, r.top, r.right, r.bottom};
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-  SelectObject(dc, oldFont);
 
   if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
     RECT focus = frame;
-    InflateRect(&focus, -3, -3);
+    InflateRect(&focus, -ScaleForDpi(3, dpi), -ScaleForDpi(3, dpi));
     DrawFocusRect(dc, &focus);
   }
   // The default frame follows the focus: the other buttons redraw theirs.
   if (item.itemAction & ODA_FOCUS)
     for (Control* c : b.Owner().Controls())
       if (c != &b && c->GetKind() == Control::Kind::Button && c->native) InvalidateRect(HwndOf(*c), nullptr, FALSE);
+}
+
+WNDPROC buttonProcedure = nullptr;
+
+// The button class takes the focus on a press, and the focus would activate the form; this
+// one reports its click without it.
+LRESULT CALLBACK NoFocusButton(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_MOUSEACTIVATE:
+      return MA_NOACTIVATE;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      SetCapture(h);
+      return 0;
+    case WM_LBUTTONUP: {
+      if (GetCapture() != h) return 0;
+      ReleaseCapture();
+      RECT r;
+      GetClientRect(h, &r);
+      const POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
+      if (PtInRect(&r, p))
+        SendMessageW(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), BN_CLICKED), reinterpret_cast<LPARAM>(h));
+      return 0;
+    }
+    default:
+      return CallWindowProcW(buttonProcedure, h, msg, wp, lp);
+  }
 }
 
 bool InNativeMenu(const MenuItem& item) {
@@ -238,13 +262,18 @@ GdiObject<HFONT> MakeFont(const Font& font) {
 void CreateControls(Form& form) {
   const HWND parent = Hwnd(form);
   for (Control* c : form.Controls()) {
-    auto* st = new ControlState;
-    c->native = st;
+    c->native.reset(new ControlState);
+    ControlState* st = c->native.get();
     const Rect r = ClientRect(*c);
     st->hwnd = CreateWindowExW(ExStyleOf(*c), ClassOf(c->GetKind()), NativeText(*c).c_str(), StyleOf(*c),
                                r.left, r.top, r.Width(), r.Height(), parent,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->id)), GetModuleHandleW(nullptr), nullptr);
     ApplyFont(*c);
+    if (c->GetKind() == Control::Kind::PictureButton) {
+      const auto previous = reinterpret_cast<WNDPROC>(
+          SetWindowLongPtrW(st->hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(NoFocusButton)));
+      if (previous != NoFocusButton) buttonProcedure = previous;
+    }
     if (c->GetKind() == Control::Kind::CheckBox) backend::ControlChanged(*c, backend::Change::Checked);
     if (!c->Hint().empty()) SetTip(*c);
   }
@@ -268,7 +297,7 @@ void LayOutControls(Form& form) {
   int top = 0;
   for (Control* c : form.Controls()) {
     if (!c->native) continue;
-    const Rect b = c->Bounds();
+    const Rect b = c->ClientBounds();
     switch (c->Docking()) {
       case Control::Dock::Top:
         MoveWindow(HwndOf(*c), 0, top, client.right, b.Height(), TRUE);
@@ -283,11 +312,14 @@ void LayOutControls(Form& form) {
   }
 }
 
-void DestroyControls(Form& form) {
+void ScaleControls(Form& form) {
   for (Control* c : form.Controls()) {
-    delete StateOf(*c);
-    c->native = nullptr;
+    if (!c->native) continue;
+    const Rect r = ClientRect(*c);
+    MoveWindow(HwndOf(*c), r.left, r.top, r.Width(), r.Height(), TRUE);
+    ApplyFont(*c);
   }
+  LayOutControls(form);
 }
 
 Control* ControlOf(Form& form, HWND child) {
@@ -314,10 +346,11 @@ LRESULT ColourStatic(Form& form, HDC dc, HWND control) {
 
 bool DrawItem(Form& form, const DRAWITEMSTRUCT& item) {
   Control* c = ControlById(form, static_cast<int>(item.CtlID));
-  if (c && c->GetKind() == Control::Kind::Picture) {
+  if (c && (c->GetKind() == Control::Kind::Picture || c->GetKind() == Control::Kind::PictureButton)) {
     auto& picture = static_cast<Picture&>(*c);
     const int width = item.rcItem.right - item.rcItem.left, height = item.rcItem.bottom - item.rcItem.top;
     PaintOffScreen(item.hDC, item.rcItem, win32::StateOf(form)->background.Get(), [&](Canvas& canvas) {
+      canvas.SetDpi(form.Dpi());
       if (picture.OnPaint) picture.OnPaint(canvas, width, height);
     });
     return true;
@@ -331,12 +364,11 @@ bool DrawItem(Form& form, const DRAWITEMSTRUCT& item) {
   const bool pushed = item.itemState & ODS_SELECTED;
   DrawFrameControl(item.hDC, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
   if (pushed) OffsetRect(&r, 1, 1);
-  const HGDIOBJ old = SelectObject(item.hDC, StateOf(*c)->font.Get());
+  const Selection font(item.hDC, StateOf(*c)->font.Get());
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, Resolve(c->GetFont().colour));
   const std::wstring text = Widen(c->Text());
   DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  SelectObject(item.hDC, old);
   return true;
 }
 
@@ -395,7 +427,8 @@ void ControlChanged(Control& control, Change what) {
   switch (what) {
     case Change::Text:
       SetWindowTextW(h, NativeText(control).c_str());
-      if (control.GetKind() == Control::Kind::ToolButton) InvalidateRect(h, nullptr, TRUE);
+      if (control.GetKind() == Control::Kind::ToolButton || control.GetKind() == Control::Kind::PictureButton)
+        InvalidateRect(h, nullptr, TRUE);
       break;
     case Change::Visible:
       // What a panel holds are its siblings here: they show and hide with it.

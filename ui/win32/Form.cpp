@@ -35,6 +35,7 @@ DWORD ExStyleOf(const FormStyle& s) {
   // An overlay must never take the focus from the program the user types in, nor swallow a
   // click that lands on one of its strokes.
   if (s.overlay) ex |= WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT;
+  if (s.noActivate) ex |= WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
   return ex;
 }
 
@@ -54,6 +55,27 @@ void RegisterClassFor(const FormStyle& s, WNDPROC proc) {
   RegisterClassExW(&wc);
 }
 
+// Functions of newer Windows, looked up by name so the program still starts without them.
+template <typename Function>
+Function User32Function(const char* name) {
+  const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
+}
+
+int SystemDpi() {
+  using GetDpiForSystemFunction = UINT(WINAPI*)();
+  static const auto getDpiForSystem = User32Function<GetDpiForSystemFunction>("GetDpiForSystem");
+  if (getDpiForSystem)
+    if (const UINT dpi = getDpiForSystem()) return static_cast<int>(dpi);
+  // Before Windows 10 1607 the whole desktop has one dpi, which its device context reports.
+  int dpi = 0;
+  if (const HDC screen = GetDC(nullptr)) {
+    dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+  }
+  return dpi > 0 ? dpi : kDefaultDpi;
+}
+
 void EnableOtherForms(Form& except, bool enable) {
   for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
     DWORD pid = 0;
@@ -65,6 +87,14 @@ void EnableOtherForms(Form& except, bool enable) {
 }  // namespace
 
 LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+int WindowDpi(HWND hwnd) {
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+  if (getDpiForWindow && hwnd)
+    if (const UINT dpi = getDpiForWindow(hwnd)) return static_cast<int>(dpi);
+  return SystemDpi();
+}
 
 LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   FormState& st = *StateOf(form);
@@ -86,6 +116,7 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       HDC dc = BeginPaint(hwnd, &ps);
       {
         GdiCanvas canvas(dc);
+        canvas.SetDpi(st.dpi);
         form.DispatchPaint(canvas);
       }
       EndPaint(hwnd, &ps);
@@ -101,18 +132,15 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       break;
     case WM_COMMAND: {
       const int id = LOWORD(wp);
-      if (lp == 0 && HIWORD(wp) == 0) {  // a menu command
+      // Enter and Esc send IDOK and IDCANCEL without a control when the form has no such
+      // button: dialog commands, not menu ones (menu ids start far above them).
+      const bool dialogKey = id == IDOK || id == IDCANCEL;
+      if (lp == 0 && HIWORD(wp) == 0 && !dialogKey) {  // a menu command
         if (auto it = st.commands.find(id); it != st.commands.end() && it->second->OnClick) it->second->OnClick();
         return 0;
       }
-      if (id == IDCANCEL && form.Modal()) {
-        form.Close();
-        return 0;
-      }
-      if (Control* c = ControlById(form, id)) {
-        const WORD code = HIWORD(wp);
-        if (code == BN_CLICKED || code == STN_CLICKED) c->Clicked();
-      }
+      const WORD code = HIWORD(wp);
+      if (code == BN_CLICKED || code == STN_CLICKED) backend::Command(form, id, ControlById(form, id));
       return 0;
     }
     case WM_INITMENUPOPUP:
@@ -154,8 +182,25 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CLOSE:
       form.Close();
       return 0;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another scale: the controls and fonts follow it, and the form
+      // places itself, by default where the system suggests, which keeps it under the pointer
+      // that dragged it.
+      st.dpi = HIWORD(wp);
+      st.font = MakeFont(ScaleForDpi(form.Style().font, st.dpi));
+      ScaleControls(form);
+      const RECT& r = *reinterpret_cast<const RECT*>(lp);
+      form.DispatchDpiChanged(Rect{r.left, r.top, r.right, r.bottom});
+      return 0;
+    }
+    case WM_QUERYENDSESSION:
+      form.DispatchQueryEndSession();
+      return TRUE;
+    case WM_ENDSESSION:
+      form.DispatchEndSession(wp != FALSE);
+      return 0;
     case WM_MOUSEACTIVATE:
-      if (form.Style().overlay) return MA_NOACTIVATE;
+      if (form.Style().overlay || form.Style().noActivate) return MA_NOACTIVATE;
       break;
     case WM_SETCURSOR:
       // Asked for the form and for each child under the pointer, before the child's class
@@ -176,19 +221,32 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN:
       // A click is a press and a release both on the bare client area.
       st.pressed = true;
+      st.held = true;
       SetCapture(hwnd);
+      form.DispatchMouseDown();
       return 0;
+    case WM_LBUTTONDBLCLK:
+      // The class takes double clicks: a quick second press is a press all the same, though
+      // not a second click.
+      st.held = true;
+      SetCapture(hwnd);
+      form.DispatchMouseDown();
+      return 0;
+    case WM_MOUSEMOVE:
+      if (st.held) form.DispatchMouseMove();
+      break;
     case WM_LBUTTONUP: {
-      const bool click = st.pressed;
-      st.pressed = false;
+      const bool click = st.pressed, held = st.held;
+      st.pressed = st.held = false;
       if (GetCapture() == hwnd) ReleaseCapture();
+      if (held) form.DispatchMouseUp();
       RECT client;
       GetClientRect(hwnd, &client);
       if (click && PtInRect(&client, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)})) form.DispatchClick();
       return 0;
     }
     case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lp) != hwnd) st.pressed = false;
+      if (reinterpret_cast<HWND>(lp) != hwnd) st.pressed = st.held = false;
       break;
     case WM_NCHITTEST:
       // The layered, transparent style already lets the mouse through; this covers any
@@ -206,6 +264,7 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     StateOf(*form)->hwnd = hwnd;
+    StateOf(*form)->dpi = WindowDpi(hwnd);
   }
   auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!form || !form->native) return DefWindowProcW(hwnd, msg, wp, lp);
@@ -219,6 +278,9 @@ namespace ui {
 using namespace win32;
 
 namespace backend {
+void DeleteState::operator()(FormState* state) const { delete state; }
+void DeleteState::operator()(ControlState* state) const { delete state; }
+
 void FormDestroyed(Form& form) {
   FormState* st = StateOf(form);
   if (!st) return;
@@ -227,25 +289,25 @@ void FormDestroyed(Form& form) {
     DestroyWindow(st->hwnd);
   }
   if (st->menuBar) DestroyMenu(st->menuBar);  // a menu no longer attached is not destroyed with the window
-  DestroyControls(form);
-  delete st;
-  form.native = nullptr;
+  form.native.reset();
   if (mainForm == &form) mainForm = nullptr;
 }
 }  // namespace backend
 
 void Form::Create() {
   RegisterClassFor(style_, WindowProcedure);
-  auto* st = new FormState;
-  native = st;
+  native.reset(new FormState);
+  FormState* st = native.get();
   st->background.Reset(CreateSolidBrush(Resolve(style_.background)));
-  st->font = MakeFont(style_.font);
   if (!mainForm) mainForm = this;
-  HWND owner = style_.overlay ? GetDesktopWindow() : (mainForm != this ? Hwnd(*mainForm) : nullptr);
+  // A window owned by the main one would hide with it when it is minimised.
+  const bool standalone = style_.overlay || style_.noActivate;
+  HWND owner = standalone ? GetDesktopWindow() : (mainForm != this ? Hwnd(*mainForm) : nullptr);
   const Rect& b = style_.bounds;
   CreateWindowExW(ExStyleOf(style_), Widen(style_.className).c_str(), Widen(style_.caption).c_str(),
                   StyleOf(style_), b.left, b.top, b.Width(), b.Height(), owner, nullptr, GetModuleHandleW(nullptr),
                   this);
+  st->font = MakeFont(ScaleForDpi(style_.font, st->dpi));
   if (menu_) BuildMenu(*this);
   for (Timer* t : timers_)
     if (t->Enabled()) backend::TimerChanged(*t);
@@ -256,7 +318,7 @@ std::intptr_t Form::Handle() const { return reinterpret_cast<std::intptr_t>(Hwnd
 
 void Form::Show() {
   if (IsWindowVisible(Hwnd(*this))) return;
-  ShowWindow(Hwnd(*this), style_.overlay ? SW_SHOWNOACTIVATE : SW_SHOW);
+  ShowWindow(Hwnd(*this), style_.overlay || style_.noActivate ? SW_SHOWNOACTIVATE : SW_SHOW);
 }
 
 void Form::Hide() { ShowWindow(Hwnd(*this), SW_HIDE); }
@@ -331,8 +393,15 @@ void Form::SetSize(int width, int height) {
 void Form::SetClientSize(int width, int height) {
   const HWND w = Hwnd(*this);
   RECT r{0, 0, width, height};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(w, GWL_STYLE)), GetMenu(w) != nullptr,
-                     static_cast<DWORD>(GetWindowLongW(w, GWL_EXSTYLE)));
+  const auto style = static_cast<DWORD>(GetWindowLongW(w, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongW(w, GWL_EXSTYLE));
+  // The frame at the window's own dpi, which on another monitor may not be the system's.
+  using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjustForDpi = User32Function<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
+  if (adjustForDpi)
+    adjustForDpi(&r, style, GetMenu(w) != nullptr, exStyle, static_cast<UINT>(Dpi()));
+  else
+    AdjustWindowRectEx(&r, style, GetMenu(w) != nullptr, exStyle);
   SetSize(r.right - r.left, r.bottom - r.top);
 }
 
@@ -346,6 +415,11 @@ void Form::BringToFrontTopMost() {
 
 void Form::SetPositionTopMost(int left, int top) {
   SetWindowPos(Hwnd(*this), HWND_TOPMOST, left, top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+int Form::Dpi() const {
+  if (const FormState* st = StateOf(*this); st && st->hwnd) return st->dpi;
+  return SystemDpi();
 }
 
 void Form::SetColourKey(Colour key) {
@@ -363,7 +437,7 @@ void Form::SetState(WindowState state) {
   state_ = state;
   if (!IsWindowVisible(Hwnd(*this))) return;  // applied when the window is first shown
   // SW_RESTORE would activate an overlay, which must never take the focus.
-  const int restore = style_.overlay ? SW_SHOWNOACTIVATE : SW_RESTORE;
+  const int restore = style_.overlay || style_.noActivate ? SW_SHOWNOACTIVATE : SW_RESTORE;
   ShowWindow(Hwnd(*this), state == WindowState::Minimised ? SW_MINIMIZE : restore);
 }
 

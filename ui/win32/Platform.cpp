@@ -54,6 +54,37 @@ void SetApplicationTitle(const std::string& title) { applicationTitle = title; }
 
 std::string CommandLine() { return Narrow(GetCommandLineW()); }
 
+bool ClaimSingleInstance(const std::string& name) {
+  // Held until the process ends; the system releases it then, however the process ends.
+  const HANDLE mutex = CreateMutexW(nullptr, FALSE, Widen(name).c_str());
+  return mutex == nullptr || GetLastError() != ERROR_ALREADY_EXISTS;
+}
+
+namespace {
+struct OtherInstance {
+  std::wstring className;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindOtherInstance(HWND w, LPARAM data) {
+  auto* search = reinterpret_cast<OtherInstance*>(data);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  wchar_t name[256] = {};
+  if (pid == GetCurrentProcessId() || GetClassNameW(w, name, 256) == 0 || search->className != name) return TRUE;
+  search->found = w;
+  return FALSE;
+}
+}  // namespace
+
+void ActivateOtherInstance(const std::string& className) {
+  OtherInstance search{Widen(className)};
+  EnumWindows(FindOtherInstance, reinterpret_cast<LPARAM>(&search));
+  if (!search.found) return;  // still starting: it shows itself soon
+  if (IsIconic(search.found)) ShowWindow(search.found, SW_RESTORE);
+  SetForegroundWindow(search.found);
+}
+
 unsigned TickCount() { return GetTickCount(); }
 void Sleep(unsigned ms) { ::Sleep(ms); }
 int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
@@ -73,7 +104,10 @@ void MouseEvent(unsigned flags) { mouse_event(flags, 0, 0, 0, 0); }
 void MessageBeep(unsigned type) { ::MessageBeep(type); }
 
 int ShowMessageBox(Form* owner, const std::string& text, const std::string& caption, unsigned flags) {
-  return MessageBoxW(owner ? Hwnd(*owner) : nullptr, Widen(text).c_str(), Widen(caption).c_str(), flags);
+  const int answer = MessageBoxW(owner ? Hwnd(*owner) : nullptr, Widen(text).c_str(), Widen(caption).c_str(), flags);
+  // A box with only OK answers OK however it is closed, as Windows documents; Wine answers
+  // IDCANCEL to Esc there.
+  return (flags & MB_TYPEMASK) == MB_OK && answer == IDCANCEL ? IDOK : answer;
 }
 
 bool ChooseColour(Form& owner, Colour& colour) {

@@ -44,6 +44,34 @@ class GdiObject {
   Handle h_ = nullptr;
 };
 
+// An object selected into a device context for the guard's life; the one it replaced goes back.
+class Selection {
+ public:
+  Selection(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+  ~Selection() { SelectObject(dc_, old_); }
+  Selection(const Selection&) = delete;
+  Selection& operator=(const Selection&) = delete;
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+// A memory device context compatible with another, deleted with its owner.
+class MemoryDc {
+ public:
+  explicit MemoryDc(HDC compatible) : dc_(CreateCompatibleDC(compatible)) {}
+  ~MemoryDc() {
+    if (dc_) DeleteDC(dc_);
+  }
+  MemoryDc(const MemoryDc&) = delete;
+  MemoryDc& operator=(const MemoryDc&) = delete;
+  HDC Get() const { return dc_; }
+
+ private:
+  HDC dc_;
+};
+
 GdiObject<HFONT> MakeFont(const Font& font);
 
 class GdiCanvas : public Canvas {
@@ -64,46 +92,61 @@ class GdiCanvas : public Canvas {
 
  private:
   HDC dc_;
-  HGDIOBJ oldPen_;
-  HGDIOBJ oldBrush_;
+  // The canvas's own pen and brush outlive the selections, which put the originals back first.
   GdiObject<HPEN> pen_;
   GdiObject<HBRUSH> brush_;
+  Selection originalPen_;
+  Selection originalBrush_;
 };
 
 // Paints area of target through a canvas whose origin is the area's top left corner.
 void PaintOffScreen(HDC target, const RECT& area, HBRUSH background, const std::function<void(Canvas&)>& paint);
 
+}  // namespace ui::win32
+
+namespace ui::backend {
+
 // What the backend keeps for each native control.
 struct ControlState {
   HWND hwnd = nullptr;
-  GdiObject<HFONT> font;
-  GdiObject<HBRUSH> background;
+  win32::GdiObject<HFONT> font;
+  win32::GdiObject<HBRUSH> background;
 };
 
 // What the backend keeps for each form.
 struct FormState {
   HWND hwnd = nullptr;
-  GdiObject<HBRUSH> background;
-  GdiObject<HFONT> font;
+  win32::GdiObject<HBRUSH> background;
+  win32::GdiObject<HFONT> font;
   HMENU menuBar = nullptr;
   std::map<HMENU, MenuItem*> popups;  // a drop-down's handle to its item
   std::map<int, MenuItem*> commands;
   HWND tooltip = nullptr;  // made with the first hint
   bool pressed = false;    // the left button went down on the bare client area
+  bool held = false;       // and is still down there, pressed once or as a double click's second
   bool modal = false;
   int modalResult = 0;
   HWND focus = nullptr;  // the control that had the keyboard when a modal form was deactivated
+  int dpi = kDefaultDpi;  // of the monitor the window is on
 };
 
-inline HWND Hwnd(const Form& form) {
-  return form.native ? static_cast<FormState*>(form.native)->hwnd : nullptr;
-}
-inline FormState* StateOf(const Form& form) { return static_cast<FormState*>(form.native); }
+}  // namespace ui::backend
+
+namespace ui::win32 {
+
+using backend::ControlState;
+using backend::FormState;
+
+inline HWND Hwnd(const Form& form) { return form.native ? form.native->hwnd : nullptr; }
+inline FormState* StateOf(const Form& form) { return form.native.get(); }
 
 // Creates the native controls of a form whose window has just been made.
 void CreateControls(Form& form);
 void LayOutControls(Form& form);
-void DestroyControls(Form& form);
+// Places the controls and makes their fonts again at the form's present dpi.
+void ScaleControls(Form& form);
+// The dpi of a window; before Windows 10 1607, the system's one dpi.
+int WindowDpi(HWND hwnd);
 // Rebuilds the native menu bar from the item tree, leaving hidden items out.
 void BuildMenu(Form& form);
 LRESULT ColourStatic(Form& form, HDC dc, HWND control);

@@ -2,9 +2,13 @@
 // window handle in Pelvoro.ini as the program does, runs the library's operations on
 // command from stdin and writes every report it gets to a log, one flushed line each.
 // Usage: ProvaHook LOG [CLASS [self|none]]
-// Commands: set, unset, setmove, unsetmove, click X Y [left|right], mark TEXT, quit.
+// Commands: set, unset, setmove, unsetmove, click X Y [left|right], mark TEXT, quit;
+// watch: from now on, note which thread the library reads the settings file and searches
+// windows on; lookups: writes "lookups caller N other M", the calls on this window's thread
+// (the one that calls the operations) and on any other.
 #include <windows.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -30,6 +34,60 @@ void Clicar(int x, int y, bool dret) {
   mouse_event(dret ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
 }
 
+// The library's own calls to these functions, through its import table.
+DWORD filFinestra = 0;
+std::atomic<int> alFil{0}, aUnAltre{0};
+
+void Anotar() { (GetCurrentThreadId() == filFinestra ? alFil : aUnAltre)++; }
+
+DWORD WINAPI VigilatGetPrivateProfileStringA(LPCSTR s, LPCSTR k, LPCSTR d, LPSTR t, DWORD n, LPCSTR f) {
+  Anotar();
+  return GetPrivateProfileStringA(s, k, d, t, n, f);
+}
+HWND WINAPI VigilatFindWindowA(LPCSTR c, LPCSTR t) {
+  Anotar();
+  return FindWindowA(c, t);
+}
+BOOL WINAPI VigilatEnumWindows(WNDENUMPROC p, LPARAM l) {
+  Anotar();
+  return EnumWindows(p, l);
+}
+
+struct Vigilat {
+  const char* nom;
+  void* substitut;
+};
+
+// Returns how many import entries now lead to the watchers.
+int Vigilar() {
+  const Vigilat vigilats[] = {
+      {"GetPrivateProfileStringA", reinterpret_cast<void*>(&VigilatGetPrivateProfileStringA)},
+      {"FindWindowA", reinterpret_cast<void*>(&VigilatFindWindowA)},
+      {"EnumWindows", reinterpret_cast<void*>(&VigilatEnumWindows)}};
+  auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA("LlibreriaPelvoro.dll"));
+  if (base == nullptr) return 0;
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  const auto& directori = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+  int vigilades = 0;
+  for (auto* imp = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directori.VirtualAddress); imp->Name; ++imp) {
+    auto* nom = reinterpret_cast<IMAGE_THUNK_DATA*>(base + (imp->OriginalFirstThunk ? imp->OriginalFirstThunk : imp->FirstThunk));
+    auto* adreca = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->FirstThunk);
+    for (; nom->u1.AddressOfData; ++nom, ++adreca) {
+      if (IMAGE_SNAP_BY_ORDINAL(nom->u1.Ordinal)) continue;
+      const char* funcio = reinterpret_cast<const char*>(reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + nom->u1.AddressOfData)->Name);
+      for (const Vigilat& v : vigilats) {
+        if (std::strcmp(funcio, v.nom) != 0) continue;
+        DWORD abans = 0;
+        VirtualProtect(&adreca->u1.Function, sizeof adreca->u1.Function, PAGE_READWRITE, &abans);
+        adreca->u1.Function = reinterpret_cast<ULONG_PTR>(v.substitut);
+        VirtualProtect(&adreca->u1.Function, sizeof adreca->u1.Function, abans, &abans);
+        ++vigilades;
+      }
+    }
+  }
+  return vigilades;
+}
+
 bool Executar(const std::string& ordre) {
   if (ordre == "set") SetHookMouse();
   else if (ordre == "unset") UnHookMouse();
@@ -43,6 +101,11 @@ bool Executar(const std::string& ordre) {
       return true;
     }
     Clicar(x, y, std::strcmp(boto, "right") == 0);
+  } else if (ordre == "watch") {
+    filFinestra = GetCurrentThreadId();
+    Escriure("watching " + std::to_string(Vigilar()));
+  } else if (ordre == "lookups") {
+    Escriure("lookups caller " + std::to_string(alFil.load()) + " other " + std::to_string(aUnAltre.load()));
   } else if (ordre.rfind("mark ", 0) == 0) {
   } else if (ordre == "quit") {
     Escriure("ok quit");
@@ -111,7 +174,7 @@ int main(int argc, char** argv) {
   finestra = CreateWindowExA(0, nomClasse, "ProvaHook", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100,
                              nullptr, nullptr, classe.hInstance, nullptr);
   if (escriureHandle) {
-    const std::string text = std::to_string(reinterpret_cast<INT_PTR>(finestra));
+    const std::string text = hook::EscriureHandle(reinterpret_cast<INT_PTR>(finestra));
     WritePrivateProfileStringA(hook::SeccioHandle, hook::ClauHandle, text.c_str(), hook::FitxerHandle);
   }
   Escriure("ready " + std::to_string(reinterpret_cast<INT_PTR>(finestra)));

@@ -1,0 +1,47 @@
+// The user's hand and the passing of time for the user-interface contract: one interface, two
+// drivers. On the headless backend they call its test side; on Win32 they inject real input
+// with SendInput, run the real modal and message loops and wait on the real clock. The cases
+// are written once against this and ui/, and must pass on both.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/ui.h"
+
+namespace contract {
+
+// A fresh backend for each case, and the leftovers of one cleared after it.
+void Begin();
+void End();
+
+enum class Key { Enter, Escape, Tab, ShiftTab };
+// The key pressed and released while the form is the active one; returns once the form has
+// handled the press.
+void Press(ui::Form& form, Key key);
+// A left click at the middle of where the control is, once the click has been handled.
+void Click(ui::Control& control);
+// Lets time pass, the messages and timers running, until condition holds; false if it still
+// does not after limitMs.
+bool Until(const std::function<bool()>& condition, unsigned limitMs);
+
+// Shows the form modally and runs whileShown inside its modal loop; a form still open after
+// it is closed as the close box does. The modal result.
+int RunModal(ui::Form& form, const std::function<void(ui::Form&)>& whileShown);
+// Runs the message loop of the main form (the first one created) with whileRunning inside
+// it; a main form still open after it is closed.
+void RunLoop(ui::Form& main, const std::function<void()>& whileRunning);
+
+// The menu bar as the user sees it: one line per item shown, "-" for a separator, "[x] "
+// before a checked caption, two blanks of indent per level.
+std::vector<std::string> MenuShown(const ui::Form& form);
+
+struct BoxSeen {
+  int answer = 0;
+  std::string text, caption;
+};
+// Shows a message box and answers it with the key, as the user would.
+BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& caption, unsigned flags, Key answer);
+
+}  // namespace contract

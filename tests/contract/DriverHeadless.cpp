@@ -1,0 +1,100 @@
+// The contract's driver on the headless backend: its test side and its virtual clock.
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "tests/contract/Driver.h"
+#include "ui/headless/headless.h"
+
+namespace contract {
+
+namespace hl = ui::headless;
+
+namespace {
+// A folder of this run's own for the profile service.
+std::filesystem::path folder;
+}  // namespace
+
+void Begin() {
+  if (folder.empty()) {
+    std::string pattern = (std::filesystem::temp_directory_path() / "pelvoro-contract.XXXXXX").string();
+    if (!mkdtemp(pattern.data())) std::abort();
+    folder = pattern;
+  }
+  hl::Reset(folder);
+}
+
+void End() {
+  hl::Reset(folder);
+  std::filesystem::remove_all(folder);
+  folder.clear();
+}
+
+void Press(ui::Form& form, Key key) {
+  switch (key) {
+    case Key::Enter: hl::PressEnter(form); break;
+    case Key::Escape: hl::PressEscape(form); break;
+    case Key::Tab: hl::PressTab(form); break;
+    case Key::ShiftTab: hl::PressTab(form, true); break;
+  }
+}
+
+void Click(ui::Control& control) { hl::Click(control); }
+
+bool Until(const std::function<bool()>& condition, unsigned limitMs) {
+  for (unsigned waited = 0;; ++waited) {
+    if (condition()) return true;
+    if (waited >= limitMs) return false;
+    hl::Advance(1);
+  }
+}
+
+int RunModal(ui::Form& form, const std::function<void(ui::Form&)>& whileShown) {
+  hl::OnModal(whileShown);
+  const int result = form.ShowModal();
+  hl::OnModal(nullptr);
+  return result;
+}
+
+void RunLoop(ui::Form& main, const std::function<void()>& whileRunning) {
+  hl::SetLoopDriver([&] {
+    whileRunning();
+    if (main.Visible()) main.Close();
+  });
+  ui::RunMessageLoop(main);
+  hl::SetLoopDriver(nullptr);
+}
+
+namespace {
+void Shown(const ui::MenuItem& parent, const std::string& indent, std::vector<std::string>& lines) {
+  for (const ui::MenuItem* item : parent.Items()) {
+    if (!item->Visible()) continue;
+    if (item->GetKind() == ui::MenuItem::Kind::Separator) {
+      lines.push_back(indent + "-");
+      continue;
+    }
+    lines.push_back(indent + (item->Checked() ? "[x] " : "") + item->Caption());
+    if (item->GetKind() == ui::MenuItem::Kind::Submenu) Shown(*item, indent + "  ", lines);
+  }
+}
+}  // namespace
+
+std::vector<std::string> MenuShown(const ui::Form& form) {
+  std::vector<std::string> lines;
+  if (form.Menu()) Shown(*form.Menu(), "", lines);
+  return lines;
+}
+
+BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& caption, unsigned flags, Key) {
+  BoxSeen seen;
+  hl::OnMessageBox([&](const hl::ShownMessageBox& box) {
+    seen.text = box.text;
+    seen.caption = box.caption;
+  });
+  seen.answer = ui::ShowMessageBox(owner, text, caption, flags);
+  hl::OnMessageBox(nullptr);
+  return seen;
+}
+
+}  // namespace contract

@@ -1,0 +1,241 @@
+// The contract's driver on Win32: real input through SendInput, the real modal and message
+// loops, the real clock. Each step waits for the state it needs: an injected key is known to
+// be handled once its key-down message has been dispatched, and a click once a marker key
+// pressed after it has been, since the system delivers input in order.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/contract/Driver.h"
+#include "ui/win32/Win32.h"
+
+namespace contract {
+
+namespace {
+
+// A key no program here answers, pressed after a click to learn that the click is handled.
+constexpr WORD kMarker = VK_F24;
+constexpr unsigned kInputLimitMs = 5000;
+constexpr UINT kPollMs = 10;
+
+HWND HwndOf(const ui::Control& c) { return c.native ? c.native->hwnd : nullptr; }
+
+// Handles what is in the queue as the loops of the layer do; true once a message that
+// matches has been dispatched.
+bool Pump(WORD keyDown) {
+  MSG m;
+  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+    if (m.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(m.wParam));  // for the loop that owns it
+      return false;
+    }
+    // With no control focused the key comes to the active window as a system key.
+    const bool seen = keyDown && (m.message == WM_KEYDOWN || m.message == WM_SYSKEYDOWN) && m.wParam == keyDown;
+    ui::Form* modal = ui::win32::modalForm;
+    if (!(modal && IsDialogMessageW(ui::win32::Hwnd(*modal), &m))) {
+      TranslateMessage(&m);
+      DispatchMessageW(&m);
+    }
+    if (seen) return true;
+  }
+  return false;
+}
+
+// Failures are reported, not thrown: the steps run inside the system's callbacks.
+void WaitForKeyDown(WORD vk) {
+  const DWORD start = GetTickCount();
+  while (!Pump(vk)) {
+    if (GetTickCount() - start > kInputLimitMs) {
+      ADD_FAILURE() << "key " << vk << " never arrived; focus " << GetFocus() << ", active " << GetActiveWindow()
+                    << ", foreground " << GetForegroundWindow();
+      return;
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);
+  }
+}
+
+INPUT KeyInput(WORD vk, bool up) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = vk;
+  in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return in;
+}
+
+void Type(WORD vk, bool shift) {
+  std::vector<INPUT> inputs;
+  if (shift) inputs.push_back(KeyInput(VK_SHIFT, false));
+  inputs.push_back(KeyInput(vk, false));
+  inputs.push_back(KeyInput(vk, true));
+  if (shift) inputs.push_back(KeyInput(VK_SHIFT, true));
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+INPUT MouseInput(DWORD flags, POINT at = {}) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = flags;
+  // Absolute coordinates run from 0 to 65535 across the primary screen.
+  in.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+  in.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+  return in;
+}
+
+// Runs a step inside whatever modal loop is about to start, from a thread timer it dispatches.
+std::function<void()> pending;
+void CALLBACK RunPending(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  auto step = std::move(pending);
+  pending = nullptr;
+  if (step) step();
+}
+void Arm(std::function<void()> step) {
+  pending = std::move(step);
+  SetTimer(nullptr, 0, 1, RunPending);
+}
+
+WORD VirtualKey(Key key) {
+  switch (key) {
+    case Key::Enter: return VK_RETURN;
+    case Key::Escape: return VK_ESCAPE;
+    case Key::Tab:
+    case Key::ShiftTab: return VK_TAB;
+  }
+  return 0;
+}
+
+DWORD lastClickTime = 0;
+POINT lastClickAt{-1000, -1000};
+
+}  // namespace
+
+void Begin() {}
+
+void End() {
+  // What a case left in the queue belongs to no later case.
+  MSG m;
+  while (PeekMessageW(&m, nullptr, 0, 0, PM_REMOVE)) {
+  }
+}
+
+void Press(ui::Form& form, Key key) {
+  SetForegroundWindow(ui::win32::Hwnd(form));
+  const WORD vk = VirtualKey(key);
+  Type(vk, key == Key::ShiftTab);
+  WaitForKeyDown(vk);
+}
+
+void Click(ui::Control& control) {
+  RECT r{};
+  GetWindowRect(HwndOf(control), &r);
+  const POINT at{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+  // Two clicks on one spot in quick succession would make a double click.
+  const DWORD sinceLast = GetTickCount() - lastClickTime;
+  if (std::abs(at.x - lastClickAt.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
+      std::abs(at.y - lastClickAt.y) <= GetSystemMetrics(SM_CYDOUBLECLK) && sinceLast <= GetDoubleClickTime())
+    Until([] { return false; }, GetDoubleClickTime() - sinceLast + 1);
+  INPUT clicks[] = {MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at), MouseInput(MOUSEEVENTF_LEFTDOWN),
+                    MouseInput(MOUSEEVENTF_LEFTUP)};
+  SendInput(3, clicks, sizeof(INPUT));
+  lastClickTime = GetTickCount();
+  lastClickAt = at;
+  Type(kMarker, false);
+  WaitForKeyDown(kMarker);
+}
+
+bool Until(const std::function<bool()>& condition, unsigned limitMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    Pump(0);
+    if (condition()) return true;
+    if (GetTickCount() - start >= limitMs) return false;
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);
+  }
+}
+
+int RunModal(ui::Form& form, const std::function<void(ui::Form&)>& whileShown) {
+  Arm([&] {
+    whileShown(form);
+    if (form.Modal()) form.Close();
+  });
+  return form.ShowModal();
+}
+
+void RunLoop(ui::Form& main, const std::function<void()>& whileRunning) {
+  Arm([&] {
+    whileRunning();
+    if (main.Visible()) main.Close();
+  });
+  ui::RunMessageLoop(main);
+}
+
+namespace {
+void Shown(HMENU menu, const std::string& indent, std::vector<std::string>& lines) {
+  const int n = GetMenuItemCount(menu);
+  for (int i = 0; i < n; ++i) {
+    wchar_t text[256] = {};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
+    info.dwTypeData = text;
+    info.cch = 255;
+    GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+    if (info.fType & MFT_SEPARATOR) {
+      lines.push_back(indent + "-");
+      continue;
+    }
+    lines.push_back(indent + ((info.fState & MFS_CHECKED) ? "[x] " : "") + ui::win32::Narrow(text));
+    if (info.hSubMenu) Shown(info.hSubMenu, indent + "  ", lines);
+  }
+}
+
+struct BoxFound {
+  HWND box = nullptr;
+};
+BOOL CALLBACK FindBox(HWND w, LPARAM found) {
+  wchar_t cls[16] = {};
+  GetClassNameW(w, cls, 16);
+  if (IsWindowVisible(w) && std::wstring(cls) == L"#32770") {
+    reinterpret_cast<BoxFound*>(found)->box = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+std::string TextOf(HWND w) {
+  wchar_t text[512] = {};
+  GetWindowTextW(w, text, 512);
+  return ui::win32::Narrow(text);
+}
+}  // namespace
+
+std::vector<std::string> MenuShown(const ui::Form& form) {
+  std::vector<std::string> lines;
+  if (HMENU bar = GetMenu(ui::win32::Hwnd(form))) Shown(bar, "", lines);
+  return lines;
+}
+
+BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& caption, unsigned flags, Key answer) {
+  BoxSeen seen;
+  // Inside the box's own loop: once it is up and active, read it and answer with the key.
+  std::function<void()> answerBox = [&] {
+    BoxFound found;
+    EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&found));
+    if (!found.box || GetForegroundWindow() != found.box) {
+      Arm(answerBox);  // not up yet: look again on the next tick
+      return;
+    }
+    seen.caption = TextOf(found.box);
+    for (HWND child = GetWindow(found.box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      wchar_t cls[16] = {};
+      GetClassNameW(child, cls, 16);
+      if (_wcsicmp(cls, L"Static") == 0 && !TextOf(child).empty()) seen.text = TextOf(child);
+    }
+    Type(VirtualKey(answer), false);
+  };
+  Arm(answerBox);
+  seen.answer = ui::ShowMessageBox(owner, text, caption, flags);
+  return seen;
+}
+
+}  // namespace contract

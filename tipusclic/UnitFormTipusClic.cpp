@@ -1,0 +1,153 @@
+#include "tipusclic/UnitFormTipusClic.h"
+
+#include "app/UnitPelvoro.h"
+#include "settings/Parametres.h"
+
+TFormTipusClic* FormTipusClic = nullptr;
+
+namespace {
+
+using namespace disseny_panell;
+
+ui::FormStyle EstilTipusClic() {
+  ui::FormStyle s;
+  s.className = "TFormTipusClic";
+  s.caption = TextosTipusClicCatala.titol;
+  s.bounds = {0, 0, Amplada, Alcada};
+  s.frame = ui::FormStyle::Frame::Popup;
+  s.topMost = true;
+  s.noActivate = true;
+  s.background = ui::clSilver;
+  return s;
+}
+
+std::string Boolea(bool b) { return b ? "true" : "false"; }
+
+}  // namespace
+
+TFormTipusClic::TFormTipusClic()
+    : ui::Form(EstilTipusClic()),
+      BotoEsquerre(*this, RectBotoTipusClic(TipusClic::Esquerre), TextosTipusClicCatala.botons[0]),
+      BotoDoble(*this, RectBotoTipusClic(TipusClic::Doble), TextosTipusClicCatala.botons[1]),
+      BotoDret(*this, RectBotoTipusClic(TipusClic::Dret), TextosTipusClicCatala.botons[2]),
+      BotoArrossegar(*this, RectBotoTipusClic(TipusClic::Arrossegar), TextosTipusClicCatala.botons[3]),
+      BotoPausa(*this, RectBotoTipusClic(TipusClic::Pausa), TextosTipusClicCatala.botons[4]),
+      TimerSeguirPunter(*this, IntervalSeguirPunter) {
+  TimerSeguirPunter.OnTimer = [this] { TimerSeguirPunterTimer(); };
+  for (TipusClic t : TotsElsTipusClic) {
+    ui::PictureButton& b = Boto(t);
+    b.OnClick = [this, t] { BotoClick(t); };
+    b.OnPaint = [this, t, &b](ui::Canvas& c, int w, int h) { DibuixarBotoTipusClic(c, w, h, t, Aspecte(t), b.Text()); };
+  }
+}
+
+ui::PictureButton& TFormTipusClic::Boto(TipusClic tipus) {
+  std::array<ui::PictureButton*, NombreTipusClic> botons{&BotoEsquerre, &BotoDoble, &BotoDret, &BotoArrossegar,
+                                                        &BotoPausa};
+  return *botons[static_cast<std::size_t>(tipus)];
+}
+
+AspecteBoto TFormTipusClic::Aspecte(TipusClic tipus) const {
+  if (tipus == TipusClic::Arrossegar && Estat.Arrossegant()) return AspecteBoto::Arrossegant;
+  return tipus == Estat.Triat() ? AspecteBoto::Premut : AspecteBoto::Normal;
+}
+
+void TFormTipusClic::FormCreate() {
+  SetSize(Scale(Amplada), Scale(Alcada));
+  LlegirTipusClic();
+}
+
+void TFormTipusClic::LlegirTipusClic() {
+  const std::string mostrar = LlegirClau(SeccioTipusClic, ClauMostrarPanell, "");
+  desar_ = !mostrar.empty();
+  if (mostrar == "true" && FormPrincipal) FormPrincipal->MenuPanellTipusClic.SetChecked(true);
+  ui::Point lloc = LlocInicial(Height(), ui::ScreenHeight());
+  const auto esquerra = LlegirEnter(LlegirClau(SeccioTipusClic, ClauEsquerraPanell, ""));
+  const auto dalt = LlegirEnter(LlegirClau(SeccioTipusClic, ClauDaltPanell, ""));
+  if (esquerra && dalt) lloc = {*esquerra, *dalt};
+  PosarA(lloc);
+}
+
+void TFormTipusClic::DesarTipusClic() {
+  const bool mostrar = FormPrincipal && FormPrincipal->MenuPanellTipusClic.Checked();
+  if (!desar_ && !mostrar) return;
+  const ui::Rect r = BoundsRect();
+  EscriureClau(SeccioTipusClic, ClauMostrarPanell, Boolea(mostrar));
+  EscriureClau(SeccioTipusClic, ClauEsquerraPanell, std::to_string(r.left));
+  EscriureClau(SeccioTipusClic, ClauDaltPanell, std::to_string(r.top));
+}
+
+void TFormTipusClic::PosarA(ui::Point lloc) {
+  const ui::Point p = LimitarALaPantalla(lloc, Width(), Height(), ui::ScreenWidth(), ui::ScreenHeight());
+  SetPosition(p.x, p.y);
+}
+
+void TFormTipusClic::Mostrar(bool mostrar) {
+  if (mostrar == Visible()) return;
+  if (mostrar) {
+    desar_ = true;
+    Show();
+  } else {
+    Hide();
+  }
+}
+
+void TFormTipusClic::PosarTextos(const TTextosTipusClic& textos) {
+  SetCaption(textos.titol);
+  for (TipusClic t : TotsElsTipusClic) Boto(t).SetText(textos.botons[static_cast<std::size_t>(t)]);
+}
+
+void TFormTipusClic::Canviat() { Repaint(); }
+
+void TFormTipusClic::BotoClick(TipusClic tipus) {
+  Estat.Triar(tipus);
+  Canviat();
+}
+
+TAccioClic TFormTipusClic::ClicParat(ui::Point c) {
+  const TAccioClic accio = Estat.Clic(c, ZonaDelPunt(BoundsRect(), Visible(), c, Dpi()));
+  Agafar(c);
+  Canviat();
+  return accio;
+}
+
+void TFormTipusClic::Agafar(ui::Point c) {
+  if (Estat.ArrossegantPanell() && !TimerSeguirPunter.Enabled()) {
+    const ui::Rect r = BoundsRect();
+    agafat_ = {c.x - r.left, c.y - r.top};
+  }
+  TimerSeguirPunter.SetEnabled(Estat.ArrossegantPanell());
+}
+
+void TFormTipusClic::TimerSeguirPunterTimer() {
+  const ui::Point c = ui::CursorPos();
+  PosarA({c.x - agafat_.x, c.y - agafat_.y});
+}
+
+TAccioClic TFormTipusClic::AcabarArrossegament(ui::Point c) {
+  if (!Estat.Arrossegant()) return {};
+  const TAccioClic accio = Estat.AcabarArrossegament(c);
+  TimerSeguirPunter.SetEnabled(false);
+  Canviat();
+  return accio;
+}
+
+void TFormTipusClic::FormPaint(ui::Canvas& canvas) { DibuixarFonsPanell(canvas, Width(), Height()); }
+
+void TFormTipusClic::FormMouseDown() {
+  const ui::Point c = ui::CursorPos();
+  const ui::Rect r = BoundsRect();
+  agafat_ = {c.x - r.left, c.y - r.top};
+  movent_ = true;
+}
+
+void TFormTipusClic::FormMouseMove() {
+  if (!movent_) return;
+  const ui::Point c = ui::CursorPos();
+  PosarA({c.x - agafat_.x, c.y - agafat_.y});
+}
+
+void TFormTipusClic::FormMouseUp() {
+  FormMouseMove();
+  movent_ = false;
+}

@@ -1,0 +1,70 @@
+// The click-type panel: a small tool window beside the dwell click, never activated, whose
+// five buttons choose what the next dwell click does. Shown while mode 1 is checked and the
+// panel is switched on in the main menu.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "tipusclic/DibuixosTipusClic.h"
+#include "tipusclic/TextosTipusClic.h"
+#include "tipusclic/TipusClic.h"
+#include "ui/ui.h"
+
+class TFormTipusClic : public ui::Form {
+ public:
+  TFormTipusClic();
+
+  ui::PictureButton BotoEsquerre, BotoDoble, BotoDret, BotoArrossegar, BotoPausa;
+  // While a dwell drag carries the panel, it follows the pointer.
+  ui::Timer TimerSeguirPunter;
+  static constexpr unsigned IntervalSeguirPunter = 50;
+  void TimerSeguirPunterTimer();
+
+  ui::PictureButton& Boto(TipusClic tipus);
+  TipusClic Triat() const { return Estat.Triat(); }
+  bool Arrossegant() const { return Estat.Arrossegant(); }
+  bool ArrossegantPanell() const { return Estat.ArrossegantPanell(); }
+  AspecteBoto Aspecte(TipusClic tipus) const;
+
+  // A button pressed by hand or by automation.
+  void BotoClick(TipusClic tipus);
+  // The dwell click at c: what it injects, the choice and the drag updated.
+  TAccioClic ClicParat(ui::Point c);
+  // What ends a drag in progress when the mode stops or the program closes.
+  TAccioClic AcabarArrossegament(ui::Point c);
+
+  // Shown or hidden as the main menu and the mode say.
+  void Mostrar(bool mostrar);
+  void PosarTextos(const TTextosTipusClic& textos);
+
+  // Section "TipusClic" of the settings file. Nothing is written there until the panel has
+  // been switched on once, so a user who never does finds the file as before.
+  void LlegirTipusClic();
+  void DesarTipusClic();
+
+ protected:
+  void FormCreate() override;
+  void FormPaint(ui::Canvas& canvas) override;
+  void FormMouseDown() override;
+  void FormMouseMove() override;
+  void FormMouseUp() override;
+
+ private:
+  void Canviat();
+  void Agafar(ui::Point c);
+  void PosarA(ui::Point lloc);
+
+  TEstatTipusClic Estat;
+  bool desar_ = false;
+  bool movent_ = false;
+  ui::Point agafat_;  // where the pointer holds the panel, from its top left corner
+};
+
+extern TFormTipusClic* FormTipusClic;
+
+// The settings of the panel.
+constexpr const char* SeccioTipusClic = "TipusClic";
+constexpr const char* ClauMostrarPanell = "MostrarPanell";
+constexpr const char* ClauEsquerraPanell = "Esquerra";
+constexpr const char* ClauDaltPanell = "Dalt";
