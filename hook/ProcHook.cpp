@@ -44,14 +44,13 @@ LRESULT Proc(TipusHook tipus, int codi, WPARAM missatge, LPARAM dades) {
 }
 
 // The hook's points are physical pixels; GetCursorPos is scaled for a program that is not
-// DPI-aware, so above 100 % it would never match. Loaded by name: Windows XP lacks it.
+// DPI-aware, so above 100 % it would never match. Loaded by name: Windows XP lacks it. Looked
+// up as the library loads (user32, which it imports, is loaded before it) rather than in a
+// function-local static, whose thread-safe start would pull the C++ runtime into the library.
 using TipusPosicioFisica = BOOL(WINAPI*)(LPPOINT);
 
-TipusPosicioFisica PosicioFisica() {
-  static const auto funcio = reinterpret_cast<TipusPosicioFisica>(reinterpret_cast<void (*)()>(
-      GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetPhysicalCursorPos")));
-  return funcio;
-}
+const TipusPosicioFisica PosicioFisica = reinterpret_cast<TipusPosicioFisica>(
+    reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetPhysicalCursorPos")));
 
 }  // namespace
 
@@ -67,7 +66,7 @@ void FixarDesti(HWND finestra) { desti = finestra; }
 
 void ComprovarMoviment() {
   POINT cursor{};
-  if (const auto fisica = PosicioFisica(); fisica == nullptr || !fisica(&cursor)) GetCursorPos(&cursor);
+  if (PosicioFisica == nullptr || !PosicioFisica(&cursor)) GetCursorPos(&cursor);
   if (moviment.Comprovar({cursor.x, cursor.y})) Informar(EventMouseMove);
   if (moviment.Retingut() && temporitzador == 0) {
     temporitzador = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, nullptr);

@@ -66,13 +66,13 @@ void TFormTransparent::FormCreate() {
 
 void TFormTransparent::CentrarEnPosicio(int x, int y) {
   if (State() == ui::WindowState::Minimised) SetState(ui::WindowState::Normal);
-  // Not kept inside the screen: near an edge the window reaches past it.
+  // Not kept inside the screen: near an edge the window reaches past it. Moved and raised in one
+  // call: this runs on every reported pointer move.
   const int amplada = Width();
-  SetPosition(x - amplada / 2, y - Height() / 2);
+  SetPositionTopMost(x - amplada / 2, y - Height() / 2);
   // Moved onto a monitor of another scale, the window changed size on the way: centre it again.
   if (Width() != amplada) SetPosition(x - Width() / 2, y - Height() / 2);
   Show();
-  BringToFrontTopMost();
 }
 
 void TFormTransparent::PosarMida(int amplada, int alcada) { SetSize(Scale(amplada), Scale(alcada)); }

@@ -415,6 +415,8 @@ class Form {
   int Height() const { return BoundsRect().Height(); }
   // Raises the window to the top of the top-most windows without activating it.
   void BringToFrontTopMost();
+  // SetPosition and BringToFrontTopMost as one window move.
+  void SetPositionTopMost(int left, int top);
   // Makes every pixel of this colour see-through, to the eye and to the mouse; the rest opaque.
   void SetColourKey(Colour key);
   // The dots per inch of the monitor the window is on; sizes, positions and Width() above are

@@ -1,5 +1,7 @@
 """The parameters dialog, reached with the keyboard as a user without a reliable click would."""
 
+from pathlib import Path
+
 from cases_hook import Target
 from cases_program import Pelvoro, settings
 from harness import check, wait_for
@@ -7,6 +9,12 @@ from registry import case
 
 WAIT = 15
 SLOT_0_ES = "El valor ha de ser mayor que 0 y menor o igual que 100"
+
+
+def loaded_dlls(process):
+    """The Windows libraries mapped into a running program (Wine runs it in the process started)."""
+    maps = Path(f"/proc/{process.popen.pid}/maps").read_text()
+    return {line.rsplit("/", 1)[-1].lower() for line in maps.splitlines() if line.lower().endswith(".dll")}
 
 
 def open_parameters(c, main):
@@ -70,3 +78,30 @@ def dialog_in_spanish_from_the_keyboard_checks_and_stores(c):
     ini = c.ini()
     check(ini.get("Parametres", "SegonsIniciActivitat") == "25", "the new seconds were not written")
     check(ini.get("Llenguatge", "Llenguatge") == "castella", "the language was not kept")
+
+
+@case()
+def dialog_colour_button_opens_the_colour_chooser(c):
+    # The chooser's library is loaded only when the button is first used.
+    program = Pelvoro(c, "NOABOUT")
+    main = program.window()
+    check("user32.dll" in loaded_dlls(program.process), "no library seen in the program's process")
+    check("comdlg32.dll" not in loaded_dlls(program.process), "the chooser's library is loaded at start")
+    dialog = open_parameters(c, main)
+    button = next((ch for ch in c.inspector.children(dialog["hwnd"])
+                   if ch["class"].lower() == "button" and ch["text"] == "Color"), None)
+    check(button, "the dialog has no Color button")
+    left, top, right, bottom = button["rect"]
+    c.xdotool("mousemove", (left + right) // 2, (top + bottom) // 2, "click", 1)
+
+    def chooser():
+        return next((w for w in c.inspector.windows(cls="#32770")
+                     if w["visible"] and w["hwnd"] != dialog["hwnd"]), None)
+    found = wait_for(chooser, WAIT, "the colour chooser")
+    check("comdlg32.dll" in loaded_dlls(program.process), "the chooser shows without its library")
+    cl, ct, cr, cb = found["rect"]
+    c.xdotool("mousemove", (cl + cr) // 2, ct + 10, "key", "Escape")
+    wait_for(lambda: chooser() is None, WAIT, "the chooser to close")
+    check(any(w["visible"] for w in c.inspector.windows(cls="TFormParametres")),
+          "cancelling the chooser closed the dialog")
+    check(program.process.running(), "the program ended")

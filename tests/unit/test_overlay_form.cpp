@@ -1,5 +1,6 @@
 #include <algorithm>
 
+#include "hook/LlibreriaPelvoro.h"
 #include "tests/unit/Programa.h"
 
 namespace {
@@ -42,6 +43,27 @@ TEST_F(OverlayTest, CentresWithIntegerHalvesAndReachesPastTheScreensEdge) {
   T().CentrarEnPosicio(1365, 767);
   EXPECT_EQ(T().State(), ui::WindowState::Normal);
   EXPECT_EQ(T().BoundsRect().left, 1365 - 75);
+}
+
+TEST_F(OverlayTest, EachReportedMoveIsOneWindowMoveThatAlsoRaisesTheFrame) {
+  Inici();
+  Principal().MenuMostrarQuadreDeSeguimentDelMouseClick();  // the frame follows the pointer
+  ui::headless::Advance(1000);
+  ASSERT_TRUE(ui::headless::hook::MoveHookInstalled());
+  const int movesPrincipal = ui::headless::WindowMoves(Principal());
+  for (int x : {300, 310, 320}) {
+    const int moves = ui::headless::WindowMoves(T());
+    const std::size_t alcats = ui::headless::TopMostRaises().size();
+    ui::headless::SetCursor({x, 200});
+    ASSERT_TRUE(ui::headless::hook::Report(hook::EventMouseMove));
+    ui::ProcessMessages();
+    EXPECT_TRUE(T().Visible());
+    EXPECT_EQ(T().BoundsRect(), (ui::Rect{x - 75, 125, x + 75, 275}));
+    EXPECT_EQ(ui::headless::WindowMoves(T()), moves + 1);
+    ASSERT_EQ(ui::headless::TopMostRaises().size(), alcats + 1);
+    EXPECT_EQ(ui::headless::TopMostRaises().back(), T().Handle());
+  }
+  EXPECT_EQ(ui::headless::WindowMoves(Principal()), movesPrincipal);
 }
 
 TEST_F(OverlayTest, PaintsTheSquareFrameAsOneMoveAndFourLines) {

@@ -24,6 +24,7 @@ struct FormState {
   int paints = 0;
   std::vector<headless::DrawOp> lastPaint;
   std::optional<Colour> colourKey;
+  int moves = 0;
   int dpi = kDefaultDpi;
 };
 
@@ -231,6 +232,7 @@ bool Form::Modal() const { return native && StateOf(*this).modal; }
 Rect Form::BoundsRect() const { return StateOf(*this).bounds; }
 
 void Form::SetBounds(int left, int top, int width, int height) {
+  ++StateOf(*this).moves;
   StateOf(*this).bounds = Rect{left, top, left + width, top + height};
 }
 
@@ -250,7 +252,17 @@ void Form::SetPosition(int left, int top) {
   SetBounds(left, top, r.Width(), r.Height());
 }
 
-void Form::BringToFrontTopMost() { W().topMostRaises.push_back(StateOf(*this).handle); }
+void Form::BringToFrontTopMost() {
+  ++StateOf(*this).moves;
+  W().topMostRaises.push_back(StateOf(*this).handle);
+}
+
+void Form::SetPositionTopMost(int left, int top) {
+  auto& st = StateOf(*this);
+  st.bounds = Rect{left, top, left + st.bounds.Width(), top + st.bounds.Height()};
+  ++st.moves;
+  W().topMostRaises.push_back(st.handle);
+}
 
 void Form::SetColourKey(Colour key) { StateOf(*this).colourKey = key; }
 
@@ -477,6 +489,7 @@ int PaintCount(const Form& form) { return StateOf(form).paints; }
 const std::vector<DrawOp>& LastPaint(const Form& form) { return StateOf(form).lastPaint; }
 std::optional<Colour> ColourKey(const Form& form) { return StateOf(form).colourKey; }
 const std::vector<std::intptr_t>& TopMostRaises() { return W().topMostRaises; }
+int WindowMoves(const Form& form) { return StateOf(form).moves; }
 
 namespace {
 bool Reachable(const Control& c) { return c.TakesFocus() && c.Enabled() && c.Showing(); }

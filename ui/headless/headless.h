@@ -106,6 +106,8 @@ const std::vector<DrawOp>& LastPaint(const Form& form);
 std::optional<Colour> ColourKey(const Form& form);
 // Handles of the forms raised to the top of the top-most windows, oldest first.
 const std::vector<std::intptr_t>& TopMostRaises();
+// The calls that moved, sized or raised the form's window: each is one SetWindowPos on Windows.
+int WindowMoves(const Form& form);
 
 // What was handed to the shell to open, oldest first.
 const std::vector<std::string>& ShellOpened();

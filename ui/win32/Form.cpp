@@ -413,6 +413,10 @@ void Form::BringToFrontTopMost() {
   SetWindowPos(Hwnd(*this), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void Form::SetPositionTopMost(int left, int top) {
+  SetWindowPos(Hwnd(*this), HWND_TOPMOST, left, top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 int Form::Dpi() const {
   if (const FormState* st = StateOf(*this); st && st->hwnd) return st->dpi;
   return SystemDpi();
