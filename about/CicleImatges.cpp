@@ -5,7 +5,8 @@ Imatge Seguent(Imatge imatge) {
 }
 
 std::optional<Imatge> ImatgeQueCanvia(const VisiblesCicle& visibles) {
-  for (const Imatge i : {Imatge::Marca, Imatge::Inteligencia, Imatge::Dedicatoria, Imatge::Projecte})
+  for (const Imatge i :
+       {Imatge::Marca, Imatge::Inteligencia, Imatge::Dedicatoria, Imatge::Projecte})
     if (visibles[static_cast<std::size_t>(i)]) return i;
   return std::nullopt;
 }

@@ -58,8 +58,8 @@ void Linia(Canvas& c, Point a, Point b) {
   c.LineTo(b.x, b.y);
 }
 
-void Text(Canvas& c, int left, int top, int right, int bottom, const std::string& text, int alcada, bool negreta,
-          Colour color) {
+void Text(Canvas& c, int left, int top, int right, int bottom, const std::string& text, int alcada,
+          bool negreta, Colour color) {
   c.Text({left, top, right, bottom}, text, ui::Font{Lletra, alcada, negreta, color});
 }
 
@@ -101,8 +101,8 @@ void DibuixarProjecte(Canvas& c, int w, int h) {
   Cercle(c, centre, radi);
   c.SetPen(Vermell, std::max(c.Scale(3), radi / 6));
   // Three quarters of the ring run, counter-clockwise from the top.
-  c.Arc(centre.x - radi, centre.y - radi, centre.x + radi + 1, centre.y + radi + 1, centre.x, centre.y - radi,
-        centre.x + radi, centre.y);
+  c.Arc(centre.x - radi, centre.y - radi, centre.x + radi + 1, centre.y + radi + 1, centre.x,
+        centre.y - radi, centre.x + radi, centre.y);
   const double s = radi * 1.3 / AlcadaFletxa;
   c.SetPen(Negre, c.Scale(2));
   c.SetBrush(Blanc);
@@ -117,8 +117,14 @@ void DibuixarMarca(Canvas& c, int w, int h) {
   const int tall = std::min(w, h) / 6, m = c.Scale(6);
   c.SetPen(Blau, c.Scale(2));
   c.SetBrush(Blau);
-  c.Polygon({{m + tall, m}, {w - m - tall, m}, {w - m, m + tall}, {w - m, h - m - tall}, {w - m - tall, h - m},
-             {m + tall, h - m}, {m, h - m - tall}, {m, m + tall}});
+  c.Polygon({{m + tall, m},
+             {w - m - tall, m},
+             {w - m, m + tall},
+             {w - m, h - m - tall},
+             {w - m - tall, h - m},
+             {m + tall, h - m},
+             {m, h - m - tall},
+             {m, m + tall}});
   c.SetPen(Blanc, c.Scale(1));
   c.SetBrush(ui::clNone);
   c.Rectangle(m + tall / 2, m + tall / 2, w - m - tall / 2, h - m - tall / 2);
@@ -173,11 +179,14 @@ void DibuixarDedicatoria(Canvas& c, int w, int h) {
   c.SetBrush(Vermell);
   Cercle(c, {cor.x - r + 1, cor.y}, r);
   Cercle(c, {cor.x + r - 1, cor.y}, r);
-  c.Polygon({{cor.x - 2 * r + 1, cor.y + r / 3}, {cor.x + 2 * r - 1, cor.y + r / 3}, {cor.x, cor.y + 2 * r + r / 2}});
+  c.Polygon({{cor.x - 2 * r + 1, cor.y + r / 3},
+             {cor.x + 2 * r - 1, cor.y + r / 3},
+             {cor.x, cor.y + 2 * r + r / 2}});
   const int linia = h / 6;
   const int dalt = cor.y + 2 * r + r / 2 + c.Scale(4);
   Text(c, 0, dalt, w, dalt + linia, "Per a totes les persones", h / 9, true, Blau);
-  Text(c, 0, dalt + linia, w, dalt + 2 * linia, "que fan clic a la seva manera", h / 11, false, Negre);
+  Text(c, 0, dalt + linia, w, dalt + 2 * linia, "que fan clic a la seva manera", h / 11, false,
+       Negre);
 }
 
 void DibuixarSorpresa(Canvas& c, int w, int h) {
@@ -214,6 +223,8 @@ void DibuixarSorpresa(Canvas& c, int w, int h) {
   const int vora = c.Scale(4);
   const int bx = w / 2 + vora, by = vora, bw = w / 2 - c.Scale(10), bh = h / 9;
   c.Ellipse(bx, by, bx + bw, by + bh);
-  c.Polygon({{bx + bw / 4, by + bh - vora}, {bx + bw / 2, by + bh - vora}, {bx + bw / 5, by + bh + bh / 3}});
+  c.Polygon({{bx + bw / 4, by + bh - vora},
+             {bx + bw / 2, by + bh - vora},
+             {bx + bw / 5, by + bh + bh / 3}});
   Text(c, bx, by, bx + bw, by + bh, "Hola!", bh / 2, true, Blau);
 }

@@ -14,11 +14,13 @@ inline constexpr const char* FitxerGuia = "guia-ca.html";
 inline constexpr const char* PrefixPista = "Guia d'ús: ";
 
 inline constexpr const char* Agraiment =
-    "Amb el suport de l'administració pública per a la promoció de l'accessibilitat i l'autonomia personal";
+    "Amb el suport de l'administració pública per a la promoció de l'accessibilitat i l'autonomia "
+    "personal";
 inline constexpr const char* Credits =
     "Una creació d'Equip Pelvoro, en col·laboració amb una escola d'educació especial";
 
-inline constexpr const char* PistaSorpresa = "Hola! Sóc en Clic, la fletxa que fa els clics per tu.";
+inline constexpr const char* PistaSorpresa =
+    "Hola! Sóc en Clic, la fletxa que fa els clics per tu.";
 
 inline constexpr const char* Recull =
     "Dites per al camí\n"

@@ -30,7 +30,9 @@ ui::FormStyle EstilAbout() {
   return s;
 }
 
-Rect Lloc(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+Rect Lloc(int left, int top, int width, int height) {
+  return {left, top, left + width, top + height};
+}
 
 ui::Font ComicSans(int punts, bool negreta, ui::Colour color) {
   return ui::Font{Lletra, ui::PuntsAPixels(punts), negreta, color};
@@ -75,8 +77,8 @@ TAboutBox::TAboutBox()
   ImageSorpresa.SetHint(t::PistaSorpresa);
 
   // The hand says "click me" where a click does something the eye would not guess.
-  for (ui::Control* c : std::initializer_list<ui::Control*>{&Panel1, &ProductName, &MakerName, &Comments,
-                                                            &ImageProjecte, &ImageMarca, &OKButton})
+  for (ui::Control* c : std::initializer_list<ui::Control*>{
+           &Panel1, &ProductName, &MakerName, &Comments, &ImageProjecte, &ImageMarca, &OKButton})
     c->SetCursor(Cursor::Hand);
   // A read-only text: the arrow, not the text cursor.
   Memo1.SetCursor(Cursor::Arrow);

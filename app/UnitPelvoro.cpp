@@ -53,8 +53,9 @@ TFormPrincipal::TFormPrincipal()
       MenuTabletPCClicAlPremerLaPantalla("MenuTabletPCClicAlPremerLaPantalla", Kind::Command,
                                          "3-Tablet PC. Clic al prèmer la pantalla"),
       MenuPanellTipusClic("MenuPanellTipusClic", Kind::Command, TextosTipusClicCatala.menu),
-      MenuTabletPCClicEsquerraClicDret("MenuTabletPCClicEsquerraClicDret", Kind::Command,
-                                       "4-Tablet PC. Clic esquerra pantalla esquerra. Clic dret pantalla dreta"),
+      MenuTabletPCClicEsquerraClicDret(
+          "MenuTabletPCClicEsquerraClicDret", Kind::Command,
+          "4-Tablet PC. Clic esquerra pantalla esquerra. Clic dret pantalla dreta"),
       N4("N4", Kind::Separator),
       MenuEnviarClicksReals("MenuEnviarClicksReals", Kind::Command, "Enviar Clics reals"),
       MenuParametres("MenuParametres", Kind::Command, "Paràmetres..."),
@@ -84,23 +85,27 @@ TFormPrincipal::TFormPrincipal()
   LabelCompteEnrera.OnClick = [this] { LabelCompteEnreraClick(); };
 
   MainMenu.Add(MenuOpcions);
-  for (MenuItem* item : {&MenuMostrarQuadreDeSeguimentDelMouse, &MenuClicAutomaticAlEstarParat,
-                         &MenuClicTabletPCALEstarElMouseDownEnUnaCasella, &MenuTabletPCClicAlPremerLaPantalla,
-                         &MenuPanellTipusClic, &MenuTabletPCClicEsquerraClicDret, &N4, &MenuEnviarClicksReals,
-                         &MenuParametres, &N1,
-                         &MenuLlenguatge, &N3, &MenuParlantDe, &N2, &MenuSortir})
+  for (MenuItem* item :
+       {&MenuMostrarQuadreDeSeguimentDelMouse, &MenuClicAutomaticAlEstarParat,
+        &MenuClicTabletPCALEstarElMouseDownEnUnaCasella, &MenuTabletPCClicAlPremerLaPantalla,
+        &MenuPanellTipusClic, &MenuTabletPCClicEsquerraClicDret, &N4, &MenuEnviarClicksReals,
+        &MenuParametres, &N1, &MenuLlenguatge, &N3, &MenuParlantDe, &N2, &MenuSortir})
     MenuOpcions.Add(*item);
   MenuLlenguatge.Add(MenuCatala);
   MenuLlenguatge.Add(MenuCastella);
   MenuCatala.SetChecked(true);
 
   MenuOpcions.OnPopup = [this] { MenuOpcionsClick(); };
-  MenuMostrarQuadreDeSeguimentDelMouse.OnClick = [this] { MenuMostrarQuadreDeSeguimentDelMouseClick(); };
+  MenuMostrarQuadreDeSeguimentDelMouse.OnClick = [this] {
+    MenuMostrarQuadreDeSeguimentDelMouseClick();
+  };
   MenuClicAutomaticAlEstarParat.OnClick = [this] { MenuClicAutomaticAlEstarParatClick(); };
   MenuClicTabletPCALEstarElMouseDownEnUnaCasella.OnClick = [this] {
     MenuClicTabletPCALEstarElMouseDownEnUnaCasellaClick();
   };
-  MenuTabletPCClicAlPremerLaPantalla.OnClick = [this] { MenuTabletPCClicAlPremerLaPantallaClick(); };
+  MenuTabletPCClicAlPremerLaPantalla.OnClick = [this] {
+    MenuTabletPCClicAlPremerLaPantallaClick();
+  };
   MenuTabletPCClicEsquerraClicDret.OnClick = [this] { MenuTabletPCClicEsquerraClicDretClick(); };
   MenuPanellTipusClic.OnClick = [this] { MenuPanellTipusClicClick(); };
   MenuEnviarClicksReals.OnClick = [this] { MenuEnviarClicksRealsClick(); };
@@ -113,7 +118,9 @@ TFormPrincipal::TFormPrincipal()
 
   TimerEngegar.OnTimer = [this] { TimerEngegarTimer(); };
   TimerComptaEnreraClicAutomatic.OnTimer = [this] { TimerComptaEnreraClicAutomaticTimer(); };
-  TimerClicALEstarElMouseDownEnUnaCasella.OnTimer = [this] { TimerClicALEstarElMouseDownEnUnaCasellaTimer(); };
+  TimerClicALEstarElMouseDownEnUnaCasella.OnTimer = [this] {
+    TimerClicALEstarElMouseDownEnUnaCasellaTimer();
+  };
   TimerOnEsElMouse.OnTimer = [this] { TimerOnEsElMouseTimer(); };
   TimerActivarElHookMouse.OnTimer = [this] { TimerActivarElHookMouseTimer(); };
   TimerActivarElHookMouseMove.OnTimer = [this] { TimerActivarElHookMouseMoveTimer(); };
@@ -125,7 +132,8 @@ void TFormPrincipal::FormCreate() {
   SetPosition(AmpladaPantalla - Width(), 0);
   // The hook library learns from the file where to post its reports; this comes before
   // any hook is installed.
-  ui::ProfileWrite(hook::FitxerHandle, hook::SeccioHandle, hook::ClauHandle, hook::EscriureHandle(Handle()));
+  ui::ProfileWrite(hook::FitxerHandle, hook::SeccioHandle, hook::ClauHandle,
+                   hook::EscriureHandle(Handle()));
   MenuEnviarClicksRealsClick();
   MenuEnviarClicksReals.SetVisible(false);
   MenuTabletPCClicEsquerraClicDret.SetVisible(false);
@@ -153,6 +161,10 @@ void TFormPrincipal::DesarUnCop() {
 
 void TFormPrincipal::MenuSortirClick() { Close(); }
 
-void TFormPrincipal::MenuEnviarClicksRealsClick() { MenuEnviarClicksReals.SetChecked(!MenuEnviarClicksReals.Checked()); }
+void TFormPrincipal::MenuEnviarClicksRealsClick() {
+  MenuEnviarClicksReals.SetChecked(!MenuEnviarClicksReals.Checked());
+}
 
-void TFormPrincipal::UserMessage(std::uintptr_t, std::intptr_t lParam) { MissatgeHookMouse(lParam); }
+void TFormPrincipal::UserMessage(std::uintptr_t, std::intptr_t lParam) {
+  MissatgeHookMouse(lParam);
+}

@@ -30,8 +30,9 @@ void TFormPrincipal::TimerComptaEnreraClicAutomaticTimer() {
     }
     if (n == 0) {
       // A left click, or with the click-type panel on what the type chosen there makes.
-      const TAccioClic accio =
-          FormTipusClic && MenuPanellTipusClic.Checked() ? FormTipusClic->ClicParat(c) : ClicEsquerre();
+      const TAccioClic accio = FormTipusClic && MenuPanellTipusClic.Checked()
+                                   ? FormTipusClic->ClicParat(c)
+                                   : ClicEsquerre();
       const bool injecta = !accio.entrades.empty();
       if (injecta) {
         if (p.Bool1ClicAutomaticNoPermetAltresClics)

@@ -23,7 +23,8 @@ void TFormPrincipal::EscriureEtiqueta(std::int32_t valor, bool copiarAlTitol) {
 }
 
 void TFormPrincipal::AturarTot() {
-  for (ui::ToolButton* b : {&SpeedButton1, &SpeedButton2, &SpeedButton3}) b->SetFontColour(ui::clBlack);
+  for (ui::ToolButton* b : {&SpeedButton1, &SpeedButton2, &SpeedButton3})
+    b->SetFontColour(ui::clBlack);
   UnHookMouse();
   UnHookMouseMove();
   AcabarArrossegamentTipusClic();
@@ -34,8 +35,9 @@ void TFormPrincipal::AturarTot() {
   TimerComptaEnreraClicAutomatic.SetEnabled(false);
   TimerOnEsElMouse.SetEnabled(false);
   EstatMotor.SeguintMoviment = false;
-  for (ui::MenuItem* m : {&MenuClicAutomaticAlEstarParat, &MenuClicTabletPCALEstarElMouseDownEnUnaCasella,
-                          &MenuTabletPCClicAlPremerLaPantalla, &MenuTabletPCClicEsquerraClicDret})
+  for (ui::MenuItem* m :
+       {&MenuClicAutomaticAlEstarParat, &MenuClicTabletPCALEstarElMouseDownEnUnaCasella,
+        &MenuTabletPCClicAlPremerLaPantalla, &MenuTabletPCClicEsquerraClicDret})
     m->SetChecked(false);
   TimerClicALEstarElMouseDownEnUnaCasella.SetEnabled(false);
   TimerEngegar.SetEnabled(false);
@@ -157,10 +159,11 @@ void TFormPrincipal::TimerActivarElHookMouseTimer() {
   TimerActivarElHookMouse.SetEnabled(false);
   // Decided from the state when the timer fires, not when it was enabled. During the start
   // countdown the mouse is the user's: the checked mode is not armed yet, only the frame runs.
-  if (!TimerEngegar.Enabled() &&
-      ((MenuClicAutomaticAlEstarParat.Checked() && Parametres.Bool1ClicAutomaticNoPermetAltresClics) ||
-      MenuClicTabletPCALEstarElMouseDownEnUnaCasella.Checked() || MenuTabletPCClicAlPremerLaPantalla.Checked() ||
-       MenuTabletPCClicEsquerraClicDret.Checked())) {
+  if (!TimerEngegar.Enabled() && ((MenuClicAutomaticAlEstarParat.Checked() &&
+                                   Parametres.Bool1ClicAutomaticNoPermetAltresClics) ||
+                                  MenuClicTabletPCALEstarElMouseDownEnUnaCasella.Checked() ||
+                                  MenuTabletPCClicAlPremerLaPantalla.Checked() ||
+                                  MenuTabletPCClicEsquerraClicDret.Checked())) {
     SetHookMouse();
     return;
   }

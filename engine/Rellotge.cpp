@@ -11,5 +11,6 @@ std::int32_t AngleAnell(std::int32_t N, std::int32_t n) {
   constexpr std::int32_t kVoltaSencera = 360;
   if (N == 0) return kVoltaSencera;  // the formula would divide by zero
   // nearbyint rounds halves to even under the default rounding mode.
-  return static_cast<std::int32_t>(std::nearbyint(static_cast<double>((N - n + 1) * kVoltaSencera) / N));
+  return static_cast<std::int32_t>(
+      std::nearbyint(static_cast<double>((N - n + 1) * kVoltaSencera) / N));
 }

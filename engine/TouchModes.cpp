@@ -19,7 +19,9 @@ void TFormPrincipal::MissatgeHookMouse(std::intptr_t codi) {
   // Until the start countdown has armed the checked mode, reports are taken as with no mode:
   // the countdown's label and the ring are not the mode's yet.
   const bool armat = !TimerEngegar.Enabled();
-  if (armat && (MenuTabletPCClicAlPremerLaPantalla.Checked() || MenuTabletPCClicEsquerraClicDret.Checked()) &&
+  if (armat &&
+      (MenuTabletPCClicAlPremerLaPantalla.Checked() ||
+       MenuTabletPCClicEsquerraClicDret.Checked()) &&
       codi == hook::EventSortir) {
     AturarTot();
     if (mode0) MenuMostrarQuadreDeSeguimentDelMouseClick();
@@ -132,8 +134,7 @@ void TFormPrincipal::MissatgeMode3(std::intptr_t codi, ui::Point c) {
       FerClicReal(e.PosicioMouse, Boto::Esquerre);
       e.SeguintMoviment = true;
       break;
-    default:
-      break;
+    default: break;
   }
 }
 
@@ -152,8 +153,7 @@ void TFormPrincipal::MissatgeMode4(std::intptr_t codi, ui::Point c) {
     case hook::EventMouseMove:
       if (Parametres.BoolMostrarQuadreDeSeguiment) FormTransparent->CentrarEnPosicio(c.x, c.y);
       break;
-    default:
-      break;
+    default: break;
   }
 }
 

@@ -30,7 +30,9 @@ constexpr const char* ClasseFinestraPrincipal = "TFormPrincipal";
 constexpr unsigned MidaHandle = 32;
 
 // The window handle as the program writes it: signed decimal, nothing else.
-inline std::string EscriureHandle(std::intptr_t handle) { return std::to_string(static_cast<long long>(handle)); }
+inline std::string EscriureHandle(std::intptr_t handle) {
+  return std::to_string(static_cast<long long>(handle));
+}
 
 // The handle as the library reads it. Returns nothing for text that is empty, has other
 // characters (blanks too) or does not fit the 64-bit range.

@@ -40,22 +40,15 @@ Decisio DecisioHook::DecidirPendent(unsigned missatge) {
       dretEmpassat_ = false;
       return {std::nullopt, true};
     // A new press means the awaited release was lost: this press and its release pass as a pair.
-    case MissatgeLButtonDown:
-      esquerraEmpassat_ = false;
-      return {};
-    case MissatgeRButtonDown:
-      dretEmpassat_ = false;
-      return {};
-    default:
-      return {};
+    case MissatgeLButtonDown: esquerraEmpassat_ = false; return {};
+    case MissatgeRButtonDown: dretEmpassat_ = false; return {};
+    default: return {};
   }
 }
 
 Decisio DecisioHook::DecidirBotons(unsigned missatge) {
   switch (missatge) {
-    case MissatgeLButtonDown:
-      esquerraEmpassat_ = true;
-      return {EventMouseDown, true};
+    case MissatgeLButtonDown: esquerraEmpassat_ = true; return {EventMouseDown, true};
     case MissatgeLButtonUp: {
       // A release whose press reached an application passes on unreported: the program did
       // not see the press, and a click of its own on top of the user's would be a double one.
@@ -63,16 +56,13 @@ Decisio DecisioHook::DecidirBotons(unsigned missatge) {
       esquerraEmpassat_ = false;
       return {EventMouseUp, true};
     }
-    case MissatgeRButtonDown:
-      dretEmpassat_ = true;
-      return {EventSortir, true};
+    case MissatgeRButtonDown: dretEmpassat_ = true; return {EventSortir, true};
     case MissatgeRButtonUp: {
       const bool empassar = dretEmpassat_;
       dretEmpassat_ = false;
       return {std::nullopt, empassar};
     }
-    default:
-      return {};
+    default: return {};
   }
 }
 

@@ -97,7 +97,9 @@ void Treure(Hook& ganxo, TipusHook tipus) {
 
 void Atendre(UINT peticio, HWND desti, Hook& botons, Hook& moviment) {
   switch (peticio) {
-    case PeticioSetHookMouse: Installar(botons, hook::ProcHookBotons, TipusHook::Botons, desti); break;
+    case PeticioSetHookMouse:
+      Installar(botons, hook::ProcHookBotons, TipusHook::Botons, desti);
+      break;
     case PeticioUnHookMouse: Treure(botons, TipusHook::Botons); break;
     case PeticioSetHookMouseMove:
       Installar(moviment, hook::ProcHookMoviment, TipusHook::Moviment, desti);

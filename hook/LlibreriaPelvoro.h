@@ -7,13 +7,13 @@
 #include "hook/Comunicacio.h"
 
 #if defined(_WIN32)
-#  if defined(LLIBRERIA_PELVORO_BUILD)
-#    define LLIBRERIA_PELVORO_API extern "C" __declspec(dllexport)
-#  else
-#    define LLIBRERIA_PELVORO_API extern "C" __declspec(dllimport)
-#  endif
+#if defined(LLIBRERIA_PELVORO_BUILD)
+#define LLIBRERIA_PELVORO_API extern "C" __declspec(dllexport)
 #else
-#  define LLIBRERIA_PELVORO_API extern "C"
+#define LLIBRERIA_PELVORO_API extern "C" __declspec(dllimport)
+#endif
+#else
+#define LLIBRERIA_PELVORO_API extern "C"
 #endif
 
 // Installs the button hook: the user's left press and release are reported and swallowed,

@@ -49,8 +49,9 @@ LRESULT Proc(TipusHook tipus, int codi, WPARAM missatge, LPARAM dades) {
 // function-local static, whose thread-safe start would pull the C++ runtime into the library.
 using TipusPosicioFisica = BOOL(WINAPI*)(LPPOINT);
 
-const TipusPosicioFisica PosicioFisica = reinterpret_cast<TipusPosicioFisica>(
-    reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetPhysicalCursorPos")));
+const TipusPosicioFisica PosicioFisica =
+    reinterpret_cast<TipusPosicioFisica>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetPhysicalCursorPos")));
 
 }  // namespace
 

@@ -14,7 +14,8 @@ constexpr const char* LlenguatgeCastella = "castella";
 void PosarTextos(TFormPrincipal& f, const TTextos& t) {
   f.MenuMostrarQuadreDeSeguimentDelMouse.SetCaption(t.menu.MenuMostrarQuadreDeSeguimentDelMouse);
   f.MenuClicAutomaticAlEstarParat.SetCaption(t.menu.MenuClicAutomaticAlEstarParat);
-  f.MenuClicTabletPCALEstarElMouseDownEnUnaCasella.SetCaption(t.menu.MenuClicTabletPCALEstarElMouseDownEnUnaCasella);
+  f.MenuClicTabletPCALEstarElMouseDownEnUnaCasella.SetCaption(
+      t.menu.MenuClicTabletPCALEstarElMouseDownEnUnaCasella);
   f.MenuTabletPCClicAlPremerLaPantalla.SetCaption(t.menu.MenuTabletPCClicAlPremerLaPantalla);
   f.MenuTabletPCClicEsquerraClicDret.SetCaption(t.menu.MenuTabletPCClicEsquerraClicDret);
   f.MenuEnviarClicksReals.SetCaption(t.menu.MenuEnviarClicksReals);
@@ -42,5 +43,6 @@ void TFormPrincipal::MenuCastellaClick() {
 }
 
 void RestaurarLlenguatge(TFormPrincipal& principal) {
-  if (LlegirClau(SeccioLlenguatge, ClauLlenguatge, "catala") == LlenguatgeCastella) principal.MenuCastellaClick();
+  if (LlegirClau(SeccioLlenguatge, ClauLlenguatge, "catala") == LlenguatgeCastella)
+    principal.MenuCastellaClick();
 }

@@ -68,15 +68,16 @@ void Radis(const TDibuixTransparent& d, std::vector<TTraca>& traces) {
     const double s = SinusGraus(i);
     const double co = CosinusGraus(i);
     traces.push_back(Traca(TTraca::Tipus::Linia, ColorRadis, gruix, c + ArrodonirAParell(r1 * s),
-                           c - ArrodonirAParell(r1 * co), c + ArrodonirAParell(r2 * s), c - ArrodonirAParell(r2 * co)));
+                           c - ArrodonirAParell(r1 * co), c + ArrodonirAParell(r2 * s),
+                           c - ArrodonirAParell(r2 * co)));
   }
 }
 
 void Arc(const TDibuixTransparent& d, std::vector<TTraca>& traces) {
   const int c = d.Costat / 2;
   const int radi = Escalat(d, RadiArc);
-  TTraca t = Traca(TTraca::Tipus::Arc, d.ColorTemporitzador, Escalat(d, GruixArc), c - radi, c - radi, c + radi,
-                   c + radi);
+  TTraca t = Traca(TTraca::Tipus::Arc, d.ColorTemporitzador, Escalat(d, GruixArc), c - radi,
+                   c - radi, c + radi, c + radi);
   t.x3 = c + ArrodonirAParell(radi * SinusGraus(d.Angle));
   t.y3 = c - ArrodonirAParell(radi * CosinusGraus(d.Angle));
   t.x4 = c;

@@ -17,7 +17,8 @@ ui::FormStyle EstilTransparent() {
   ui::FormStyle s;
   s.className = "TFormTransparent";
   s.caption = "FormTransparent";
-  s.bounds = {EsquerraInicial, DaltInicial, EsquerraInicial + CostatInicial, DaltInicial + CostatInicial};
+  s.bounds = {EsquerraInicial, DaltInicial, EsquerraInicial + CostatInicial,
+              DaltInicial + CostatInicial};
   s.frame = ui::FormStyle::Frame::Popup;
   s.overlay = true;
   s.topMost = true;
@@ -42,12 +43,8 @@ void Dibuixar(ui::Canvas& canvas, const std::vector<TTraca>& traces) {
         canvas.LineTo(t.x2, t.y2);
         hiHaPosicio = true, x = t.x2, y = t.y2;
         break;
-      case TTraca::Tipus::Ellipse:
-        canvas.Ellipse(t.x1, t.y1, t.x2, t.y2);
-        break;
-      case TTraca::Tipus::Arc:
-        canvas.Arc(t.x1, t.y1, t.x2, t.y2, t.x3, t.y3, t.x4, t.y4);
-        break;
+      case TTraca::Tipus::Ellipse: canvas.Ellipse(t.x1, t.y1, t.x2, t.y2); break;
+      case TTraca::Tipus::Arc: canvas.Arc(t.x1, t.y1, t.x2, t.y2, t.x3, t.y3, t.x4, t.y4); break;
     }
   }
 }
@@ -75,14 +72,18 @@ void TFormTransparent::CentrarEnPosicio(int x, int y) {
   Show();
 }
 
-void TFormTransparent::PosarMida(int amplada, int alcada) { SetSize(Scale(amplada), Scale(alcada)); }
+void TFormTransparent::PosarMida(int amplada, int alcada) {
+  SetSize(Scale(amplada), Scale(alcada));
+}
 
 void TFormTransparent::FormDpiChanged(ui::Rect) {
   // Around its own centre, the pointer's, at the settings' size for the new scale: not where
   // the system suggests, nor its size in proportion, which may round differently.
   const ui::Rect r = BoundsRect();
-  const int amplada = Scale(Parametres.AmpladaQuadreDeSeguiment), alcada = Scale(Parametres.AlcadaQuadreDeSeguiment);
-  SetBounds(r.left + r.Width() / 2 - amplada / 2, r.top + r.Height() / 2 - alcada / 2, amplada, alcada);
+  const int amplada = Scale(Parametres.AmpladaQuadreDeSeguiment),
+            alcada = Scale(Parametres.AlcadaQuadreDeSeguiment);
+  SetBounds(r.left + r.Width() / 2 - amplada / 2, r.top + r.Height() / 2 - alcada / 2, amplada,
+            alcada);
 }
 
 void TFormTransparent::FormPaint(ui::Canvas& canvas) {

@@ -28,7 +28,8 @@ void LlegirBoolea(const char* clau, bool& camp) {
 }
 
 // True when the value was taken over.
-bool LlegirEnterEnRang(const char* clau, const char* perDefecte, Interval rang, std::int32_t& camp) {
+bool LlegirEnterEnRang(const char* clau, const char* perDefecte, Interval rang,
+                       std::int32_t& camp) {
   const auto v = LlegirEnter(LlegirClau(SeccioParametres, clau, perDefecte));
   if (!v || !rang.Conte(*v)) return false;
   camp = *v;
@@ -67,7 +68,8 @@ std::optional<std::int32_t> LlegirEnter(const std::string& text) {
   return static_cast<std::int32_t>(negative ? -value : value);
 }
 
-std::string LlegirClau(const std::string& seccio, const std::string& clau, const std::string& perDefecte) {
+std::string LlegirClau(const std::string& seccio, const std::string& clau,
+                       const std::string& perDefecte) {
   return ui::ProfileRead(FitxerParametres, seccio, clau, perDefecte, MidaBufferLectura);
 }
 
@@ -78,9 +80,11 @@ void EscriureClau(const std::string& seccio, const std::string& clau, const std:
 void TFormPrincipal::LlegirParametres() {
   TParametres& p = Parametres;
   LlegirBoolea("BoolCheckBoxHiHaComptaEnreraPerEngegar", p.BoolCheckBoxHiHaComptaEnreraPerEngegar);
-  if (LlegirEnterEnRang("SegonsIniciActivitat", "10", RangSegonsIniciActivitat, p.SegonsIniciActivitat))
+  if (LlegirEnterEnRang("SegonsIniciActivitat", "10", RangSegonsIniciActivitat,
+                        p.SegonsIniciActivitat))
     LabelCompteEnrera.SetText(std::to_string(p.SegonsIniciActivitat));
-  LlegirEnterEnRang("DecimesTimerClickAutomatic", "10", RangDecimesTimerClickAutomatic, p.DecimesTimerClickAutomatic);
+  LlegirEnterEnRang("DecimesTimerClickAutomatic", "10", RangDecimesTimerClickAutomatic,
+                    p.DecimesTimerClickAutomatic);
   LlegirBoolea("Bool1ClicAutomaticNoPermetAltresClics", p.Bool1ClicAutomaticNoPermetAltresClics);
   LlegirEnterEnRang("DecimesDeSegonClicALEstarElMouseDownEnUnaCasella", "10", RangDecimesMouseDown,
                     p.DecimesDeSegonClicALEstarElMouseDownEnUnaCasella);
@@ -90,17 +94,20 @@ void TFormPrincipal::LlegirParametres() {
   LlegirBoolea("BoolMostrarQuadreDeSeguiment", p.BoolMostrarQuadreDeSeguiment);
   if (p.BoolMostrarQuadreDeSeguiment) MenuMostrarQuadreDeSeguimentDelMouse.SetChecked(true);
   LlegirBoolea("BoolQuadreSeguimentRodo", p.BoolQuadreSeguimentRodo);
-  if (LlegirEnterEnRang("AmpladaQuadreDeSeguiment", "150", RangAmpladaQuadre, p.AmpladaQuadreDeSeguiment))
+  if (LlegirEnterEnRang("AmpladaQuadreDeSeguiment", "150", RangAmpladaQuadre,
+                        p.AmpladaQuadreDeSeguiment))
     p.AlcadaQuadreDeSeguiment = p.AmpladaQuadreDeSeguiment;
   // A missing thickness keeps the value held: an empty default fails the reader.
-  LlegirEnterEnRang("GruixudariaQuadreDeSeguiment", "", RangGruixudariaQuadre, p.GruixudariaQuadreDeSeguiment);
+  LlegirEnterEnRang("GruixudariaQuadreDeSeguiment", "", RangGruixudariaQuadre,
+                    p.GruixudariaQuadreDeSeguiment);
   LlegirBoolea("BoolCheckBoxArrancarAmbOpcioMenu", p.BoolCheckBoxArrancarAmbOpcioMenu);
 
   const std::string color = LlegirClau(SeccioParametres, "ColorQuadreSeguiment", "255");
   const auto colorLlegit = LlegirEnter(color);
   if (!colorLlegit) {
     // The reading stops here; start-up goes on.
-    ui::ShowMessageBox(this, "'" + color + "' is not a valid integer value.", "Pelvoro", ui::BoxOk | ui::BoxIconError);
+    ui::ShowMessageBox(this, "'" + color + "' is not a valid integer value.", "Pelvoro",
+                       ui::BoxOk | ui::BoxIconError);
     return;
   }
   p.ColorQuadreSeguiment = static_cast<std::uint32_t>(*colorLlegit);
@@ -116,14 +123,17 @@ void TFormPrincipal::DesarParametres() {
     EscriureClau(SeccioLlenguatge, ClauLlenguatge, "castella");
 
   const TParametres& p = Parametres;
-  const auto desar = [](const char* clau, const std::string& valor) { EscriureClau(SeccioParametres, clau, valor); };
+  const auto desar = [](const char* clau, const std::string& valor) {
+    EscriureClau(SeccioParametres, clau, valor);
+  };
   desar("BoolCheckBoxHiHaComptaEnreraPerEngegar", Boolea(p.BoolCheckBoxHiHaComptaEnreraPerEngegar));
   desar("SegonsIniciActivitat", std::to_string(p.SegonsIniciActivitat));
   desar("DecimesTimerClickAutomatic", std::to_string(p.DecimesTimerClickAutomatic));
   desar("Bool1ClicAutomaticNoPermetAltresClics", Boolea(p.Bool1ClicAutomaticNoPermetAltresClics));
   desar("DecimesDeSegonClicALEstarElMouseDownEnUnaCasella",
         std::to_string(p.DecimesDeSegonClicALEstarElMouseDownEnUnaCasella));
-  desar("PixelsDeSeparacioPerqueEsConsideriParat", std::to_string(p.PixelsDeSeparacioPerqueEsConsideriParat));
+  desar("PixelsDeSeparacioPerqueEsConsideriParat",
+        std::to_string(p.PixelsDeSeparacioPerqueEsConsideriParat));
   desar("BoolCheckBoxTemporitzador", Boolea(p.BoolCheckBoxTemporitzador));
   desar("BoolMostrarQuadreDeSeguiment", Boolea(p.BoolMostrarQuadreDeSeguiment));
   desar("BoolQuadreSeguimentRodo", Boolea(p.BoolQuadreSeguimentRodo));

@@ -56,5 +56,6 @@ constexpr const char* ClauLlenguatge = "Llenguatge";
 // Every read sees at most the first 49 characters of a value.
 constexpr unsigned MidaBufferLectura = 50;
 
-std::string LlegirClau(const std::string& seccio, const std::string& clau, const std::string& perDefecte);
+std::string LlegirClau(const std::string& seccio, const std::string& clau,
+                       const std::string& perDefecte);
 void EscriureClau(const std::string& seccio, const std::string& clau, const std::string& valor);

@@ -34,8 +34,12 @@ ui::FormStyle EstilParametres() {
   return s;
 }
 
-Rect Lloc(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
-Rect Etiqueta(int left, int top) { return {left, top, AmpladaPanell - MargeEtiqueta, top + AlcadaEtiqueta}; }
+Rect Lloc(int left, int top, int width, int height) {
+  return {left, top, left + width, top + height};
+}
+Rect Etiqueta(int left, int top) {
+  return {left, top, AmpladaPanell - MargeEtiqueta, top + AlcadaEtiqueta};
+}
 Rect CaixaNumero(int left, int top) { return Lloc(left, top, AmpladaCaixa, AlcadaCaixa); }
 
 }  // namespace
@@ -53,7 +57,9 @@ ValidacioCaixes ValidarCaixes(const std::array<std::string, NombreCaixes>& texto
   return v;
 }
 
-std::string TextPerDefecte(Caixa caixa) { return std::to_string(TParametres{}.*ReglesCaixes[caixa].camp); }
+std::string TextPerDefecte(Caixa caixa) {
+  return std::to_string(TParametres{}.*ReglesCaixes[caixa].camp);
+}
 
 ui::Point CantonadaCentrada(int amplada, int alcada, int ampladaPantalla, int alcadaPantalla) {
   return {std::max(0, (ampladaPantalla - amplada) / 2), std::max(0, (alcadaPantalla - alcada) / 2)};
@@ -61,8 +67,10 @@ ui::Point CantonadaCentrada(int amplada, int alcada, int ampladaPantalla, int al
 
 TFormParametres::TFormParametres()
     : ui::Form(EstilParametres()),
-      BitBtnDAcord(*this, Lloc(176, 552, 83, 25), "D'acord", Button::Role::Default, Button::Glyph::CheckMark),
-      BitBtncancelar(*this, Lloc(392, 552, 81, 25), "Cancel.lar", Button::Role::Cancel, Button::Glyph::Cross),
+      BitBtnDAcord(*this, Lloc(176, 552, 83, 25), "D'acord", Button::Role::Default,
+                   Button::Glyph::CheckMark),
+      BitBtncancelar(*this, Lloc(392, 552, 81, 25), "Cancel.lar", Button::Role::Cancel,
+                     Button::Glyph::Cross),
       Panel1(*this, Lloc(8, 8, AmpladaPanell, 81), nullptr, Bevel::Sunken),
       CheckBoxHiHaComptaEnrdarreraPerEngegar(*this, Lloc(8, 16, 657, 17), "", &Panel1),
       Label1(*this, Etiqueta(29, 54), "", ui::Label::Align::Left, &Panel1),
@@ -72,13 +80,15 @@ TFormParametres::TFormParametres()
       EditDecimesClicAutomatic(*this, CaixaNumero(567, 10), "10", &Panel2),
       CheckBox1ClicAutomaticNoPermetAltresClics(*this, Lloc(8, 56, 433, 17), "", &Panel2),
       Label3(*this, Etiqueta(29, 92), "", ui::Label::Align::Left, &Panel2),
-      EditDecimesDeSegonClicALEstarElMouseDownEnUnaCasella(*this, CaixaNumero(567, 82), "10", &Panel2),
+      EditDecimesDeSegonClicALEstarElMouseDownEnUnaCasella(*this, CaixaNumero(567, 82), "10",
+                                                           &Panel2),
       Label4(*this, Etiqueta(29, 128), "", ui::Label::Align::Left, &Panel2),
       EditPixelsMouseParat(*this, CaixaNumero(567, 118), "10", &Panel2),
       CheckBoxTemporitzador(*this, Lloc(8, 164, 601, 17), "", &Panel2),
       Panel3(*this, Lloc(8, 320, AmpladaPanell, 97), nullptr, Bevel::Sunken),
       CheckBoxQuadreSeguimentCercle(*this, Lloc(8, 16, 329, 17), "", &Panel3),
-      ButtonColor(*this, Lloc(6, 56, 75, 25), "Color", Button::Role::Normal, Button::Glyph::None, &Panel3),
+      ButtonColor(*this, Lloc(6, 56, 75, 25), "Color", Button::Role::Normal, Button::Glyph::None,
+                  &Panel3),
       Label5(*this, Etiqueta(344, 20), "", ui::Label::Align::Left, &Panel3),
       EditAmpladaQuadreSeguiment(*this, CaixaNumero(567, 10), "150", &Panel3),
       Label6(*this, Etiqueta(344, 56), "", ui::Label::Align::Left, &Panel3),
@@ -99,7 +109,9 @@ TFormParametres::TFormParametres()
   PosarTextosControls(TextosCatala);
 
   BitBtnDAcord.OnClick = [this] { BitBtnDAcordClick(); };
-  CheckBoxHiHaComptaEnrdarreraPerEngegar.OnClick = [this] { CheckBoxHiHaComptaEnrdarreraPerEngegarClick(); };
+  CheckBoxHiHaComptaEnrdarreraPerEngegar.OnClick = [this] {
+    CheckBoxHiHaComptaEnrdarreraPerEngegarClick();
+  };
   ButtonColor.OnClick = [this] { ButtonColorClick(); };
 }
 
@@ -118,10 +130,12 @@ void TFormParametres::PosarTextos(const TTextos& textos) {
 }
 
 void TFormParametres::PosarTextosControls(const TTextos& textos) {
-  CheckBoxHiHaComptaEnrdarreraPerEngegar.SetText(textos.parametres.CheckBoxHiHaComptaEnrdarreraPerEngegar);
+  CheckBoxHiHaComptaEnrdarreraPerEngegar.SetText(
+      textos.parametres.CheckBoxHiHaComptaEnrdarreraPerEngegar);
   Label1.SetText(textos.parametres.Label1);
   Label2.SetText(textos.parametres.Label2);
-  CheckBox1ClicAutomaticNoPermetAltresClics.SetText(textos.parametres.CheckBox1ClicAutomaticNoPermetAltresClics);
+  CheckBox1ClicAutomaticNoPermetAltresClics.SetText(
+      textos.parametres.CheckBox1ClicAutomaticNoPermetAltresClics);
   Label3.SetText(textos.parametres.Label3);
   Label4.SetText(textos.parametres.Label4);
   CheckBoxTemporitzador.SetText(textos.parametres.CheckBoxTemporitzador);
@@ -130,7 +144,8 @@ void TFormParametres::PosarTextosControls(const TTextos& textos) {
   Label6.SetText(textos.parametres.Label6);
   CheckBoxArrancarAmbOpcioMenu.SetText(textos.parametres.CheckBoxArrancarAmbOpcioMenu);
   CheckBoxExecutarMinimitzat.SetText(textos.parametres.CheckBoxExecutarMinimitzat);
-  for (std::size_t i = 0; i < MissatgesError.size(); ++i) MissatgesError[i] = textos.missatgesError[i];
+  for (std::size_t i = 0; i < MissatgesError.size(); ++i)
+    MissatgesError[i] = textos.missatgesError[i];
 }
 
 void TFormParametres::FormShow() {
@@ -201,7 +216,8 @@ void TFormParametres::BitBtnDAcordClick() {
   p.AlcadaQuadreDeSeguiment = p.AmpladaQuadreDeSeguiment;
   p.GruixudariaQuadreDeSeguiment = v.valors[CaixaGruixudaria];
   // The overlay takes the new size at once, showing or not.
-  if (FormTransparent) FormTransparent->PosarMida(p.AmpladaQuadreDeSeguiment, p.AlcadaQuadreDeSeguiment);
+  if (FormTransparent)
+    FormTransparent->PosarMida(p.AmpladaQuadreDeSeguiment, p.AlcadaQuadreDeSeguiment);
   p.ColorQuadreSeguiment = ColorTriat;
   EndModal(ui::ResultOk);
 }

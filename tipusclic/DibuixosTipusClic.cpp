@@ -6,7 +6,7 @@
 namespace {
 
 constexpr ui::Colour Cara = 0xE8E8E8;
-constexpr ui::Colour CaraPremuda = 0xF0D8B0;     // a light blue: the type in force
+constexpr ui::Colour CaraPremuda = 0xF0D8B0;      // a light blue: the type in force
 constexpr ui::Colour CaraArrossegant = 0x40C0FF;  // amber: a press is being held
 constexpr ui::Colour Llum = ui::clWhite;
 constexpr ui::Colour Ombra = 0x606060;
@@ -69,12 +69,8 @@ void DibuixarDibuix(ui::Canvas& c, ui::Rect zona, TipusClic tipus) {
   const ui::Rect centrat{cx - ratoliW / 2, top, cx + ratoliW / 2, top + ratoliH};
   const ui::Rect aLaDreta{cx - ratoliW - 2, top, cx - 2, top + ratoliH};
   switch (tipus) {
-    case TipusClic::Esquerre:
-      DibuixarRatoli(c, centrat, true);
-      break;
-    case TipusClic::Dret:
-      DibuixarRatoli(c, centrat, false);
-      break;
+    case TipusClic::Esquerre: DibuixarRatoli(c, centrat, true); break;
+    case TipusClic::Dret: DibuixarRatoli(c, centrat, false); break;
     case TipusClic::Doble:
       DibuixarRatoli(c, aLaDreta, true);
       c.Text({cx, top, cx + 30, top + ratoliH}, "x2", ui::Font{"Arial", 18, true, BotoDestacat});
@@ -100,7 +96,9 @@ void DibuixarBotoTipusClic(ui::Canvas& c, int w, int h, TipusClic tipus, Aspecte
                            const std::string& text) {
   const bool enfonsat = aspecte != AspecteBoto::Normal;
   c.SetPen(ui::clNone, 1);
-  c.SetBrush(aspecte == AspecteBoto::Normal ? Cara : aspecte == AspecteBoto::Premut ? CaraPremuda : CaraArrossegant);
+  c.SetBrush(aspecte == AspecteBoto::Normal   ? Cara
+             : aspecte == AspecteBoto::Premut ? CaraPremuda
+                                              : CaraArrossegant);
   c.Rectangle(0, 0, w + 1, h + 1);
   DibuixarBisell(c, w, h, enfonsat);
   if (aspecte == AspecteBoto::Arrossegant) {

@@ -9,7 +9,9 @@ void TFormPrincipal::MenuPanellTipusClicClick() {
 }
 
 void TFormPrincipal::ActualitzarPanellTipusClic() {
-  if (FormTipusClic) FormTipusClic->Mostrar(MenuPanellTipusClic.Checked() && MenuClicAutomaticAlEstarParat.Checked());
+  if (FormTipusClic)
+    FormTipusClic->Mostrar(MenuPanellTipusClic.Checked() &&
+                           MenuClicAutomaticAlEstarParat.Checked());
 }
 
 void TFormPrincipal::InjectarAccioClic(const TAccioClic& accio) {

@@ -7,7 +7,9 @@ namespace {
 constexpr unsigned EsquerrePrem = ui::MouseLeftDown;
 constexpr unsigned EsquerreAllibera = ui::MouseLeftUp;
 
-bool Dins(const ui::Rect& r, ui::Point p) { return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom; }
+bool Dins(const ui::Rect& r, ui::Point p) {
+  return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
 
 }  // namespace
 
@@ -39,15 +41,12 @@ TAccioClic TEstatTipusClic::Clic(ui::Point c, ZonaPanell zona) {
         inici_ = c;
       }
       return accio;
-    case ZonaPanell::Tipus::Fora:
-      break;
+    case ZonaPanell::Tipus::Fora: break;
   }
 
   accio.so = triat_ != TipusClic::Pausa;
   switch (triat_) {
-    case TipusClic::Esquerre:
-      accio.entrades = {EsquerrePrem, EsquerreAllibera};
-      break;
+    case TipusClic::Esquerre: accio.entrades = {EsquerrePrem, EsquerreAllibera}; break;
     case TipusClic::Doble:
       // Back to back at one point: well within the double-click time and rectangle.
       accio.entrades = {EsquerrePrem, EsquerreAllibera, EsquerrePrem, EsquerreAllibera};
@@ -63,8 +62,7 @@ TAccioClic TEstatTipusClic::Clic(ui::Point c, ZonaPanell zona) {
       arrossegantPanell_ = false;
       inici_ = c;
       break;
-    case TipusClic::Pausa:
-      break;
+    case TipusClic::Pausa: break;
   }
   return accio;
 }
@@ -100,13 +98,17 @@ ZonaPanell ZonaDelPunt(const ui::Rect& panell, bool visible, ui::Point p, int dp
   if (!visible || !Dins(panell, p)) return {};
   const ui::Point client{p.x - panell.left, p.y - panell.top};
   for (TipusClic t : TotsElsTipusClic)
-    if (Dins(ui::ScaleForDpi(RectBotoTipusClic(t), dpi), client)) return {ZonaPanell::Tipus::Boto, t};
+    if (Dins(ui::ScaleForDpi(RectBotoTipusClic(t), dpi), client))
+      return {ZonaPanell::Tipus::Boto, t};
   return {ZonaPanell::Tipus::Fons, TipusClic::Esquerre};
 }
 
-ui::Point LimitarALaPantalla(ui::Point lloc, int amplada, int alcada, int ampladaPantalla, int alcadaPantalla) {
+ui::Point LimitarALaPantalla(ui::Point lloc, int amplada, int alcada, int ampladaPantalla,
+                             int alcadaPantalla) {
   return {std::max(0, std::min(lloc.x, ampladaPantalla - amplada)),
           std::max(0, std::min(lloc.y, alcadaPantalla - alcada))};
 }
 
-ui::Point LlocInicial(int alcada, int alcadaPantalla) { return {0, std::max(0, (alcadaPantalla - alcada) / 2)}; }
+ui::Point LlocInicial(int alcada, int alcadaPantalla) {
+  return {0, std::max(0, (alcadaPantalla - alcada) / 2)};
+}

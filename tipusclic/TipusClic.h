@@ -12,7 +12,8 @@
 enum class TipusClic { Esquerre, Doble, Dret, Arrossegar, Pausa };
 constexpr int NombreTipusClic = 5;
 constexpr std::array<TipusClic, NombreTipusClic> TotsElsTipusClic{
-    TipusClic::Esquerre, TipusClic::Doble, TipusClic::Dret, TipusClic::Arrossegar, TipusClic::Pausa};
+    TipusClic::Esquerre, TipusClic::Doble, TipusClic::Dret, TipusClic::Arrossegar,
+    TipusClic::Pausa};
 
 // Where a rest falls: away from the panel, on one of its buttons, or on the rest of it (the
 // grip strip and the gaps, by which the panel is moved).
@@ -71,16 +72,19 @@ constexpr int AmpladaBoto = 100;
 constexpr int AlcadaBoto = 70;
 constexpr int Separacio = 4;
 constexpr int Amplada = Marge + AmpladaBoto + Marge;
-constexpr int Alcada = AlcadaFranja + NombreTipusClic * (AlcadaBoto + Separacio) - Separacio + Marge;
+constexpr int Alcada =
+    AlcadaFranja + NombreTipusClic * (AlcadaBoto + Separacio) - Separacio + Marge;
 }  // namespace disseny_panell
 
 ui::Rect RectBotoTipusClic(TipusClic tipus);
 // The zone of a screen point, for a panel whose outer rectangle is panell, shown at dpi; Fora
 // when the panel is not shown.
-ZonaPanell ZonaDelPunt(const ui::Rect& panell, bool visible, ui::Point p, int dpi = ui::kDefaultDpi);
+ZonaPanell ZonaDelPunt(const ui::Rect& panell, bool visible, ui::Point p,
+                       int dpi = ui::kDefaultDpi);
 
 // Where the panel goes: the place asked for, kept wholly on the screen; a panel larger than
 // the screen keeps its top left corner on it.
-ui::Point LimitarALaPantalla(ui::Point lloc, int amplada, int alcada, int ampladaPantalla, int alcadaPantalla);
+ui::Point LimitarALaPantalla(ui::Point lloc, int amplada, int alcada, int ampladaPantalla,
+                             int alcadaPantalla);
 // The first place: at the left edge, vertically centred.
 ui::Point LlocInicial(int alcada, int alcadaPantalla);

@@ -30,20 +30,23 @@ TFormTipusClic::TFormTipusClic()
       BotoEsquerre(*this, RectBotoTipusClic(TipusClic::Esquerre), TextosTipusClicCatala.botons[0]),
       BotoDoble(*this, RectBotoTipusClic(TipusClic::Doble), TextosTipusClicCatala.botons[1]),
       BotoDret(*this, RectBotoTipusClic(TipusClic::Dret), TextosTipusClicCatala.botons[2]),
-      BotoArrossegar(*this, RectBotoTipusClic(TipusClic::Arrossegar), TextosTipusClicCatala.botons[3]),
+      BotoArrossegar(*this, RectBotoTipusClic(TipusClic::Arrossegar),
+                     TextosTipusClicCatala.botons[3]),
       BotoPausa(*this, RectBotoTipusClic(TipusClic::Pausa), TextosTipusClicCatala.botons[4]),
       TimerSeguirPunter(*this, IntervalSeguirPunter) {
   TimerSeguirPunter.OnTimer = [this] { TimerSeguirPunterTimer(); };
   for (TipusClic t : TotsElsTipusClic) {
     ui::PictureButton& b = Boto(t);
     b.OnClick = [this, t] { BotoClick(t); };
-    b.OnPaint = [this, t, &b](ui::Canvas& c, int w, int h) { DibuixarBotoTipusClic(c, w, h, t, Aspecte(t), b.Text()); };
+    b.OnPaint = [this, t, &b](ui::Canvas& c, int w, int h) {
+      DibuixarBotoTipusClic(c, w, h, t, Aspecte(t), b.Text());
+    };
   }
 }
 
 ui::PictureButton& TFormTipusClic::Boto(TipusClic tipus) {
-  std::array<ui::PictureButton*, NombreTipusClic> botons{&BotoEsquerre, &BotoDoble, &BotoDret, &BotoArrossegar,
-                                                        &BotoPausa};
+  std::array<ui::PictureButton*, NombreTipusClic> botons{&BotoEsquerre, &BotoDoble, &BotoDret,
+                                                         &BotoArrossegar, &BotoPausa};
   return *botons[static_cast<std::size_t>(tipus)];
 }
 
@@ -78,7 +81,8 @@ void TFormTipusClic::DesarTipusClic() {
 }
 
 void TFormTipusClic::PosarA(ui::Point lloc) {
-  const ui::Point p = LimitarALaPantalla(lloc, Width(), Height(), ui::ScreenWidth(), ui::ScreenHeight());
+  const ui::Point p =
+      LimitarALaPantalla(lloc, Width(), Height(), ui::ScreenWidth(), ui::ScreenHeight());
   SetPosition(p.x, p.y);
 }
 
@@ -132,7 +136,9 @@ TAccioClic TFormTipusClic::AcabarArrossegament(ui::Point c) {
   return accio;
 }
 
-void TFormTipusClic::FormPaint(ui::Canvas& canvas) { DibuixarFonsPanell(canvas, Width(), Height()); }
+void TFormTipusClic::FormPaint(ui::Canvas& canvas) {
+  DibuixarFonsPanell(canvas, Width(), Height());
+}
 
 void TFormTipusClic::FormMouseDown() {
   const ui::Point c = ui::CursorPos();

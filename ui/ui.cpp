@@ -140,7 +140,8 @@ Edit::Edit(Form& owner, Rect bounds, const std::string& text, Control* container
   text_ = text;
 }
 
-Button::Button(Form& owner, Rect bounds, const std::string& caption, Role role, Glyph glyph, Control* container)
+Button::Button(Form& owner, Rect bounds, const std::string& caption, Role role, Glyph glyph,
+               Control* container)
     : Control(owner, bounds, container), role_(role), glyph_(glyph) {
   text_ = caption;
   // The dialog keys send IDOK and IDCANCEL, the same numbers as the results.
@@ -174,7 +175,9 @@ void MenuItem::Add(MenuItem& child) {
   items_.push_back(&child);
 }
 
-Timer::Timer(Form& owner, unsigned intervalMs) : owner_(owner), interval_(intervalMs) { owner_.Register(*this); }
+Timer::Timer(Form& owner, unsigned intervalMs) : owner_(owner), interval_(intervalMs) {
+  owner_.Register(*this);
+}
 
 Timer::~Timer() {
   if (enabled_) backend::TimerRemoved(*this);

@@ -62,7 +62,8 @@ constexpr int kDefaultDpi = 96;
 constexpr int ScaleForDpi(int pixels, int dpi) {
   const long long product = static_cast<long long>(pixels) * dpi;
   const long long half = kDefaultDpi / 2;
-  return static_cast<int>(product >= 0 ? (product + half) / kDefaultDpi : -((-product + half) / kDefaultDpi));
+  return static_cast<int>(product >= 0 ? (product + half) / kDefaultDpi
+                                       : -((-product + half) / kDefaultDpi));
 }
 // Origin and size scaled each on its own, so controls of one size stay of one size.
 Rect ScaleForDpi(Rect r, int dpi);
@@ -154,7 +155,17 @@ class Control {
   const std::string& Hint() const { return hint_; }
   void SetHint(const std::string& hint);
 
-  enum class Kind { Panel, Label, ToolButton, CheckBox, Edit, Button, Memo, Picture, PictureButton };
+  enum class Kind {
+    Panel,
+    Label,
+    ToolButton,
+    CheckBox,
+    Edit,
+    Button,
+    Memo,
+    Picture,
+    PictureButton
+  };
   virtual Kind GetKind() const = 0;
   // Reached with Tab, in the order the controls were made.
   virtual bool TakesFocus() const { return false; }
@@ -231,7 +242,8 @@ class Memo : public Control {
 // the form's background.
 class Picture : public Control {
  public:
-  Picture(Form& owner, Rect bounds, Control* container = nullptr) : Control(owner, bounds, container) {}
+  Picture(Form& owner, Rect bounds, Control* container = nullptr)
+      : Control(owner, bounds, container) {}
   std::function<void(Canvas&, int width, int height)> OnPaint;
   Kind GetKind() const override { return Kind::Picture; }
 };
@@ -450,7 +462,9 @@ class Form {
   backend::State<backend::FormState> native;
   void DispatchShow() { FormShow(); }
   void DispatchPaint(Canvas& canvas) { FormPaint(canvas); }
-  void DispatchUserMessage(std::uintptr_t wParam, std::intptr_t lParam) { UserMessage(wParam, lParam); }
+  void DispatchUserMessage(std::uintptr_t wParam, std::intptr_t lParam) {
+    UserMessage(wParam, lParam);
+  }
   void DispatchExitMenuLoop() { ExitMenuLoop(); }
   void DispatchClick() { FormClick(); }
   void DispatchDpiChanged(Rect suggested) { FormDpiChanged(suggested); }
@@ -533,7 +547,8 @@ constexpr int ResultCancel = 2;
 constexpr unsigned BoxOk = 0x0000;
 constexpr unsigned BoxIconError = 0x0010;
 constexpr unsigned BoxIconInformation = 0x0040;
-int ShowMessageBox(Form* owner, const std::string& text, const std::string& caption, unsigned flags);
+int ShowMessageBox(Form* owner, const std::string& text, const std::string& caption,
+                   unsigned flags);
 // The platform's colour chooser, modal to owner and preset to colour. True, with colour set to
 // the choice, when the user confirms; false, colour unchanged, when the user cancels.
 bool ChooseColour(Form& owner, Colour& colour);
@@ -541,9 +556,9 @@ bool ChooseColour(Form& owner, Colour& colour);
 // The private-profile service. A bare file name lives in the Windows directory; file names,
 // sections and keys are case-insensitive. A read returns at most bufferChars - 1 characters.
 std::string ProfileRead(const std::string& file, const std::string& section, const std::string& key,
-                              const std::string& defaultText, unsigned bufferChars);
+                        const std::string& defaultText, unsigned bufferChars);
 void ProfileWrite(const std::string& file, const std::string& section, const std::string& key,
-                        const std::string& value);
+                  const std::string& value);
 
 // Opens a file or address with the shell's default action for it, as a double click in the
 // file manager does. False when the shell could not.

@@ -14,7 +14,8 @@ constexpr double LimitMs = 60000;
 double Ms(LARGE_INTEGER des_de, LARGE_INTEGER freq) {
   LARGE_INTEGER ara;
   QueryPerformanceCounter(&ara);
-  return 1000.0 * static_cast<double>(ara.QuadPart - des_de.QuadPart) / static_cast<double>(freq.QuadPart);
+  return 1000.0 * static_cast<double>(ara.QuadPart - des_de.QuadPart) /
+         static_cast<double>(freq.QuadPart);
 }
 
 std::wstring Citat(const wchar_t* argument) { return L"\"" + std::wstring(argument) + L"\""; }
@@ -35,7 +36,8 @@ int wmain(int argc, wchar_t** argv) {
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
   QueryPerformanceCounter(&inici);
-  if (!CreateProcessW(nullptr, linia.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+  if (!CreateProcessW(nullptr, linia.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                      &pi)) {
     std::printf("error CreateProcess %lu\n", GetLastError());
     return 1;
   }

@@ -22,8 +22,9 @@ int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR, int) {
   classe.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   classe.lpszClassName = L"FinestraMinima";
   RegisterClassW(&classe);
-  const HWND finestra = CreateWindowExW(WS_EX_TOPMOST, L"FinestraMinima", L"FinestraMinima", WS_OVERLAPPEDWINDOW,
-                                        600, 0, 200, 150, nullptr, nullptr, instancia, nullptr);
+  const HWND finestra =
+      CreateWindowExW(WS_EX_TOPMOST, L"FinestraMinima", L"FinestraMinima", WS_OVERLAPPEDWINDOW, 600,
+                      0, 200, 150, nullptr, nullptr, instancia, nullptr);
   ShowWindow(finestra, SW_SHOWNORMAL);
   MSG m;
   while (GetMessageW(&m, nullptr, 0, 0) > 0) {

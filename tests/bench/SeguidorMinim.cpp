@@ -29,8 +29,8 @@ LRESULT CALLBACK Ganxo(int codi, WPARAM missatge, LPARAM dades) {
 LRESULT CALLBACK Proc(HWND w, UINT missatge, WPARAM wp, LPARAM lp) {
   switch (missatge) {
     case Moure:
-      SetWindowPos(w, HWND_TOPMOST, static_cast<int>(wp) - costat / 2, static_cast<int>(lp) - costat / 2, 0, 0,
-                   SWP_NOSIZE | SWP_NOACTIVATE);
+      SetWindowPos(w, HWND_TOPMOST, static_cast<int>(wp) - costat / 2,
+                   static_cast<int>(lp) - costat / 2, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
       return 0;
     case WM_PAINT: {
       PAINTSTRUCT ps;
@@ -38,7 +38,8 @@ LRESULT CALLBACK Proc(HWND w, UINT missatge, WPARAM wp, LPARAM lp) {
       const HPEN llapis = CreatePen(PS_SOLID, GruixQuadre, ColorQuadre);
       const HGDIOBJ abans = SelectObject(dc, llapis);
       const HGDIOBJ pinzell = SelectObject(dc, GetStockObject(NULL_BRUSH));
-      Rectangle(dc, GruixQuadre / 2, GruixQuadre / 2, costat - GruixQuadre / 2, costat - GruixQuadre / 2);
+      Rectangle(dc, GruixQuadre / 2, GruixQuadre / 2, costat - GruixQuadre / 2,
+                costat - GruixQuadre / 2);
       SelectObject(dc, pinzell);
       SelectObject(dc, abans);
       DeleteObject(llapis);
@@ -72,9 +73,10 @@ int WINAPI wWinMain(HINSTANCE instancia, HINSTANCE, PWSTR linia, int) {
   classe.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
   classe.lpszClassName = L"SeguidorMinim";
   RegisterClassW(&classe);
-  finestra = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT | WS_EX_LAYERED,
-                             L"SeguidorMinim", L"SeguidorMinim", WS_POPUP, 0, 0, costat, costat, nullptr, nullptr,
-                             instancia, nullptr);
+  finestra = CreateWindowExW(
+      WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT | WS_EX_LAYERED,
+      L"SeguidorMinim", L"SeguidorMinim", WS_POPUP, 0, 0, costat, costat, nullptr, nullptr,
+      instancia, nullptr);
   SetLayeredWindowAttributes(finestra, Transparent, 255, LWA_COLORKEY);
   ShowWindow(finestra, SW_SHOWNOACTIVATE);
   HHOOK ganxo = nullptr;

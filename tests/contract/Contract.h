@@ -20,7 +20,9 @@ class Contract : public ::testing::Test {
   void TearDown() override { End(); }
 };
 
-inline ui::Rect At(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+inline ui::Rect At(int left, int top, int width, int height) {
+  return {left, top, left + width, top + height};
+}
 
 inline ui::FormStyle DialogStyle(const std::string& className) {
   ui::FormStyle s;

@@ -42,6 +42,7 @@ struct BoxSeen {
   std::string text, caption;
 };
 // Shows a message box and answers it with the key, as the user would.
-BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& caption, unsigned flags, Key answer);
+BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& caption,
+                unsigned flags, Key answer);
 
 }  // namespace contract

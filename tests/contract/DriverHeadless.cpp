@@ -18,7 +18,8 @@ std::filesystem::path folder;
 
 void Begin() {
   if (folder.empty()) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pelvoro-contract.XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "pelvoro-contract.XXXXXX").string();
     if (!mkdtemp(pattern.data())) std::abort();
     folder = pattern;
   }
@@ -86,7 +87,8 @@ std::vector<std::string> MenuShown(const ui::Form& form) {
   return lines;
 }
 
-BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& caption, unsigned flags, Key) {
+BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& caption,
+                unsigned flags, Key) {
   BoxSeen seen;
   hl::OnMessageBox([&](const hl::ShownMessageBox& box) {
     seen.text = box.text;

@@ -30,7 +30,8 @@ bool Pump(WORD keyDown) {
       return false;
     }
     // With no control focused the key comes to the active window as a system key.
-    const bool seen = keyDown && (m.message == WM_KEYDOWN || m.message == WM_SYSKEYDOWN) && m.wParam == keyDown;
+    const bool seen =
+        keyDown && (m.message == WM_KEYDOWN || m.message == WM_SYSKEYDOWN) && m.wParam == keyDown;
     ui::Form* modal = ui::win32::modalForm;
     if (!(modal && IsDialogMessageW(ui::win32::Hwnd(*modal), &m))) {
       TranslateMessage(&m);
@@ -46,8 +47,8 @@ void WaitForKeyDown(WORD vk) {
   const DWORD start = GetTickCount();
   while (!Pump(vk)) {
     if (GetTickCount() - start > kInputLimitMs) {
-      ADD_FAILURE() << "key " << vk << " never arrived; focus " << GetFocus() << ", active " << GetActiveWindow()
-                    << ", foreground " << GetForegroundWindow();
+      ADD_FAILURE() << "key " << vk << " never arrived; focus " << GetFocus() << ", active "
+                    << GetActiveWindow() << ", foreground " << GetForegroundWindow();
       return;
     }
     MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);
@@ -132,10 +133,11 @@ void Click(ui::Control& control) {
   // Two clicks on one spot in quick succession would make a double click.
   const DWORD sinceLast = GetTickCount() - lastClickTime;
   if (std::abs(at.x - lastClickAt.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
-      std::abs(at.y - lastClickAt.y) <= GetSystemMetrics(SM_CYDOUBLECLK) && sinceLast <= GetDoubleClickTime())
+      std::abs(at.y - lastClickAt.y) <= GetSystemMetrics(SM_CYDOUBLECLK) &&
+      sinceLast <= GetDoubleClickTime())
     Until([] { return false; }, GetDoubleClickTime() - sinceLast + 1);
-  INPUT clicks[] = {MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at), MouseInput(MOUSEEVENTF_LEFTDOWN),
-                    MouseInput(MOUSEEVENTF_LEFTUP)};
+  INPUT clicks[] = {MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, at),
+                    MouseInput(MOUSEEVENTF_LEFTDOWN), MouseInput(MOUSEEVENTF_LEFTUP)};
   SendInput(3, clicks, sizeof(INPUT));
   lastClickTime = GetTickCount();
   lastClickAt = at;
@@ -215,7 +217,8 @@ std::vector<std::string> MenuShown(const ui::Form& form) {
   return lines;
 }
 
-BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& caption, unsigned flags, Key answer) {
+BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& caption,
+                unsigned flags, Key answer) {
   BoxSeen seen;
   // Inside the box's own loop: once it is up and active, read it and answer with the key.
   std::function<void()> answerBox = [&] {
@@ -226,7 +229,8 @@ BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& cap
       return;
     }
     seen.caption = TextOf(found.box);
-    for (HWND child = GetWindow(found.box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    for (HWND child = GetWindow(found.box, GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
       wchar_t cls[16] = {};
       GetClassNameW(child, cls, 16);
       if (_wcsicmp(cls, L"Static") == 0 && !TextOf(child).empty()) seen.text = TextOf(child);

@@ -49,7 +49,8 @@ TEST_F(Contract, TabFollowsTheOrderTheControlsWereMadeInAndGoesRound) {
   Fields d;
   d.Create();
   RunModal(d, [&](ui::Form& f) {
-    for (ui::Control* expected : std::initializer_list<ui::Control*>{&d.check, &d.ok, &d.last, &d.first}) {
+    for (ui::Control* expected :
+         std::initializer_list<ui::Control*>{&d.check, &d.ok, &d.last, &d.first}) {
       Press(f, Key::Tab);
       EXPECT_TRUE(expected->Focused()) << "Tab to \"" << expected->Text() << '"';
     }
@@ -79,7 +80,8 @@ TEST_F(Contract, DisabledAndHiddenControlsCannotTakeTheFocus) {
   Fields d;
   d.Create();
   RunModal(d, [&](ui::Form&) {
-    for (ui::Control* c : std::initializer_list<ui::Control*>{&d.disabledFirst, &d.hidden, &d.disabled, &d.inPanel}) {
+    for (ui::Control* c : std::initializer_list<ui::Control*>{&d.disabledFirst, &d.hidden,
+                                                              &d.disabled, &d.inPanel}) {
       c->SetFocus();
       EXPECT_FALSE(c->Focused()) << c->Text();
       EXPECT_TRUE(d.first.Focused()) << c->Text();

@@ -38,14 +38,16 @@ class MenuContract : public Contract {
 };
 
 TEST_F(MenuContract, TheMenuShowsItsItemsAndTheMarksSetBeforeTheWindowWasMade) {
-  EXPECT_EQ(MenuShown(f), (Lines{"&File", "  One", "  Two", "  -", "  Language", "    [x] Català", "    Español"}));
+  EXPECT_EQ(MenuShown(f), (Lines{"&File", "  One", "  Two", "  -", "  Language", "    [x] Català",
+                                 "    Español"}));
 }
 
 TEST_F(MenuContract, CheckMarksShowAtOnce) {
   f.catalan.SetChecked(false);
   f.spanish.SetChecked(true);
   f.one.SetChecked(true);
-  EXPECT_EQ(MenuShown(f), (Lines{"&File", "  [x] One", "  Two", "  -", "  Language", "    Català", "    [x] Español"}));
+  EXPECT_EQ(MenuShown(f), (Lines{"&File", "  [x] One", "  Two", "  -", "  Language", "    Català",
+                                 "    [x] Español"}));
   EXPECT_TRUE(f.spanish.Checked());
   EXPECT_FALSE(f.catalan.Checked());
 }
@@ -57,13 +59,14 @@ TEST_F(MenuContract, AHiddenItemKeepsItsTextAndMarkAndTakesNewOnes) {
   f.two.SetCaption("Dos");
   f.two.SetChecked(true);
   f.spanish.SetCaption("Castellano");
-  EXPECT_EQ(MenuShown(f), (Lines{"&File", "  -", "  Language", "    [x] Català", "    Castellano"}));
+  EXPECT_EQ(MenuShown(f),
+            (Lines{"&File", "  -", "  Language", "    [x] Català", "    Castellano"}));
   EXPECT_TRUE(f.one.Checked());
   EXPECT_TRUE(f.two.Checked());
   f.two.SetVisible(true);
   f.one.SetVisible(true);
-  EXPECT_EQ(MenuShown(f),
-            (Lines{"&File", "  [x] One", "  [x] Dos", "  -", "  Language", "    [x] Català", "    Castellano"}));
+  EXPECT_EQ(MenuShown(f), (Lines{"&File", "  [x] One", "  [x] Dos", "  -", "  Language",
+                                 "    [x] Català", "    Castellano"}));
 }
 
 TEST_F(MenuContract, AHiddenSubmenuHidesWhatItHoldsAndBringsItBack) {
@@ -71,7 +74,8 @@ TEST_F(MenuContract, AHiddenSubmenuHidesWhatItHoldsAndBringsItBack) {
   f.spanish.SetChecked(true);
   EXPECT_EQ(MenuShown(f), (Lines{"&File", "  One", "  Two", "  -"}));
   f.language.SetVisible(true);
-  EXPECT_EQ(MenuShown(f), (Lines{"&File", "  One", "  Two", "  -", "  Language", "    [x] Català", "    [x] Español"}));
+  EXPECT_EQ(MenuShown(f), (Lines{"&File", "  One", "  Two", "  -", "  Language", "    [x] Català",
+                                 "    [x] Español"}));
 }
 
 }  // namespace

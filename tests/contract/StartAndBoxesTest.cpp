@@ -35,7 +35,8 @@ TEST_F(Contract, ABoxWithOnlyOkAnswersOkToEnterAndShowsItsTexts) {
   CountingForm d("TContractBoxOwner");
   d.Create();
   RunModal(d, [&](ui::Form& f) {
-    const BoxSeen seen = ShowBox(&f, "El valor ha de ser més gran que 0", "PELVORO", kInformation, Key::Enter);
+    const BoxSeen seen =
+        ShowBox(&f, "El valor ha de ser més gran que 0", "PELVORO", kInformation, Key::Enter);
     EXPECT_EQ(seen.answer, ui::ResultOk);
     EXPECT_EQ(seen.text, "El valor ha de ser més gran que 0");
     EXPECT_EQ(seen.caption, "PELVORO");
@@ -47,7 +48,8 @@ TEST_F(Contract, ABoxWithOnlyOkAnswersOkToEscToo) {
   CountingForm d("TContractBoxOwner");
   d.Create();
   RunModal(d, [&](ui::Form& f) {
-    EXPECT_EQ(ShowBox(&f, "Error", "PELVORO", ui::BoxOk | ui::BoxIconError, Key::Escape).answer, ui::ResultOk);
+    EXPECT_EQ(ShowBox(&f, "Error", "PELVORO", ui::BoxOk | ui::BoxIconError, Key::Escape).answer,
+              ui::ResultOk);
     EXPECT_TRUE(f.Modal());
   });
 }

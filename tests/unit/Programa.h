@@ -29,7 +29,8 @@ class ProgramaTest : public ::testing::Test {
     // Parameterised tests' names hold '/', which cannot stand in a folder's name.
     std::string nom = std::string(info->test_suite_name()) + "." + info->name();
     std::replace(nom.begin(), nom.end(), '/', '_');
-    std::string plantilla = (std::filesystem::temp_directory_path() / ("pelvoro-" + nom + ".XXXXXX")).string();
+    std::string plantilla =
+        (std::filesystem::temp_directory_path() / ("pelvoro-" + nom + ".XXXXXX")).string();
     ASSERT_NE(mkdtemp(plantilla.data()), nullptr) << plantilla;
     carpeta_ = plantilla;
     ui::headless::Reset(carpeta_);

@@ -92,7 +92,8 @@ TEST_F(AboutTest, TheBackgroundAndTheBareLowerPanelShowAndHideTheText) {
 TEST_F(AboutTest, VersionAndTheBareUpperPanelShowTheLargePictureWhichBringsThePanelsBack) {
   Inici();
   Obrir([&](TAboutBox& a) {
-    for (ui::Control* c : {static_cast<ui::Control*>(&a.Version), static_cast<ui::Control*>(&a.Panel1)}) {
+    for (ui::Control* c :
+         {static_cast<ui::Control*>(&a.Version), static_cast<ui::Control*>(&a.Panel1)}) {
       EXPECT_TRUE(hl::Click(*c));
       EXPECT_TRUE(a.ImageSorpresa.Showing());
       EXPECT_FALSE(a.Panel1.Visible());
@@ -224,8 +225,8 @@ TEST_F(AboutMenuTest, WithoutTheFrameNoHookComesBack) {
 // Every picture stays inside its control: what falls outside would be cut off on screen.
 TEST_F(AboutTest, EveryPictureDrawsInsideItsControl) {
   Inici();
-  for (ui::Picture* p : {&A().ImageOrella, &A().Bevel1, &A().ImageProjecte, &A().ImageMarca, &A().ImageInteligencia,
-                         &A().ImageDedicatoria, &A().ImageSorpresa}) {
+  for (ui::Picture* p : {&A().ImageOrella, &A().Bevel1, &A().ImageProjecte, &A().ImageMarca,
+                         &A().ImageInteligencia, &A().ImageDedicatoria, &A().ImageSorpresa}) {
     const int w = p->Bounds().Width(), h = p->Bounds().Height();
     const auto ops = hl::PaintPicture(*p);
     EXPECT_GT(ops.size(), 2u);
@@ -245,10 +246,10 @@ TEST_F(AboutTest, EveryPictureDrawsInsideItsControl) {
               << p->id << " " << op.at[0] << "," << op.at[1] << " " << op.at[2] << "," << op.at[3];
           break;
         case K::Polygon:
-          for (const ui::Point& q : op.points) EXPECT_TRUE(dins(q.x, q.y)) << p->id << " " << q.x << "," << q.y;
+          for (const ui::Point& q : op.points)
+            EXPECT_TRUE(dins(q.x, q.y)) << p->id << " " << q.x << "," << q.y;
           break;
-        default:
-          break;
+        default: break;
       }
     }
   }

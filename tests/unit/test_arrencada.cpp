@@ -5,7 +5,8 @@
 namespace {
 
 TEST(LiniaOrdres, SplitsOnBlanksAndControlCharactersOutsideQuotes) {
-  EXPECT_EQ(DividirArguments("Pelvoro.exe NOABOUT"), (std::vector<std::string>{"Pelvoro.exe", "NOABOUT"}));
+  EXPECT_EQ(DividirArguments("Pelvoro.exe NOABOUT"),
+            (std::vector<std::string>{"Pelvoro.exe", "NOABOUT"}));
   EXPECT_EQ(DividirArguments("  a\t\tb \r\n c  "), (std::vector<std::string>{"a", "b", "c"}));
   EXPECT_EQ(DividirArguments("\"C:\\Program Files\\Pelvoro.exe\" \"NO ABOUT\" x\"y z\"w"),
             (std::vector<std::string>{"C:\\Program Files\\Pelvoro.exe", "NO ABOUT", "xy zw"}));
@@ -47,7 +48,9 @@ TEST_F(EsperaTest, ZeroProcessesPendingMessagesOnceAndSleepsOneMillisecond) {
 TEST_F(EsperaTest, KeepsTimersRunningDuringTheWait) {
   CrearFinestres();
   std::vector<std::uint64_t> ticks;
-  Principal().TimerComptaEnreraClicAutomatic.OnTimer = [&] { ticks.push_back(ui::headless::Now()); };
+  Principal().TimerComptaEnreraClicAutomatic.OnTimer = [&] {
+    ticks.push_back(ui::headless::Now());
+  };
   Principal().TimerComptaEnreraClicAutomatic.SetEnabled(true);
   EsperaMilisegons(1000);
   // The tick due as the wait ends is left to the message loop that follows.
@@ -61,7 +64,8 @@ TEST_F(ProgramEntryTest, CreatesTheFourWindowsHiddenShowsTheMainOneAndExitsWithZ
   bool visibleInLoop = false, othersHidden = false;
   ui::headless::SetLoopDriver([&] {
     visibleInLoop = FormPrincipal->Visible();
-    othersHidden = !AboutBox->Visible() && !FormParametres->Visible() && !FormTransparent->Visible();
+    othersHidden =
+        !AboutBox->Visible() && !FormParametres->Visible() && !FormTransparent->Visible();
     ui::headless::Advance(1000);
     FormPrincipal->MenuSortirClick();
   });
@@ -93,7 +97,8 @@ TEST_F(ProgramEntryTest, ASecondCopyBringsTheRunningOneForwardAndLeavesWithoutTo
   EXPECT_FALSE(looped);
   EXPECT_EQ(FormPrincipal, nullptr);
   EXPECT_EQ(TextFitxer(), "[LlibreriaPelvoro]\r\nHANDLE FINESTRA=4242\r\n");
-  EXPECT_EQ(ui::headless::PlatformCalls(), (std::vector<std::string>{"ActivateOtherInstance TFormPrincipal"}));
+  EXPECT_EQ(ui::headless::PlatformCalls(),
+            (std::vector<std::string>{"ActivateOtherInstance TFormPrincipal"}));
 }
 
 }  // namespace

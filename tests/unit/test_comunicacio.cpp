@@ -19,9 +19,8 @@ TEST(LlegirHandle, ReadsSignedDecimal) {
 }
 
 TEST(LlegirHandle, RejectsAnythingElse) {
-  for (const char* text : {"", "-", "+5", " 5", "5 ", "12a", "0x10", "$1E",
-                           "9223372036854775808", "-9223372036854775809",
-                           "99999999999999999999"})
+  for (const char* text : {"", "-", "+5", " 5", "5 ", "12a", "0x10", "$1E", "9223372036854775808",
+                           "-9223372036854775809", "99999999999999999999"})
     EXPECT_FALSE(hook::LlegirHandle(text).has_value()) << '"' << text << '"';
 }
 
@@ -81,7 +80,8 @@ TEST_F(StandInTest, ReportsGoToTheWindowNamedInTheFile) {
 // The library reads the handle strictly; text that only starts with a window's number names
 // no window, and the main window gets the report.
 TEST_F(StandInTest, AHandleWithMoreThanDigitsNamesNoWindow) {
-  for (const std::string& text : {hook::EscriureHandle(altre.Handle()) + "abc", "+" + hook::EscriureHandle(altre.Handle())}) {
+  for (const std::string& text :
+       {hook::EscriureHandle(altre.Handle()) + "abc", "+" + hook::EscriureHandle(altre.Handle())}) {
     Handle(text);
     Informar();
     EXPECT_TRUE(altre.informes.empty()) << text;

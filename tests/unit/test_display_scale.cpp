@@ -10,9 +10,10 @@ namespace {
 namespace hl = ui::headless;
 
 TEST(ScaleForDpi, IsExactAt96AndRoundsHalvesAwayFromZeroAsMulDivDoes) {
-  for (int v : {-1000, -31, -1, 0, 1, 11, 118, 150, 699, 1000}) EXPECT_EQ(ui::ScaleForDpi(v, 96), v) << v;
+  for (int v : {-1000, -31, -1, 0, 1, 11, 118, 150, 699, 1000})
+    EXPECT_EQ(ui::ScaleForDpi(v, 96), v) << v;
   EXPECT_EQ(ui::ScaleForDpi(118, 144), 177);
-  EXPECT_EQ(ui::ScaleForDpi(31, 144), 47);   // 46.5
+  EXPECT_EQ(ui::ScaleForDpi(31, 144), 47);     // 46.5
   EXPECT_EQ(ui::ScaleForDpi(699, 144), 1049);  // 1048.5
   EXPECT_EQ(ui::ScaleForDpi(-31, 144), -47);
   EXPECT_EQ(ui::ScaleForDpi(1, 120), 1);  // 1.25
@@ -74,7 +75,8 @@ TEST_F(ScaleTest, TheFrameIsScaledButCentredOnThePointerAndTheFileKeeps96DpiValu
   T().CentrarEnPosicio(500, 400);
   EXPECT_EQ(T().BoundsRect(), (ui::Rect{409, 309, 591, 491}));
   Principal().Close();
-  EXPECT_NE(TextFitxer().find("AmpladaQuadreDeSeguiment=121\r\n"), std::string::npos) << TextFitxer();
+  EXPECT_NE(TextFitxer().find("AmpladaQuadreDeSeguiment=121\r\n"), std::string::npos)
+      << TextFitxer();
   EXPECT_NE(TextFitxer().find("GruixudariaQuadreDeSeguiment=8\r\n"), std::string::npos);
 }
 
@@ -84,14 +86,16 @@ TEST_F(ScaleTest, TheDialogOpensScaledAndItsNewWidthTakesTheOverlayToTheScaledSi
   ui::Rect obert;
   hl::OnModal([&](ui::Form&) {
     obert = d.BoundsRect();
-    EXPECT_EQ(d.EditAmpladaQuadreSeguiment.ClientBounds(), (ui::Rect{863, 495, 863 + 75, 495 + 35}));
+    EXPECT_EQ(d.EditAmpladaQuadreSeguiment.ClientBounds(),
+              (ui::Rect{863, 495, 863 + 75, 495 + 35}));
     EXPECT_EQ(hl::NativeFont(d.EditAmpladaQuadreSeguiment).height, 20);
     EXPECT_EQ(d.BitBtnDAcord.ClientBounds(), (ui::Rect{264, 828, 264 + 125, 828 + 38}));
     hl::Type(d.EditAmpladaQuadreSeguiment, "300");
     hl::Click(d.BitBtnDAcord);
   });
   Principal().MenuParametresClick();
-  EXPECT_EQ(obert, (ui::Rect{(2560 - 1049) / 2, (1440 - 927) / 2, (2560 - 1049) / 2 + 1049, (1440 - 927) / 2 + 927}));
+  EXPECT_EQ(obert, (ui::Rect{(2560 - 1049) / 2, (1440 - 927) / 2, (2560 - 1049) / 2 + 1049,
+                             (1440 - 927) / 2 + 927}));
   EXPECT_EQ(Parametres.AmpladaQuadreDeSeguiment, 300);
   EXPECT_EQ(T().Width(), 450);
   EXPECT_EQ(T().Height(), 450);
@@ -127,7 +131,8 @@ TEST(OverlayScale, TheFrameAndTheRingAreDrawnAtTheWindowsDpi) {
   const auto quadre = TracesTransparent(d);
   ASSERT_EQ(quadre.size(), 5u);
   EXPECT_EQ(quadre[0].gruix, 20);
-  EXPECT_EQ((std::array{quadre[0].x1, quadre[0].y1, quadre[0].x2, quadre[0].y2}), (std::array{10, 10, 10, 289}));
+  EXPECT_EQ((std::array{quadre[0].x1, quadre[0].y1, quadre[0].x2, quadre[0].y2}),
+            (std::array{10, 10, 10, 289}));
   // Radius 48 and pen 40: the ring covers radii 28 to 68 and leaves the pointer's spot free.
   const TTraca& arc = quadre[4];
   EXPECT_EQ(arc.tipus, TTraca::Tipus::Arc);
@@ -142,11 +147,14 @@ TEST(OverlayScale, TheFrameAndTheRingAreDrawnAtTheWindowsDpi) {
   EXPECT_EQ((std::array{radis[0].x1, radis[0].x2}), (std::array{10, 289}));
   // Centre 149, inner end 150 - 20 + 4, outer end 150 - 8.
   EXPECT_EQ(radis[1].gruix, 6);
-  EXPECT_EQ((std::array{radis[1].x1, radis[1].y1, radis[1].x2, radis[1].y2}), (std::array{149, 15, 149, 7}));
-  EXPECT_EQ((std::array{radis[46].x1, radis[46].y1, radis[46].x2, radis[46].y2}), (std::array{283, 149, 291, 149}));
+  EXPECT_EQ((std::array{radis[1].x1, radis[1].y1, radis[1].x2, radis[1].y2}),
+            (std::array{149, 15, 149, 7}));
+  EXPECT_EQ((std::array{radis[46].x1, radis[46].y1, radis[46].x2, radis[46].y2}),
+            (std::array{283, 149, 291, 149}));
 }
 
-TEST_F(ScaleTest, MovedToAMonitorOfAnotherScaleTheFrameKeepsItsCentreAndTheMainWindowTakesTheSuggestion) {
+TEST_F(ScaleTest,
+       MovedToAMonitorOfAnotherScaleTheFrameKeepsItsCentreAndTheMainWindowTakesTheSuggestion) {
   Inici(96, "AmpladaQuadreDeSeguiment=151\r\n");
   T().CentrarEnPosicio(500, 400);
   hl::MoveToDpi(T(), 144);
@@ -166,8 +174,8 @@ TEST_F(ScaleTest, MovedToAMonitorOfAnotherScaleTheFrameKeepsItsCentreAndTheMainW
 // What each picture draws, painted on a fresh program at dpi.
 std::vector<std::vector<hl::DrawOp>> Pintar(TAboutBox& a) {
   std::vector<std::vector<hl::DrawOp>> totes;
-  for (ui::Picture* p : {&a.ImageOrella, &a.Bevel1, &a.ImageProjecte, &a.ImageMarca, &a.ImageInteligencia,
-                         &a.ImageDedicatoria, &a.ImageSorpresa})
+  for (ui::Picture* p : {&a.ImageOrella, &a.Bevel1, &a.ImageProjecte, &a.ImageMarca,
+                         &a.ImageInteligencia, &a.ImageDedicatoria, &a.ImageSorpresa})
     totes.push_back(hl::PaintPicture(*p));
   return totes;
 }
@@ -183,7 +191,9 @@ TEST_F(ScaleTest, ThePicturesOfTheAboutBoxDrawTwiceAsLargeAt192Dpi) {
   // The bevel is one line wide per step of scale: twice the lines.
   EXPECT_EQ(a192[1].size(), 2 * a96[1].size());
   // Shapes drawn in proportion to the control gather a pixel of rounding per step.
-  const auto aprop = [](int at192, int at96) { return std::abs(at192 - 2 * at96) <= 2 + std::abs(at96) / 25; };
+  const auto aprop = [](int at192, int at96) {
+    return std::abs(at192 - 2 * at96) <= 2 + std::abs(at96) / 25;
+  };
   for (std::size_t i = 0; i < a96.size(); ++i) {
     if (i == 1) continue;
     ASSERT_EQ(a96[i].size(), a192[i].size()) << "picture " << i;
@@ -194,10 +204,12 @@ TEST_F(ScaleTest, ThePicturesOfTheAboutBoxDrawTwiceAsLargeAt192Dpi) {
         EXPECT_LE(std::abs(o192.width - 2 * o96.width), 1) << i << "/" << j << " pen " << o96.width;
       }
       for (std::size_t k = 0; k < o96.at.size(); ++k)
-        EXPECT_TRUE(aprop(o192.at[k], o96.at[k])) << i << "/" << j << " " << o192.at[k] << " vs " << o96.at[k];
+        EXPECT_TRUE(aprop(o192.at[k], o96.at[k]))
+            << i << "/" << j << " " << o192.at[k] << " vs " << o96.at[k];
       ASSERT_EQ(o96.points.size(), o192.points.size());
       for (std::size_t k = 0; k < o96.points.size(); ++k)
-        EXPECT_TRUE(aprop(o192.points[k].x, o96.points[k].x) && aprop(o192.points[k].y, o96.points[k].y))
+        EXPECT_TRUE(aprop(o192.points[k].x, o96.points[k].x) &&
+                    aprop(o192.points[k].y, o96.points[k].y))
             << i << "/" << j << " point " << k;
     }
   }

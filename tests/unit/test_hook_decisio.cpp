@@ -11,8 +11,8 @@ using hook::Decisio;
 using hook::DecisioHook;
 using hook::TipusHook;
 
-constexpr unsigned MissatgeRoda = 0x020A;          // wheel
-constexpr unsigned MissatgeMButtonDown = 0x0207;   // middle press
+constexpr unsigned MissatgeRoda = 0x020A;         // wheel
+constexpr unsigned MissatgeMButtonDown = 0x0207;  // middle press
 
 Decisio Informa(long codi, bool empassar) { return {codi, empassar}; }
 Decisio Passa() { return {}; }
@@ -103,7 +103,8 @@ TEST_F(HookBotons, MoveHookSwallowsTheReleaseOfAPressTheButtonHookSwallowed) {
   // While the button hook is there it answers for the release, with its report.
   EXPECT_EQ(estat.Decidir(TipusHook::Moviment, hook::MissatgeLButtonUp, false), Passa());
   estat.Tret(TipusHook::Botons);
-  EXPECT_EQ(estat.Decidir(TipusHook::Moviment, hook::MissatgeLButtonUp, false), (Decisio{std::nullopt, true}));
+  EXPECT_EQ(estat.Decidir(TipusHook::Moviment, hook::MissatgeLButtonUp, false),
+            (Decisio{std::nullopt, true}));
   EXPECT_EQ(estat.Decidir(TipusHook::Moviment, hook::MissatgeLButtonUp, false), Passa());
 }
 
@@ -163,11 +164,13 @@ TEST(HookMovimentRetingut, ReportsWhenTheCursorIsThereOrTheNextEventComes) {
 TEST(HookMovimentRetingut, GivesUpWaitingForACursorThatGoesElsewhere) {
   hook::DecisioMoviment m;
   m.Nou({5, 5});
-  for (int i = 1; i < hook::DecisioMoviment::MaximComprovacions; ++i) EXPECT_FALSE(m.Comprovar({6, 6})) << i;
+  for (int i = 1; i < hook::DecisioMoviment::MaximComprovacions; ++i)
+    EXPECT_FALSE(m.Comprovar({6, 6})) << i;
   EXPECT_TRUE(m.Comprovar({6, 6}));
   // A new move starts its own count.
   m.Nou({7, 7});
-  for (int i = 1; i < hook::DecisioMoviment::MaximComprovacions; ++i) EXPECT_FALSE(m.Comprovar({6, 6})) << i;
+  for (int i = 1; i < hook::DecisioMoviment::MaximComprovacions; ++i)
+    EXPECT_FALSE(m.Comprovar({6, 6})) << i;
   EXPECT_TRUE(m.Comprovar({6, 6}));
 }
 

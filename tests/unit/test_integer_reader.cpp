@@ -34,8 +34,8 @@ TEST(LlegirEnter, RejectsOverflowAtBothEnds) {
 }
 
 TEST(LlegirEnter, RejectsBlanksJunkAndMissingDigits) {
-  for (const char* text : {"", "   ", "-", "+", "$", "7 ", "7a", "a7", "+$1E", "$-1", "-$1", "1.5", "1,5", "$1G",
-                           "\t7", "--7", "+-7", "1 2"})
+  for (const char* text : {"", "   ", "-", "+", "$", "7 ", "7a", "a7", "+$1E", "$-1", "-$1", "1.5",
+                           "1,5", "$1G", "\t7", "--7", "+-7", "1 2"})
     EXPECT_EQ(LlegirEnter(text), std::nullopt) << "'" << text << "'";
 }
 

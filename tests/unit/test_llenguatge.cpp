@@ -15,14 +15,22 @@ class LlenguatgeTest : public ProgramaTest {
     for (const ui::MenuItem* m :
          {&f.MenuMostrarQuadreDeSeguimentDelMouse, &f.MenuClicAutomaticAlEstarParat,
           &f.MenuClicTabletPCALEstarElMouseDownEnUnaCasella, &f.MenuTabletPCClicAlPremerLaPantalla,
-          &f.MenuTabletPCClicEsquerraClicDret, &f.MenuEnviarClicksReals, &f.MenuParametres, &f.MenuLlenguatge,
-          &f.MenuParlantDe, &f.MenuSortir})
+          &f.MenuTabletPCClicEsquerraClicDret, &f.MenuEnviarClicksReals, &f.MenuParametres,
+          &f.MenuLlenguatge, &f.MenuParlantDe, &f.MenuSortir})
       t.push_back(m->Caption());
     t.push_back(d.Caption());
-    const std::array<const ui::Control*, 12> dialeg{
-        &d.CheckBoxHiHaComptaEnrdarreraPerEngegar, &d.Label1, &d.Label2, &d.CheckBox1ClicAutomaticNoPermetAltresClics,
-        &d.Label3, &d.Label4, &d.CheckBoxTemporitzador, &d.CheckBoxQuadreSeguimentCercle, &d.Label5, &d.Label6,
-        &d.CheckBoxArrancarAmbOpcioMenu, &d.CheckBoxExecutarMinimitzat};
+    const std::array<const ui::Control*, 12> dialeg{&d.CheckBoxHiHaComptaEnrdarreraPerEngegar,
+                                                    &d.Label1,
+                                                    &d.Label2,
+                                                    &d.CheckBox1ClicAutomaticNoPermetAltresClics,
+                                                    &d.Label3,
+                                                    &d.Label4,
+                                                    &d.CheckBoxTemporitzador,
+                                                    &d.CheckBoxQuadreSeguimentCercle,
+                                                    &d.Label5,
+                                                    &d.Label6,
+                                                    &d.CheckBoxArrancarAmbOpcioMenu,
+                                                    &d.CheckBoxExecutarMinimitzat};
     for (const ui::Control* c : dialeg) t.push_back(c->Text());
     for (const std::string& m : d.MissatgesError) t.push_back(m);
     return t;
@@ -98,7 +106,8 @@ TEST_F(LlenguatgeTest, SpanishReachesEveryTargetHiddenMenuItemsIncluded) {
   const auto textos = TextsVisibles();
   EXPECT_EQ(textos, Columna(TextosCastella));
   const auto catala = Columna(TextosCatala);
-  for (std::size_t i = 0; i < textos.size(); ++i) EXPECT_NE(textos[i], catala[i]) << "row " << i + 1;
+  for (std::size_t i = 0; i < textos.size(); ++i)
+    EXPECT_NE(textos[i], catala[i]) << "row " << i + 1;
   EXPECT_FALSE(Principal().MenuCatala.Checked());
   EXPECT_TRUE(Principal().MenuCastella.Checked());
   // The hidden items take their texts too, and what no switch touches stays.
@@ -135,7 +144,8 @@ TEST_F(LlenguatgeTest, TheLanguageAtCloseComesBackAtTheNextStart) {
 }
 
 TEST_F(LlenguatgeTest, OnlyExactlyCastellaGivesSpanishAtStart) {
-  for (const std::string fitxer : {"[Llenguatge]\nLlenguatge=Castella\n", "[Llenguatge]\nLlenguatge=\n", ""}) {
+  for (const std::string fitxer :
+       {"[Llenguatge]\nLlenguatge=Castella\n", "[Llenguatge]\nLlenguatge=\n", ""}) {
     SCOPED_TRACE(fitxer);
     Fitxer(fitxer);
     CrearFinestres();

@@ -22,21 +22,23 @@ TEST_F(MainWindowTest, TheMenuShowsItsItemsAndKeepsTheHiddenOnesWithTheirMarks) 
   for (const ui::MenuItem* item : Principal().MenuOpcions.Items())
     if (item->Visible())
       shown.push_back(item->GetKind() == ui::MenuItem::Kind::Separator ? "-" : item->Caption());
-  EXPECT_EQ(shown, (std::vector<std::string>{"0-Mostrar quadre de seguiment del mouse",
-                                             "1-Clic automàtic a l'estar parat el mouse en una posició",
-                                             "2-Tablet PC. Clic a l'estar el mouse down en una casella durant una estona",
-                                             "3-Tablet PC. Clic al prèmer la pantalla", "Panell de tipus de clic", "-",
-                                             "Paràmetres...",
-                                             "Llenguatge", "-", "P&arlant de...", "-", "&Sortir"}));
+  EXPECT_EQ(shown, (std::vector<std::string>{
+                       "0-Mostrar quadre de seguiment del mouse",
+                       "1-Clic automàtic a l'estar parat el mouse en una posició",
+                       "2-Tablet PC. Clic a l'estar el mouse down en una casella durant una estona",
+                       "3-Tablet PC. Clic al prèmer la pantalla", "Panell de tipus de clic", "-",
+                       "Paràmetres...", "Llenguatge", "-", "P&arlant de...", "-", "&Sortir"}));
   EXPECT_FALSE(Principal().MenuEnviarClicksReals.Visible());
   EXPECT_TRUE(Principal().MenuEnviarClicksReals.Checked());
   EXPECT_FALSE(Principal().MenuTabletPCClicEsquerraClicDret.Visible());
   EXPECT_FALSE(Principal().N1.Visible());
   EXPECT_TRUE(Principal().MenuCatala.Checked());
   EXPECT_FALSE(Principal().MenuCastella.Checked());
-  for (auto* mode : {&Principal().MenuMostrarQuadreDeSeguimentDelMouse, &Principal().MenuClicAutomaticAlEstarParat,
+  for (auto* mode : {&Principal().MenuMostrarQuadreDeSeguimentDelMouse,
+                     &Principal().MenuClicAutomaticAlEstarParat,
                      &Principal().MenuClicTabletPCALEstarElMouseDownEnUnaCasella,
-                     &Principal().MenuTabletPCClicAlPremerLaPantalla, &Principal().MenuTabletPCClicEsquerraClicDret})
+                     &Principal().MenuTabletPCClicAlPremerLaPantalla,
+                     &Principal().MenuTabletPCClicEsquerraClicDret})
     EXPECT_FALSE(mode->Checked()) << mode->Name();
 }
 

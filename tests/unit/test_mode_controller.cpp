@@ -112,9 +112,11 @@ TEST_F(ModeTest, AReactivationDecidesFromTheStateWhenItFires) {
 // The start countdown is there for normal mouse use, also when the mode is chosen from the
 // menu with the frame on: the re-activation after the menu must not arm the mode early.
 TEST_F(ModeTest, DuringTheStartCountdownTheMouseWorksNormallyAndTheFrameFollowsIt) {
-  Inici("BoolMostrarQuadreDeSeguiment=true\r\nBoolCheckBoxTemporitzador=true\r\n"
-        "BoolCheckBoxHiHaComptaEnreraPerEngegar=true\r\nSegonsIniciActivitat=5\r\n");
-  for (ui::MenuItem* mode : {&F().MenuTabletPCClicAlPremerLaPantalla, &F().MenuClicTabletPCALEstarElMouseDownEnUnaCasella}) {
+  Inici(
+      "BoolMostrarQuadreDeSeguiment=true\r\nBoolCheckBoxTemporitzador=true\r\n"
+      "BoolCheckBoxHiHaComptaEnreraPerEngegar=true\r\nSegonsIniciActivitat=5\r\n");
+  for (ui::MenuItem* mode : {&F().MenuTabletPCClicAlPremerLaPantalla,
+                             &F().MenuClicTabletPCALEstarElMouseDownEnUnaCasella}) {
     SCOPED_TRACE(mode->Name());
     ui::headless::ChooseMenuItem(F().MenuOpcions, *mode);
     Advance(200);
@@ -258,7 +260,8 @@ TEST_F(DwellTest, WithNeitherRingNorFrameNoHookIsTouched) {
   Armar("");
   Advance(1000);
   EXPECT_EQ(Clics(), 1u);
-  EXPECT_EQ(hk::Calls(), (std::vector<std::string>{"UnHookMouse", "UnHookMouseMove"}));  // the stop before arming
+  EXPECT_EQ(hk::Calls(), (std::vector<std::string>{"UnHookMouse",
+                                                   "UnHookMouseMove"}));  // the stop before arming
 }
 
 TEST(AngleAnell, RoundsHalvesToEvenAndNeverDividesByZero) {

@@ -16,7 +16,8 @@ class OverlayTest : public ProgramaTest {
   TFormTransparent& T() { return *FormTransparent; }
   const std::vector<Op>& Pintat() { return ui::headless::LastPaint(T()); }
   long Comptar(Kind k) {
-    return std::count_if(Pintat().begin(), Pintat().end(), [&](const Op& o) { return o.kind == k; });
+    return std::count_if(Pintat().begin(), Pintat().end(),
+                         [&](const Op& o) { return o.kind == k; });
   }
 };
 
@@ -69,9 +70,9 @@ TEST_F(OverlayTest, EachReportedMoveIsOneWindowMoveThatAlsoRaisesTheFrame) {
 TEST_F(OverlayTest, PaintsTheSquareFrameAsOneMoveAndFourLines) {
   Inici("BoolMostrarQuadreDeSeguiment=true\r\nColorQuadreSeguiment=16711680\r\n");
   T().CentrarEnPosicio(400, 300);
-  const std::vector<Op> esperat{Pen(ui::clBlue, 10),          At(Kind::MoveTo, {5, 5}),
-                                At(Kind::LineTo, {5, 144}),   At(Kind::LineTo, {144, 144}),
-                                At(Kind::LineTo, {144, 5}),   At(Kind::LineTo, {5, 5})};
+  const std::vector<Op> esperat{Pen(ui::clBlue, 10),        At(Kind::MoveTo, {5, 5}),
+                                At(Kind::LineTo, {5, 144}), At(Kind::LineTo, {144, 144}),
+                                At(Kind::LineTo, {144, 5}), At(Kind::LineTo, {5, 5})};
   EXPECT_EQ(Pintat(), esperat);
   // Each paint reads the settings afresh, and a resized window paints at its new size.
   Parametres.GruixudariaQuadreDeSeguiment = 4;
@@ -88,7 +89,8 @@ TEST_F(OverlayTest, PaintsTheRingFromTheEngineStateEachTime) {
   EstatMotor.AngleTemporitzador = 90;
   EstatMotor.ColorTemporitzador = ui::clGreen;
   T().Repaint();
-  const std::vector<Op> esperat{Pen(ui::clGreen, 20), At(Kind::Arc, {51, 51, 99, 99, 99, 75, 75, 65})};
+  const std::vector<Op> esperat{Pen(ui::clGreen, 20),
+                                At(Kind::Arc, {51, 51, 99, 99, 99, 75, 75, 65})};
   EXPECT_EQ(Pintat(), esperat);
   EstatMotor.AngleTemporitzador = 0;
   T().Repaint();
@@ -100,8 +102,9 @@ TEST_F(OverlayTest, PaintsSpokesOnTheRoundFrame) {
   EstatMotor.AngleTemporitzador = 36;
   T().CentrarEnPosicio(400, 300);
   ASSERT_GE(Pintat().size(), 5u);
-  const std::vector<Op> inici{Pen(ui::clRed, 10), At(Kind::Ellipse, {5, 5, 144, 144}), Pen(ui::clGreen, 3),
-                              At(Kind::MoveTo, {74, 7}), At(Kind::LineTo, {74, 3})};
+  const std::vector<Op> inici{Pen(ui::clRed, 10), At(Kind::Ellipse, {5, 5, 144, 144}),
+                              Pen(ui::clGreen, 3), At(Kind::MoveTo, {74, 7}),
+                              At(Kind::LineTo, {74, 3})};
   EXPECT_EQ(std::vector<Op>(Pintat().begin(), Pintat().begin() + 5), inici);
   // Every spoke is a move and a line, all with the one pen: 0, 2, ..., 36.
   EXPECT_EQ(Comptar(Kind::MoveTo), 19);

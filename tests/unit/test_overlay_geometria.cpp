@@ -20,7 +20,8 @@ TTraca T(Tipus tipus, ui::Colour c, int g, std::vector<int> p) {
   p.resize(8);
   TTraca t;
   t.tipus = tipus, t.color = c, t.gruix = g;
-  t.x1 = p[0], t.y1 = p[1], t.x2 = p[2], t.y2 = p[3], t.x3 = p[4], t.y3 = p[5], t.x4 = p[6], t.y4 = p[7];
+  t.x1 = p[0], t.y1 = p[1], t.x2 = p[2], t.y2 = p[3], t.x3 = p[4], t.y3 = p[5], t.x4 = p[6],
+  t.y4 = p[7];
   return t;
 }
 TTraca Radi(std::vector<int> p) { return T(Tipus::Linia, ui::clGreen, 3, std::move(p)); }
@@ -34,9 +35,10 @@ TEST(OverlayGeometria, RoundsHalvesToTheEvenNeighbour) {
 }
 
 TEST(OverlayGeometria, FrameLiesHalfAPenInsideTheEdges) {
-  const std::vector<TTraca> quadre{
-      T(Tipus::Linia, ui::clBlue, 10, {5, 5, 5, 144}), T(Tipus::Linia, ui::clBlue, 10, {5, 144, 144, 144}),
-      T(Tipus::Linia, ui::clBlue, 10, {144, 144, 144, 5}), T(Tipus::Linia, ui::clBlue, 10, {144, 5, 5, 5})};
+  const std::vector<TTraca> quadre{T(Tipus::Linia, ui::clBlue, 10, {5, 5, 5, 144}),
+                                   T(Tipus::Linia, ui::clBlue, 10, {5, 144, 144, 144}),
+                                   T(Tipus::Linia, ui::clBlue, 10, {144, 144, 144, 5}),
+                                   T(Tipus::Linia, ui::clBlue, 10, {144, 5, 5, 5})};
   EXPECT_EQ(Traces(150, 10, true, false, 0), quadre);
   // h = G div 2 for an odd pen; a 1-pixel pen runs on the window's last pixels.
   EXPECT_EQ(Traces(151, 7, true, false, 0)[1], T(Tipus::Linia, ui::clBlue, 7, {3, 147, 147, 147}));

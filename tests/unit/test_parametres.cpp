@@ -90,7 +90,8 @@ TEST_F(ParametresTest, AFailedConfirmReportsTheFirstBadBoxResetsAndFocusesItAndS
     hl::Type(d.EditAmpladaQuadreSeguiment, "49");
     hl::Click(d.BitBtnDAcord);
     ASSERT_EQ(hl::MessageBoxes().size(), 1u);
-    EXPECT_EQ(hl::MessageBoxes()[0].text, "El valor ha de ser més gran que 0 i més petit o igual que 100");
+    EXPECT_EQ(hl::MessageBoxes()[0].text,
+              "El valor ha de ser més gran que 0 i més petit o igual que 100");
     EXPECT_EQ(hl::MessageBoxes()[0].caption, "PELVORO");
     EXPECT_EQ(hl::MessageBoxes()[0].flags, 0x40u);
     EXPECT_EQ(d.EditSegonsPerEngegar.Text(), "10");
@@ -102,7 +103,8 @@ TEST_F(ParametresTest, AFailedConfirmReportsTheFirstBadBoxResetsAndFocusesItAndS
     // The next confirm gets as far as the width.
     hl::Click(d.BitBtnDAcord);
     ASSERT_EQ(hl::MessageBoxes().size(), 2u);
-    EXPECT_EQ(hl::MessageBoxes()[1].text, "El valor ha de ser més gran o igual que 50 i més petit o igual que 1000");
+    EXPECT_EQ(hl::MessageBoxes()[1].text,
+              "El valor ha de ser més gran o igual que 50 i més petit o igual que 1000");
     EXPECT_EQ(d.EditAmpladaQuadreSeguiment.Text(), "150");
     EXPECT_EQ(hl::Focused(), &d.EditAmpladaQuadreSeguiment);
     EXPECT_EQ(Parametres, abans);
@@ -130,7 +132,8 @@ TEST_F(ParametresTest, EachOpeningStartsFromTheSettingsCentredAndCancelDropsTypi
   TParametres& p = Parametres;
   p.BoolCheckBoxHiHaComptaEnreraPerEngegar = p.Bool1ClicAutomaticNoPermetAltresClics = true;
   p.BoolQuadreSeguimentRodo = p.BoolCheckBoxExecutarMinimitzat = true;
-  p.SegonsIniciActivitat = 3, p.DecimesTimerClickAutomatic = 4, p.DecimesDeSegonClicALEstarElMouseDownEnUnaCasella = 5;
+  p.SegonsIniciActivitat = 3, p.DecimesTimerClickAutomatic = 4,
+  p.DecimesDeSegonClicALEstarElMouseDownEnUnaCasella = 5;
   p.PixelsDeSeparacioPerqueEsConsideriParat = 6, p.GruixudariaQuadreDeSeguiment = 8;
   p.AmpladaQuadreDeSeguiment = p.AlcadaQuadreDeSeguiment = 70;
   p.ColorQuadreSeguiment = ui::clGreen;
@@ -189,8 +192,10 @@ TEST_F(ParametresTest, ASuccessfulConfirmStoresEveryControlResizesTheOverlayAndS
   });
   TParametres esperat;
   esperat.SegonsIniciActivitat = 25, esperat.DecimesTimerClickAutomatic = 100;
-  esperat.DecimesDeSegonClicALEstarElMouseDownEnUnaCasella = esperat.PixelsDeSeparacioPerqueEsConsideriParat = 0;
-  esperat.AmpladaQuadreDeSeguiment = esperat.AlcadaQuadreDeSeguiment = 300, esperat.GruixudariaQuadreDeSeguiment = 22;
+  esperat.DecimesDeSegonClicALEstarElMouseDownEnUnaCasella =
+      esperat.PixelsDeSeparacioPerqueEsConsideriParat = 0;
+  esperat.AmpladaQuadreDeSeguiment = esperat.AlcadaQuadreDeSeguiment = 300,
+  esperat.GruixudariaQuadreDeSeguiment = 22;
   esperat.Bool1ClicAutomaticNoPermetAltresClics = esperat.BoolCheckBoxTemporitzador = true;
   esperat.BoolMostrarQuadreDeSeguiment = esperat.BoolQuadreSeguimentRodo = true;
   esperat.BoolCheckBoxArrancarAmbOpcioMenu = esperat.BoolCheckBoxExecutarMinimitzat = true;
@@ -208,14 +213,15 @@ TEST_F(ParametresTest, TheKeyboardRunsThroughButtonsThenPanelsAndEnterAndEscAreT
   std::vector<ui::Control*> ordre;
   for (ui::Control* c : d.Controls())
     if (c->TakesFocus()) ordre.push_back(c);
-  EXPECT_EQ(ordre, (std::vector<ui::Control*>{
-                       &d.BitBtnDAcord, &d.BitBtncancelar, &d.CheckBoxHiHaComptaEnrdarreraPerEngegar,
-                       &d.EditSegonsPerEngegar, &d.EditDecimesClicAutomatic,
-                       &d.CheckBox1ClicAutomaticNoPermetAltresClics,
-                       &d.EditDecimesDeSegonClicALEstarElMouseDownEnUnaCasella, &d.EditPixelsMouseParat,
-                       &d.CheckBoxTemporitzador, &d.CheckBoxQuadreSeguimentCercle, &d.ButtonColor,
-                       &d.EditAmpladaQuadreSeguiment, &d.EditGruixudariaQuadreSeguiment,
-                       &d.CheckBoxArrancarAmbOpcioMenu, &d.CheckBoxExecutarMinimitzat}));
+  EXPECT_EQ(ordre,
+            (std::vector<ui::Control*>{
+                &d.BitBtnDAcord, &d.BitBtncancelar, &d.CheckBoxHiHaComptaEnrdarreraPerEngegar,
+                &d.EditSegonsPerEngegar, &d.EditDecimesClicAutomatic,
+                &d.CheckBox1ClicAutomaticNoPermetAltresClics,
+                &d.EditDecimesDeSegonClicALEstarElMouseDownEnUnaCasella, &d.EditPixelsMouseParat,
+                &d.CheckBoxTemporitzador, &d.CheckBoxQuadreSeguimentCercle, &d.ButtonColor,
+                &d.EditAmpladaQuadreSeguiment, &d.EditGruixudariaQuadreSeguiment,
+                &d.CheckBoxArrancarAmbOpcioMenu, &d.CheckBoxExecutarMinimitzat}));
 
   Obrir([](TFormParametres& d) {
     EXPECT_EQ(hl::Focused(), &d.BitBtnDAcord);

@@ -30,8 +30,8 @@ TEST_F(RestauracioTest, TheNoticeShowsTheBoxWithoutItsButtonForThreeSecondsAndPu
   std::vector<Mostra> mostres;
   ui::Timer sonda(*AboutBox, 500);
   sonda.OnTimer = [&] {
-    mostres.push_back({hl::Now(), AboutBox->Visible(), AboutBox->OKButton.Visible(), AboutBox->Timer1.Enabled(),
-                       FormPrincipal->Visible(), AboutBox->Height()});
+    mostres.push_back({hl::Now(), AboutBox->Visible(), AboutBox->OKButton.Visible(),
+                       AboutBox->Timer1.Enabled(), FormPrincipal->Visible(), AboutBox->Height()});
   };
   sonda.SetEnabled(true);
 
@@ -57,8 +57,9 @@ TEST_F(RestauracioTest, OnlyTheExactJoinedTextNoaboutSkipsTheNotice) {
     const char* arguments;
     bool avis;
   };
-  for (const Cas& cas : {Cas{"NOABOUT", false}, Cas{"NO ABOUT", false}, Cas{"\"NO\" \"ABOUT\"", false},
-                         Cas{"noabout", true}, Cas{"NOABOUT x", true}, Cas{"\"NO ABOUT\"", true}, Cas{"", true}}) {
+  for (const Cas& cas :
+       {Cas{"NOABOUT", false}, Cas{"NO ABOUT", false}, Cas{"\"NO\" \"ABOUT\"", false},
+        Cas{"noabout", true}, Cas{"NOABOUT x", true}, Cas{"\"NO ABOUT\"", true}, Cas{"", true}}) {
     SCOPED_TRACE(cas.arguments);
     TornarAComencar();
     Inici("", cas.arguments);
@@ -87,14 +88,16 @@ TEST_F(RestauracioTest, OnlyTheExactStoredCastellaGivesSpanish) {
 
 TEST_F(RestauracioTest, TheStoredFrameComesBackBeforeTheLastModeStopsItAgain) {
   Inici(
-      "[Parametres]\r\nBoolMostrarQuadreDeSeguiment=true\r\nBoolCheckBoxArrancarAmbOpcioMenu=true\r\n"
+      "[Parametres]\r\nBoolMostrarQuadreDeSeguiment=true\r\nBoolCheckBoxArrancarAmbOpcioMenu="
+      "true\r\n"
       "BoolCheckBoxHiHaComptaEnreraPerEngegar=true\r\n[Menu]\r\nOpcio=1\r\n",
       "NOABOUT");
   EstatMotor.AngleTemporitzador = 90;
   AvisIRestauracio();
   // The frame's move hook first; then the mode command stops everything, and mode 1 waits for
   // the start countdown.
-  EXPECT_EQ(hk::Calls(), (std::vector<std::string>{"SetHookMouseMove", "UnHookMouse", "UnHookMouseMove"}));
+  EXPECT_EQ(hk::Calls(),
+            (std::vector<std::string>{"SetHookMouseMove", "UnHookMouse", "UnHookMouseMove"}));
   EXPECT_EQ(EstatMotor.AngleTemporitzador, 0);
   EXPECT_FALSE(FormTransparent->Visible());
   EXPECT_EQ(F().SpeedButton0.GetFont().colour, ui::clRed);
@@ -139,23 +142,26 @@ TEST_F(RestauracioTest, TheLastModeComesBackOnlyWhenAskedAndOnlyForOneToFour) {
     SCOPED_TRACE(std::string(cas.opcio) + (cas.demanat ? " asked" : " not asked"));
     TornarAComencar();
     // Quoted, so the reader keeps a leading blank.
-    Inici(std::string("[Parametres]\r\nBoolCheckBoxArrancarAmbOpcioMenu=") + (cas.demanat ? "true" : "false") +
-              "\r\n[Menu]\r\nOpcio=\"" + cas.opcio + "\"\r\n",
+    Inici(std::string("[Parametres]\r\nBoolCheckBoxArrancarAmbOpcioMenu=") +
+              (cas.demanat ? "true" : "false") + "\r\n[Menu]\r\nOpcio=\"" + cas.opcio + "\"\r\n",
           "NOABOUT");
     AvisIRestauracio();
-    for (ui::MenuItem* m : {&F().MenuClicAutomaticAlEstarParat, &F().MenuClicTabletPCALEstarElMouseDownEnUnaCasella,
-                            &F().MenuTabletPCClicAlPremerLaPantalla, &F().MenuTabletPCClicEsquerraClicDret})
+    for (ui::MenuItem* m :
+         {&F().MenuClicAutomaticAlEstarParat, &F().MenuClicTabletPCALEstarElMouseDownEnUnaCasella,
+          &F().MenuTabletPCClicAlPremerLaPantalla, &F().MenuTabletPCClicEsquerraClicDret})
       EXPECT_EQ(m->Checked(), cas.item && m == &(F().*cas.item)) << m->Caption();
     EXPECT_EQ(hk::ButtonHookInstalled(), cas.item != nullptr);
     // Only a mode command writes the last mode, unquoted; a start that restores none leaves it.
-    const std::string escrit = std::string("Opcio=") + (cas.item ? "" : "\"") + cas.opcio + (cas.item ? "" : "\"");
+    const std::string escrit =
+        std::string("Opcio=") + (cas.item ? "" : "\"") + cas.opcio + (cas.item ? "" : "\"");
     EXPECT_NE(TextFitxer().find(escrit + "\r\n"), std::string::npos) << TextFitxer();
   }
 }
 
 TEST_F(RestauracioTest, TheRestoredModeWaitsForTheStartCountdown) {
   Inici(
-      "[Parametres]\r\nBoolCheckBoxArrancarAmbOpcioMenu=true\r\nBoolCheckBoxHiHaComptaEnreraPerEngegar=true\r\n"
+      "[Parametres]\r\nBoolCheckBoxArrancarAmbOpcioMenu="
+      "true\r\nBoolCheckBoxHiHaComptaEnreraPerEngegar=true\r\n"
       "SegonsIniciActivitat=2\r\n[Menu]\r\nOpcio=3\r\n",
       "NOABOUT");
   AvisIRestauracio();

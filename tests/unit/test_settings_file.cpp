@@ -14,8 +14,8 @@ class SettingsFileTest : public ProgramaTest {
 TEST_F(SettingsFileTest, NoFileGivesTheInitialValuesAndTheFirstStartWritesOnlyTheHandle) {
   CrearFinestres();
   EXPECT_TRUE(Parametres == TParametres{});
-  EXPECT_EQ(TextFitxer(),
-            "[LlibreriaPelvoro]\r\nHANDLE FINESTRA=" + std::to_string(Principal().Handle()) + "\r\n");
+  EXPECT_EQ(TextFitxer(), "[LlibreriaPelvoro]\r\nHANDLE FINESTRA=" +
+                              std::to_string(Principal().Handle()) + "\r\n");
 }
 
 TEST_F(SettingsFileTest, TheFirstCloseWritesLanguageEveryKeyAndTheMode) {
@@ -23,31 +23,36 @@ TEST_F(SettingsFileTest, TheFirstCloseWritesLanguageEveryKeyAndTheMode) {
   Principal().Close();
   EXPECT_EQ(TextFitxer(),
             "[LlibreriaPelvoro]\r\n"
-            "HANDLE FINESTRA=" + std::to_string(Principal().Handle()) + "\r\n"
-            "[Llenguatge]\r\n"
-            "Llenguatge=catala\r\n"
-            "[Parametres]\r\n"
-            "BoolCheckBoxHiHaComptaEnreraPerEngegar=false\r\n"
-            "SegonsIniciActivitat=10\r\n"
-            "DecimesTimerClickAutomatic=10\r\n"
-            "Bool1ClicAutomaticNoPermetAltresClics=false\r\n"
-            "DecimesDeSegonClicALEstarElMouseDownEnUnaCasella=10\r\n"
-            "PixelsDeSeparacioPerqueEsConsideriParat=10\r\n"
-            "BoolCheckBoxTemporitzador=false\r\n"
-            "BoolMostrarQuadreDeSeguiment=false\r\n"
-            "BoolQuadreSeguimentRodo=false\r\n"
-            "AmpladaQuadreDeSeguiment=150\r\n"
-            "GruixudariaQuadreDeSeguiment=10\r\n"
-            "BoolCheckBoxArrancarAmbOpcioMenu=false\r\n"
-            "ColorQuadreSeguiment=255\r\n"
-            "BoolCheckBoxExecutarMinimitzat=false\r\n"
-            "[Menu]\r\n"
-            "Opcio=0\r\n");
+            "HANDLE FINESTRA=" +
+                std::to_string(Principal().Handle()) +
+                "\r\n"
+                "[Llenguatge]\r\n"
+                "Llenguatge=catala\r\n"
+                "[Parametres]\r\n"
+                "BoolCheckBoxHiHaComptaEnreraPerEngegar=false\r\n"
+                "SegonsIniciActivitat=10\r\n"
+                "DecimesTimerClickAutomatic=10\r\n"
+                "Bool1ClicAutomaticNoPermetAltresClics=false\r\n"
+                "DecimesDeSegonClicALEstarElMouseDownEnUnaCasella=10\r\n"
+                "PixelsDeSeparacioPerqueEsConsideriParat=10\r\n"
+                "BoolCheckBoxTemporitzador=false\r\n"
+                "BoolMostrarQuadreDeSeguiment=false\r\n"
+                "BoolQuadreSeguimentRodo=false\r\n"
+                "AmpladaQuadreDeSeguiment=150\r\n"
+                "GruixudariaQuadreDeSeguiment=10\r\n"
+                "BoolCheckBoxArrancarAmbOpcioMenu=false\r\n"
+                "ColorQuadreSeguiment=255\r\n"
+                "BoolCheckBoxExecutarMinimitzat=false\r\n"
+                "[Menu]\r\n"
+                "Opcio=0\r\n");
 }
 
 TEST_F(SettingsFileTest, BooleansAreTakenOnlyWhenExactlyTrue) {
-  Llegir("BoolCheckBoxHiHaComptaEnreraPerEngegar=true\r\nBool1ClicAutomaticNoPermetAltresClics=TRUE\r\n"
-         "BoolCheckBoxTemporitzador=True\r\nBoolQuadreSeguimentRodo=yes\r\nBoolCheckBoxArrancarAmbOpcioMenu=true\r\n");
+  Llegir(
+      "BoolCheckBoxHiHaComptaEnreraPerEngegar=true\r\nBool1ClicAutomaticNoPermetAltresClics="
+      "TRUE\r\n"
+      "BoolCheckBoxTemporitzador=True\r\nBoolQuadreSeguimentRodo="
+      "yes\r\nBoolCheckBoxArrancarAmbOpcioMenu=true\r\n");
   EXPECT_TRUE(Parametres.BoolCheckBoxHiHaComptaEnreraPerEngegar);
   EXPECT_FALSE(Parametres.Bool1ClicAutomaticNoPermetAltresClics);
   EXPECT_FALSE(Parametres.BoolCheckBoxTemporitzador);
@@ -67,8 +72,8 @@ TEST_F(SettingsFileTest, EachIntegerKeyTakesItsRangeAndKeepsItsValueOutsideIt) {
       {"DecimesTimerClickAutomatic", &TParametres::DecimesTimerClickAutomatic, 0, 1, 100, 101},
       {"DecimesDeSegonClicALEstarElMouseDownEnUnaCasella",
        &TParametres::DecimesDeSegonClicALEstarElMouseDownEnUnaCasella, -1, 0, 100, 101},
-      {"PixelsDeSeparacioPerqueEsConsideriParat", &TParametres::PixelsDeSeparacioPerqueEsConsideriParat, -1, 0, 100,
-       101},
+      {"PixelsDeSeparacioPerqueEsConsideriParat",
+       &TParametres::PixelsDeSeparacioPerqueEsConsideriParat, -1, 0, 100, 101},
       {"AmpladaQuadreDeSeguiment", &TParametres::AmpladaQuadreDeSeguiment, 49, 50, 1000, 1001},
       {"GruixudariaQuadreDeSeguiment", &TParametres::GruixudariaQuadreDeSeguiment, 0, 1, 22, 23},
   };
@@ -97,8 +102,10 @@ TEST_F(SettingsFileTest, TheSecondsShowInTheLabelAndTheWidthSetsTheHeight) {
 }
 
 TEST_F(SettingsFileTest, IntegerTextsInEveryForm) {
-  Llegir("SegonsIniciActivitat=$1E\r\nDecimesTimerClickAutomatic=5a\r\nPixelsDeSeparacioPerqueEsConsideriParat=-\r\n"
-         "DecimesDeSegonClicALEstarElMouseDownEnUnaCasella=\r\nAmpladaQuadreDeSeguiment=+$64\r\n");
+  Llegir(
+      "SegonsIniciActivitat=$1E\r\nDecimesTimerClickAutomatic="
+      "5a\r\nPixelsDeSeparacioPerqueEsConsideriParat=-\r\n"
+      "DecimesDeSegonClicALEstarElMouseDownEnUnaCasella=\r\nAmpladaQuadreDeSeguiment=+$64\r\n");
   EXPECT_EQ(Parametres.SegonsIniciActivitat, 30);
   EXPECT_EQ(Principal().LabelCompteEnrera.Text(), "30");
   EXPECT_EQ(Parametres.DecimesTimerClickAutomatic, 10);
@@ -113,7 +120,9 @@ TEST_F(SettingsFileTest, OnlyTheFirst49CharactersOfAValueAreSeen) {
 }
 
 TEST_F(SettingsFileTest, SectionsAndKeysMatchWithoutRegardToCase) {
-  Fitxer("[parametres]\r\nsegonsiniciactivitat=42\r\n[PARAMETRES]\r\nDecimesTimerClickAutomatic=7\r\n");
+  Fitxer(
+      "[parametres]\r\nsegonsiniciactivitat=42\r\n[PARAMETRES]\r\nDecimesTimerClickAutomatic="
+      "7\r\n");
   CrearFinestres();
   EXPECT_EQ(Parametres.SegonsIniciActivitat, 42);
   EXPECT_EQ(Parametres.DecimesTimerClickAutomatic, 10);  // only the first section of a name counts
@@ -178,7 +187,8 @@ TEST_F(SettingsFileTest, CloseStoresTheCheckedLanguage) {
 
 TEST_F(SettingsFileTest, BothSpellingsOfTheFileNameReachOneFile) {
   CrearFinestres();
-  EXPECT_EQ(LlegirClau(hook::SeccioHandle, hook::ClauHandle, ""), std::to_string(Principal().Handle()));
+  EXPECT_EQ(LlegirClau(hook::SeccioHandle, hook::ClauHandle, ""),
+            std::to_string(Principal().Handle()));
   EXPECT_EQ(ui::headless::ProfilePath("Pelvoro.ini"), ui::headless::ProfilePath(FitxerParametres));
 }
 

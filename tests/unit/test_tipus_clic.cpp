@@ -16,9 +16,10 @@ constexpr ui::Point Diana2{900, 500};
 class TipusClicTest : public ProgramaTest {
  protected:
   // Mode 1 armed with a short rest; the panel on unless the file says otherwise.
-  void Inici(const std::string& parametres = "", const std::string& tipusClic = "MostrarPanell=true\r\n") {
-    Fitxer("[Parametres]\r\nDecimesTimerClickAutomatic=" + std::to_string(Decimes) + "\r\n" + parametres +
-           "[TipusClic]\r\n" + tipusClic);
+  void Inici(const std::string& parametres = "",
+             const std::string& tipusClic = "MostrarPanell=true\r\n") {
+    Fitxer("[Parametres]\r\nDecimesTimerClickAutomatic=" + std::to_string(Decimes) + "\r\n" +
+           parametres + "[TipusClic]\r\n" + tipusClic);
     CrearFinestres();
     hl::SetCursor({1, 1});
     Principal().MenuClicAutomaticAlEstarParatClick();
@@ -62,7 +63,8 @@ TEST_F(TipusClicTest, EachTypeInjectsItsInputAtTheNextRestAndThenFallsBackToLeft
     EXPECT_EQ(P().Aspecte(cas.tipus), AspecteBoto::Premut);
     const std::size_t abans = hl::InjectedInput().size();
     EXPECT_EQ(Reposar(Diana), cas.esperat);
-    for (std::size_t i = abans; i < hl::InjectedInput().size(); ++i) EXPECT_EQ(hl::InjectedInput()[i].at, Diana);
+    for (std::size_t i = abans; i < hl::InjectedInput().size(); ++i)
+      EXPECT_EQ(hl::InjectedInput()[i].at, Diana);
     EXPECT_EQ(P().Triat(), TipusClic::Esquerre);
     EXPECT_EQ(Reposar(Diana2), (Calls{Prem, Deixa, Beep}));
   }
@@ -208,8 +210,8 @@ TEST_F(TipusClicTest, TheSettingsAreReadAtStartAndWrittenAtCloseBesideTheOthers)
   hl::DragForm(P(), {r.left + 10, r.top + 5}, {r.left + 210, r.top + 105});
   Principal().Close();
   const std::string amb = TextFitxer();
-  EXPECT_NE(amb.find("[TipusClic]\r\nMostrarPanell=true\r\nEsquerra=200\r\nDalt=" + std::to_string(r.top + 100) +
-                     "\r\n"),
+  EXPECT_NE(amb.find("[TipusClic]\r\nMostrarPanell=true\r\nEsquerra=200\r\nDalt=" +
+                     std::to_string(r.top + 100) + "\r\n"),
             std::string::npos)
       << amb;
 
@@ -245,7 +247,8 @@ TEST_F(TipusClicTest, AtOneAndAHalfTimesTheScaleThePanelAndItsButtonsGrowAndStil
   EXPECT_EQ(P().BoundsRect().Height(), ui::ScaleForDpi(disseny_panell::Alcada, 144));
   EXPECT_EQ(P().BoundsRect().top, (768 - P().BoundsRect().Height()) / 2);
   // The lower part of the "Pausa" button, which at 96 dpi would lie below the panel's end.
-  const ui::Rect f = P().BoundsRect(), b = ui::ScaleForDpi(RectBotoTipusClic(TipusClic::Pausa), 144);
+  const ui::Rect f = P().BoundsRect(),
+                 b = ui::ScaleForDpi(RectBotoTipusClic(TipusClic::Pausa), 144);
   EXPECT_GT(f.top + b.bottom - 3, f.top + disseny_panell::Alcada);
   EXPECT_EQ(Reposar({f.left + b.left + 5, f.top + b.bottom - 3}), Calls{Beep});
   EXPECT_EQ(P().Triat(), TipusClic::Pausa);
@@ -286,15 +289,22 @@ TEST_F(TipusClicTest, TheLanguageSwitchSetsTheItemAndTheButtons) {
     for (TipusClic c : TotsElsTipusClic) t.push_back(P().Boto(c).Text());
     return t;
   };
-  const std::vector<std::string> catala{"Panell de tipus de clic", "Tipus de clic", "Esquerre", "Doble", "Dret",
-                                        "Arrossegar", "Pausa"};
+  const std::vector<std::string> catala{"Panell de tipus de clic",
+                                        "Tipus de clic",
+                                        "Esquerre",
+                                        "Doble",
+                                        "Dret",
+                                        "Arrossegar",
+                                        "Pausa"};
   EXPECT_EQ(textos(), catala);
   Principal().MenuCastellaClick();
-  EXPECT_EQ(textos(), (std::vector<std::string>{"Panel de tipo de clic", "Tipo de clic", "Izquierdo", "Doble",
-                                                "Derecho", "Arrastrar", "Pausa"}));
+  EXPECT_EQ(textos(),
+            (std::vector<std::string>{"Panel de tipo de clic", "Tipo de clic", "Izquierdo", "Doble",
+                                      "Derecho", "Arrastrar", "Pausa"}));
   // The faces draw the text they carry.
   const auto ops = hl::PaintPicture(P().BotoDret);
-  EXPECT_TRUE(std::any_of(ops.begin(), ops.end(), [](const hl::DrawOp& op) { return op.text == "Derecho"; }));
+  EXPECT_TRUE(std::any_of(ops.begin(), ops.end(),
+                          [](const hl::DrawOp& op) { return op.text == "Derecho"; }));
   // The choice and the mode are left as they were.
   EXPECT_TRUE(P().Visible());
   EXPECT_EQ(P().Triat(), TipusClic::Esquerre);

@@ -39,8 +39,10 @@ class TouchTest : public ProgramaTest {
   static Calls Clics() {
     Calls clics;
     for (const auto& e : ui::headless::InjectedInput()) {
-      if (e.flags == ui::MouseLeftDown) clics.push_back("L " + std::to_string(e.at.x) + " " + std::to_string(e.at.y));
-      if (e.flags == ui::MouseRightDown) clics.push_back("R " + std::to_string(e.at.x) + " " + std::to_string(e.at.y));
+      if (e.flags == ui::MouseLeftDown)
+        clics.push_back("L " + std::to_string(e.at.x) + " " + std::to_string(e.at.y));
+      if (e.flags == ui::MouseRightDown)
+        clics.push_back("R " + std::to_string(e.at.x) + " " + std::to_string(e.at.y));
     }
     return clics;
   }
@@ -109,7 +111,8 @@ TEST_F(TouchTest, ModeTwoClicksWithTheBeepOnTheDthTickOnlyOncePerPress) {
   EXPECT_TRUE(Clics().empty());
   Advance(1);
   EXPECT_EQ(ui::headless::PlatformCalls(),
-            (Calls{"UnHookMouse", "SetCursorPos 500 400", "mouse_event 2", "mouse_event 4", "MessageBeep 0"}));
+            (Calls{"UnHookMouse", "SetCursorPos 500 400", "mouse_event 2", "mouse_event 4",
+                   "MessageBeep 0"}));
   EXPECT_EQ(Etiqueta(), "10");
   EXPECT_EQ(ui::ApplicationTitle(), "10");
   EXPECT_FALSE(F().TimerClicALEstarElMouseDownEnUnaCasella.Enabled());
@@ -134,7 +137,8 @@ TEST_F(TouchTest, ModeTwoWithZeroTenthsClicksOnTheFirstTick) {
 }
 
 TEST_F(TouchTest, ModeTwoWithZeroTenthsAndTheRingPaintsOneFullTurnThenClicks) {
-  Armar(2, "DecimesDeSegonClicALEstarElMouseDownEnUnaCasella=0\r\nBoolCheckBoxTemporitzador=true\r\n");
+  Armar(2,
+        "DecimesDeSegonClicALEstarElMouseDownEnUnaCasella=0\r\nBoolCheckBoxTemporitzador=true\r\n");
   const auto voltaSencera = DibuixAmb(360);
   Informe(::hook::EventMouseDown);
   EXPECT_TRUE(FormTransparent->Visible());
@@ -148,7 +152,8 @@ TEST_F(TouchTest, ModeTwoWithZeroTenthsAndTheRingPaintsOneFullTurnThenClicks) {
 }
 
 TEST_F(TouchTest, ModeTwoReleaseHidesTheRingButKeepsTheFrame) {
-  for (const char* opcio : {"BoolCheckBoxTemporitzador=true\r\n", "BoolMostrarQuadreDeSeguiment=true\r\n"}) {
+  for (const char* opcio :
+       {"BoolCheckBoxTemporitzador=true\r\n", "BoolMostrarQuadreDeSeguiment=true\r\n"}) {
     SCOPED_TRACE(opcio);
     TornarAComencar();
     Armar(2, opcio);

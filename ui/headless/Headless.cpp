@@ -113,7 +113,8 @@ Timer* NextDue(std::uint64_t limit) {
   TimerState bestState;
   for (auto& [timer, st] : W().timers) {
     if (st.due > limit) continue;
-    if (!best || st.due < bestState.due || (st.due == bestState.due && st.order < bestState.order)) {
+    if (!best || st.due < bestState.due ||
+        (st.due == bestState.due && st.order < bestState.order)) {
       best = timer;
       bestState = st;
     }
@@ -364,7 +365,8 @@ bool ChooseColour(Form&, Colour& colour) {
 namespace {
 std::filesystem::path ProfileFile(const std::string& file) {
   std::string lower = file;
-  std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return std::tolower(c); });
   return W().profileFolder / lower;
 }
 
@@ -382,7 +384,7 @@ std::string TrimEnd(std::string s) {
 }  // namespace
 
 std::string ProfileRead(const std::string& file, const std::string& section, const std::string& key,
-                              const std::string& defaultText, unsigned bufferChars) {
+                        const std::string& defaultText, unsigned bufferChars) {
   const auto found = ini::Read(FileText(ProfileFile(file)), section, key);
   // The service drops trailing blanks from the default, and cuts either to the buffer.
   std::string value = found ? *found : TrimEnd(defaultText);
@@ -392,7 +394,7 @@ std::string ProfileRead(const std::string& file, const std::string& section, con
 }
 
 void ProfileWrite(const std::string& file, const std::string& section, const std::string& key,
-                        const std::string& value) {
+                  const std::string& value) {
   const auto path = ProfileFile(file);
   const std::string text = ini::Write(FileText(path), section, key, value);
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -406,7 +408,8 @@ bool ShellOpen(const std::string& path) {
 
 std::string ProgramFolder() { return W().programFolder; }
 
-void PostMessageTo(std::intptr_t window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+void PostMessageTo(std::intptr_t window, unsigned msg, std::uintptr_t wParam,
+                   std::intptr_t lParam) {
   W().queue.push_back({window, msg, wParam, lParam});
 }
 
@@ -450,10 +453,13 @@ void MoveToDpi(Form& form, int dpi) {
   };
   st.dpi = dpi;
   const Rect r = st.bounds;
-  form.DispatchDpiChanged(Rect{r.left, r.top, r.left + inProportion(r.Width()), r.top + inProportion(r.Height())});
+  form.DispatchDpiChanged(
+      Rect{r.left, r.top, r.left + inProportion(r.Width()), r.top + inProportion(r.Height())});
 }
 
-Font NativeFont(const Control& control) { return ScaleForDpi(control.GetFont(), control.Owner().Dpi()); }
+Font NativeFont(const Control& control) {
+  return ScaleForDpi(control.GetFont(), control.Owner().Dpi());
+}
 
 void SetOtherInstance(bool running) { W().otherInstance = running; }
 void SetScreenSize(int width, int height) { W().screenWidth = width, W().screenHeight = height; }
@@ -463,7 +469,9 @@ const std::vector<unsigned>& Beeps() { return W().beeps; }
 const std::vector<std::string>& PlatformCalls() { return W().platformCalls; }
 void ClearPlatformCalls() { W().platformCalls.clear(); }
 const std::vector<ShownMessageBox>& MessageBoxes() { return W().boxes; }
-void OnMessageBox(std::function<void(const ShownMessageBox&)> whileShown) { W().whileBoxShown = std::move(whileShown); }
+void OnMessageBox(std::function<void(const ShownMessageBox&)> whileShown) {
+  W().whileBoxShown = std::move(whileShown);
+}
 void OnModal(std::function<void(Form&)> script) { W().modalScript = std::move(script); }
 void SetLoopDriver(std::function<void()> driver) { W().loopDriver = std::move(driver); }
 bool LoopRunning() { return W().loopRunning; }
@@ -507,12 +515,8 @@ bool Click(Control& control) {
       box.Clicked();
       break;
     }
-    case Control::Kind::Button:
-      Press(static_cast<Button&>(control));
-      break;
-    default:
-      control.Clicked();
-      break;
+    case Control::Kind::Button: Press(static_cast<Button&>(control)); break;
+    default: control.Clicked(); break;
   }
   return true;
 }
@@ -569,11 +573,14 @@ void PressTab(Form& form, bool backwards) {
   if (backwards) std::reverse(order.begin(), order.end());
   const auto at = std::find(order.begin(), order.end(), W().focus);
   // From the focused control to the next one round the form; from outside it, to the first.
-  Control* next = at == order.end() || std::next(at) == order.end() ? order.front() : *std::next(at);
+  Control* next =
+      at == order.end() || std::next(at) == order.end() ? order.front() : *std::next(at);
   next->SetFocus();
 }
 
-void OnChooseColour(std::function<bool(Colour&)> chooser) { W().colourChooser = std::move(chooser); }
+void OnChooseColour(std::function<bool(Colour&)> chooser) {
+  W().colourChooser = std::move(chooser);
+}
 
 const std::vector<std::string>& ShellOpened() { return W().shellOpened; }
 void SetProgramFolder(const std::string& folder) { W().programFolder = folder; }
@@ -591,8 +598,8 @@ bool Report(long code) {
   if (!W().buttonHook && !(W().moveHook && code == ::hook::EventMouseMove)) return false;
   // Found as the library finds it: the window named in the file, if it exists, else the
   // main window by its class.
-  const std::string text =
-      ProfileRead(::hook::FitxerHandle, ::hook::SeccioHandle, ::hook::ClauHandle, "", ::hook::MidaHandle);
+  const std::string text = ProfileRead(::hook::FitxerHandle, ::hook::SeccioHandle,
+                                       ::hook::ClauHandle, "", ::hook::MidaHandle);
   const auto named = ::hook::LlegirHandle(text);
   std::intptr_t target = 0;
   if (named && W().forms.count(static_cast<std::intptr_t>(*named))) {

@@ -19,7 +19,8 @@ std::string Trim(const std::string& s) {
 
 bool SameName(const std::string& a, const std::string& b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           return std::tolower(static_cast<unsigned char>(x)) ==
+                  std::tolower(static_cast<unsigned char>(y));
          });
 }
 
@@ -64,7 +65,8 @@ std::optional<Entry> EntryOf(const std::string& line) {
 
 }  // namespace
 
-std::optional<std::string> Read(const std::string& content, const std::string& section, const std::string& key) {
+std::optional<std::string> Read(const std::string& content, const std::string& section,
+                                const std::string& key) {
   bool inSection = false;
   for (const auto& line : Lines(content)) {
     if (auto name = SectionOf(line)) {

@@ -31,13 +31,19 @@ class RecordingCanvas : public Canvas {
   }
   void MoveTo(int x, int y) override { Add(DrawOp::Kind::MoveTo, {x, y}); }
   void LineTo(int x, int y) override { Add(DrawOp::Kind::LineTo, {x, y}); }
-  void Ellipse(int x1, int y1, int x2, int y2) override { Add(DrawOp::Kind::Ellipse, {x1, y1, x2, y2}); }
+  void Ellipse(int x1, int y1, int x2, int y2) override {
+    Add(DrawOp::Kind::Ellipse, {x1, y1, x2, y2});
+  }
   void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override {
     Add(DrawOp::Kind::Arc, {x1, y1, x2, y2, x3, y3, x4, y4});
   }
   void SetBrush(Colour colour) override { Add(DrawOp::Kind::Brush, {}).colour = colour; }
-  void Rectangle(int x1, int y1, int x2, int y2) override { Add(DrawOp::Kind::Rectangle, {x1, y1, x2, y2}); }
-  void Polygon(const std::vector<Point>& points) override { Add(DrawOp::Kind::Polygon, {}).points = points; }
+  void Rectangle(int x1, int y1, int x2, int y2) override {
+    Add(DrawOp::Kind::Rectangle, {x1, y1, x2, y2});
+  }
+  void Polygon(const std::vector<Point>& points) override {
+    Add(DrawOp::Kind::Polygon, {}).points = points;
+  }
   void Text(Rect box, const std::string& text, const Font& font) override {
     DrawOp& op = Add(DrawOp::Kind::Text, {box.left, box.top, box.right, box.bottom});
     op.text = text;

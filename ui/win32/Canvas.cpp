@@ -4,7 +4,9 @@
 namespace ui::win32 {
 
 GdiCanvas::GdiCanvas(HDC dc)
-    : dc_(dc), originalPen_(dc, GetStockObject(BLACK_PEN)), originalBrush_(dc, GetStockObject(WHITE_BRUSH)) {}
+    : dc_(dc),
+      originalPen_(dc, GetStockObject(BLACK_PEN)),
+      originalBrush_(dc, GetStockObject(WHITE_BRUSH)) {}
 
 GdiCanvas::~GdiCanvas() = default;
 
@@ -54,11 +56,13 @@ void GdiCanvas::Text(Rect box, const std::string& text, const Font& font) {
   SetTextColor(dc_, Resolve(font.colour));
   RECT r{box.left, box.top, box.right, box.bottom};
   const std::wstring wide = Widen(text);
-  DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  DrawTextW(dc_, wide.c_str(), static_cast<int>(wide.size()), &r,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 // Drawn off screen and copied in one go, so a picture never shows half drawn.
-void PaintOffScreen(HDC target, const RECT& area, HBRUSH background, const std::function<void(Canvas&)>& paint) {
+void PaintOffScreen(HDC target, const RECT& area, HBRUSH background,
+                    const std::function<void(Canvas&)>& paint) {
   const int width = area.right - area.left, height = area.bottom - area.top;
   const MemoryDc memory(target);
   const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(target, width, height));

@@ -24,47 +24,41 @@ const wchar_t* ClassOf(Control::Kind kind) {
   switch (kind) {
     case Control::Kind::Panel:
     case Control::Kind::Label:
-    case Control::Kind::Picture:
-      return L"STATIC";
+    case Control::Kind::Picture: return L"STATIC";
     case Control::Kind::PictureButton:
     case Control::Kind::ToolButton:
     case Control::Kind::CheckBox:
-    case Control::Kind::Button:
-      return L"BUTTON";
+    case Control::Kind::Button: return L"BUTTON";
     case Control::Kind::Edit:
-    case Control::Kind::Memo:
-      return L"EDIT";
+    case Control::Kind::Memo: return L"EDIT";
   }
   return L"STATIC";
 }
 
 DWORD StyleOf(const Control& c) {
-  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (c.Showing() ? WS_VISIBLE : 0) | (c.Enabled() ? 0 : WS_DISABLED);
+  DWORD style =
+      WS_CHILD | WS_CLIPSIBLINGS | (c.Showing() ? WS_VISIBLE : 0) | (c.Enabled() ? 0 : WS_DISABLED);
   // Each focusable control is a group of its own, so the arrow keys stay inside edit boxes
   // and do not wander between check boxes.
   if (c.TakesFocus()) style |= WS_TABSTOP | WS_GROUP;
   switch (c.GetKind()) {
     case Control::Kind::Panel:
-      if (static_cast<const Panel&>(c).GetBevel() == Panel::Bevel::Sunken) return style | SS_NOTIFY | SS_SUNKEN;
+      if (static_cast<const Panel&>(c).GetBevel() == Panel::Bevel::Sunken)
+        return style | SS_NOTIFY | SS_SUNKEN;
       return style | SS_NOTIFY | SS_ETCHEDFRAME;
     case Control::Kind::Label: {
       const auto& label = static_cast<const Label&>(c);
       return style | SS_NOTIFY | (label.Alignment() == Label::Align::Centre ? SS_CENTER : SS_LEFT) |
              (label.VerticalCentre() ? SS_CENTERIMAGE : 0);
     }
-    case Control::Kind::Picture:
-      return style | SS_NOTIFY | SS_OWNERDRAW;
-    case Control::Kind::PictureButton:
-      return style | BS_OWNERDRAW;
+    case Control::Kind::Picture: return style | SS_NOTIFY | SS_OWNERDRAW;
+    case Control::Kind::PictureButton: return style | BS_OWNERDRAW;
     case Control::Kind::Memo:
       return style | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL |
              (static_cast<const Memo&>(c).ReadOnly() ? ES_READONLY : 0);
-    case Control::Kind::ToolButton:
-      return style | BS_OWNERDRAW;
-    case Control::Kind::CheckBox:
-      return style | BS_AUTOCHECKBOX;
-    case Control::Kind::Edit:
-      return style | ES_LEFT | ES_AUTOHSCROLL;
+    case Control::Kind::ToolButton: return style | BS_OWNERDRAW;
+    case Control::Kind::CheckBox: return style | BS_AUTOCHECKBOX;
+    case Control::Kind::Edit: return style | ES_LEFT | ES_AUTOHSCROLL;
     case Control::Kind::Button:
       // Drawn by us for the glyph; an owner-drawn button cannot carry BS_DEFPUSHBUTTON, so
       // the default frame is drawn too and Enter is answered through DM_GETDEFID.
@@ -73,7 +67,9 @@ DWORD StyleOf(const Control& c) {
   return style;
 }
 
-DWORD ExStyleOf(const Control& c) { return c.GetKind() == Control::Kind::Edit ? WS_EX_CLIENTEDGE : 0; }
+DWORD ExStyleOf(const Control& c) {
+  return c.GetKind() == Control::Kind::Edit ? WS_EX_CLIENTEDGE : 0;
+}
 
 // The edit control ends its lines with CR LF; the layer with LF.
 std::wstring NativeText(const Control& c) {
@@ -100,8 +96,9 @@ void SetTip(Control& c) {
     if (c.Hint().empty()) return;
     INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&icc);
-    form.tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form.hwnd, nullptr,
+    form.tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form.hwnd, nullptr,
                                    GetModuleHandleW(nullptr), nullptr);
     SendMessageW(form.tooltip, TTM_SETMAXTIPWIDTH, 0, c.Owner().Scale(kTipWidth));
   }
@@ -129,8 +126,8 @@ void ApplyFont(Control& c) {
   InvalidateRect(st->hwnd, nullptr, TRUE);
 }
 
-constexpr int kGlyph = 16;     // glyph box, in pixels
-constexpr int kGlyphGap = 4;   // between glyph and caption
+constexpr int kGlyph = 16;    // glyph box, in pixels
+constexpr int kGlyphGap = 4;  // between glyph and caption
 constexpr int kGlyphPen = 2;
 
 // The glyphs as strokes in their 16-pixel box: a green tick, and the red cross of cancel.
@@ -147,7 +144,8 @@ void DrawGlyph(HDC dc, Button::Glyph glyph, int left, int top, bool enabled, int
   const GdiObject<HPEN> pen(CreatePen(PS_SOLID, ScaleForDpi(kGlyphPen, dpi), colour));
   const Selection selected(dc, pen.Get());
   const auto at = [dpi](int v) { return ScaleForDpi(v, dpi); };
-  for (const Stroke& s : tick ? std::span<const Stroke>(kCheckMark) : std::span<const Stroke>(kCross)) {
+  for (const Stroke& s :
+       tick ? std::span<const Stroke>(kCheckMark) : std::span<const Stroke>(kCross)) {
     MoveToEx(dc, left + at(s.from.x), top + at(s.from.y), nullptr);
     LineTo(dc, left + at(s.to.x), top + at(s.to.y));
   }
@@ -183,7 +181,8 @@ void DrawButton(const Button& b, const DRAWITEMSTRUCT& item) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, enabled ? Resolve(b.GetFont().colour) : GetSysColor(COLOR_GRAYTEXT));
   RECT textRect{left, r.top, r.right, r.bottom};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &textRect,
+            DT_LEFT | DT_VCENTER | DT_SINGLELINE);
 
   if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
     RECT focus = frame;
@@ -193,7 +192,8 @@ void DrawButton(const Button& b, const DRAWITEMSTRUCT& item) {
   // The default frame follows the focus: the other buttons redraw theirs.
   if (item.itemAction & ODA_FOCUS)
     for (Control* c : b.Owner().Controls())
-      if (c != &b && c->GetKind() == Control::Kind::Button && c->native) InvalidateRect(HwndOf(*c), nullptr, FALSE);
+      if (c != &b && c->GetKind() == Control::Kind::Button && c->native)
+        InvalidateRect(HwndOf(*c), nullptr, FALSE);
 }
 
 WNDPROC buttonProcedure = nullptr;
@@ -202,12 +202,9 @@ WNDPROC buttonProcedure = nullptr;
 // one reports its click without it.
 LRESULT CALLBACK NoFocusButton(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
-    case WM_MOUSEACTIVATE:
-      return MA_NOACTIVATE;
+    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-      SetCapture(h);
-      return 0;
+    case WM_LBUTTONDBLCLK: SetCapture(h); return 0;
     case WM_LBUTTONUP: {
       if (GetCapture() != h) return 0;
       ReleaseCapture();
@@ -215,11 +212,11 @@ LRESULT CALLBACK NoFocusButton(HWND h, UINT msg, WPARAM wp, LPARAM lp) {
       GetClientRect(h, &r);
       const POINT p{static_cast<short>(LOWORD(lp)), static_cast<short>(HIWORD(lp))};
       if (PtInRect(&r, p))
-        SendMessageW(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), BN_CLICKED), reinterpret_cast<LPARAM>(h));
+        SendMessageW(GetParent(h), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(h));
       return 0;
     }
-    default:
-      return CallWindowProcW(buttonProcedure, h, msg, wp, lp);
+    default: return CallWindowProcW(buttonProcedure, h, msg, wp, lp);
   }
 }
 
@@ -233,7 +230,8 @@ bool InNativeMenu(const MenuItem& item) {
 
 std::wstring Widen(const std::string& utf8) {
   if (utf8.empty()) return {};
-  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  const int n =
+      MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
   std::wstring w(static_cast<std::size_t>(n), L'\0');
   MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), w.data(), n);
   return w;
@@ -241,10 +239,11 @@ std::wstring Widen(const std::string& utf8) {
 
 std::string Narrow(const std::wstring& wide) {
   if (wide.empty()) return {};
-  const int n =
-      WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr,
+                                    0, nullptr, nullptr);
   std::string s(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), s.data(), n, nullptr, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), s.data(), n, nullptr,
+                      nullptr);
   return s;
 }
 
@@ -254,8 +253,9 @@ COLORREF Resolve(Colour colour) {
 }
 
 GdiObject<HFONT> MakeFont(const Font& font) {
-  return GdiObject<HFONT>(CreateFontW(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                                      DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+  return GdiObject<HFONT>(CreateFontW(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                                      FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                       DEFAULT_PITCH | FF_DONTCARE, Widen(font.name).c_str()));
 }
 
@@ -265,16 +265,18 @@ void CreateControls(Form& form) {
     c->native.reset(new ControlState);
     ControlState* st = c->native.get();
     const Rect r = ClientRect(*c);
-    st->hwnd = CreateWindowExW(ExStyleOf(*c), ClassOf(c->GetKind()), NativeText(*c).c_str(), StyleOf(*c),
-                               r.left, r.top, r.Width(), r.Height(), parent,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->id)), GetModuleHandleW(nullptr), nullptr);
+    st->hwnd = CreateWindowExW(ExStyleOf(*c), ClassOf(c->GetKind()), NativeText(*c).c_str(),
+                               StyleOf(*c), r.left, r.top, r.Width(), r.Height(), parent,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(c->id)),
+                               GetModuleHandleW(nullptr), nullptr);
     ApplyFont(*c);
     if (c->GetKind() == Control::Kind::PictureButton) {
       const auto previous = reinterpret_cast<WNDPROC>(
           SetWindowLongPtrW(st->hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(NoFocusButton)));
       if (previous != NoFocusButton) buttonProcedure = previous;
     }
-    if (c->GetKind() == Control::Kind::CheckBox) backend::ControlChanged(*c, backend::Change::Checked);
+    if (c->GetKind() == Control::Kind::CheckBox)
+      backend::ControlChanged(*c, backend::Change::Checked);
     if (!c->Hint().empty()) SetTip(*c);
   }
   // Controls inside a container are its siblings here, so they must stand above it; and a
@@ -306,8 +308,7 @@ void LayOutControls(Form& form) {
       case Control::Dock::Fill:
         MoveWindow(HwndOf(*c), 0, top, client.right, client.bottom - top, TRUE);
         break;
-      case Control::Dock::None:
-        break;
+      case Control::Dock::None: break;
     }
   }
 }
@@ -346,13 +347,16 @@ LRESULT ColourStatic(Form& form, HDC dc, HWND control) {
 
 bool DrawItem(Form& form, const DRAWITEMSTRUCT& item) {
   Control* c = ControlById(form, static_cast<int>(item.CtlID));
-  if (c && (c->GetKind() == Control::Kind::Picture || c->GetKind() == Control::Kind::PictureButton)) {
+  if (c &&
+      (c->GetKind() == Control::Kind::Picture || c->GetKind() == Control::Kind::PictureButton)) {
     auto& picture = static_cast<Picture&>(*c);
-    const int width = item.rcItem.right - item.rcItem.left, height = item.rcItem.bottom - item.rcItem.top;
-    PaintOffScreen(item.hDC, item.rcItem, win32::StateOf(form)->background.Get(), [&](Canvas& canvas) {
-      canvas.SetDpi(form.Dpi());
-      if (picture.OnPaint) picture.OnPaint(canvas, width, height);
-    });
+    const int width = item.rcItem.right - item.rcItem.left,
+              height = item.rcItem.bottom - item.rcItem.top;
+    PaintOffScreen(item.hDC, item.rcItem, win32::StateOf(form)->background.Get(),
+                   [&](Canvas& canvas) {
+                     canvas.SetDpi(form.Dpi());
+                     if (picture.OnPaint) picture.OnPaint(canvas, width, height);
+                   });
     return true;
   }
   if (c && c->GetKind() == Control::Kind::Button) {
@@ -368,7 +372,8 @@ bool DrawItem(Form& form, const DRAWITEMSTRUCT& item) {
   SetBkMode(item.hDC, TRANSPARENT);
   SetTextColor(item.hDC, Resolve(c->GetFont().colour));
   const std::wstring text = Widen(c->Text());
-  DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &r,
+            DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   return true;
 }
 
@@ -387,20 +392,19 @@ void BuildMenu(Form& form) {
       if (!item->Visible()) continue;
       const std::wstring caption = Widen(item->Caption());
       switch (item->GetKind()) {
-        case MenuItem::Kind::Separator:
-          AppendMenuW(into, MF_SEPARATOR, 0, nullptr);
-          break;
+        case MenuItem::Kind::Separator: AppendMenuW(into, MF_SEPARATOR, 0, nullptr); break;
         case MenuItem::Kind::Submenu: {
           HMENU popup = CreatePopupMenu();
           fill(popup, *item);
           st.popups[popup] = item;
-          AppendMenuW(into, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), caption.c_str());
+          AppendMenuW(into, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup),
+                      caption.c_str());
           break;
         }
         case MenuItem::Kind::Command:
           st.commands[item->id] = item;
-          AppendMenuW(into, MF_STRING | (item->Checked() ? MF_CHECKED : 0), static_cast<UINT_PTR>(item->id),
-                      caption.c_str());
+          AppendMenuW(into, MF_STRING | (item->Checked() ? MF_CHECKED : 0),
+                      static_cast<UINT_PTR>(item->id), caption.c_str());
           break;
       }
     }
@@ -427,13 +431,15 @@ void ControlChanged(Control& control, Change what) {
   switch (what) {
     case Change::Text:
       SetWindowTextW(h, NativeText(control).c_str());
-      if (control.GetKind() == Control::Kind::ToolButton || control.GetKind() == Control::Kind::PictureButton)
+      if (control.GetKind() == Control::Kind::ToolButton ||
+          control.GetKind() == Control::Kind::PictureButton)
         InvalidateRect(h, nullptr, TRUE);
       break;
     case Change::Visible:
       // What a panel holds are its siblings here: they show and hide with it.
       for (Control* c : control.Owner().Controls())
-        if (c->native && Contains(control, *c)) ShowWindow(HwndOf(*c), c->Showing() ? SW_SHOWNA : SW_HIDE);
+        if (c->native && Contains(control, *c))
+          ShowWindow(HwndOf(*c), c->Showing() ? SW_SHOWNA : SW_HIDE);
       break;
     case Change::Style:
       if (control.GetKind() == Control::Kind::Memo) {
@@ -443,15 +449,9 @@ void ControlChanged(Control& control, Change what) {
         InvalidateRect(h, nullptr, TRUE);
       }
       break;
-    case Change::Hint:
-      SetTip(control);
-      break;
-    case Change::Enabled:
-      EnableWindow(h, control.Enabled());
-      break;
-    case Change::Font:
-      ApplyFont(control);
-      break;
+    case Change::Hint: SetTip(control); break;
+    case Change::Enabled: EnableWindow(h, control.Enabled()); break;
+    case Change::Font: ApplyFont(control); break;
     case Change::Bounds: {
       const Rect r = ClientRect(control);
       MoveWindow(h, r.left, r.top, r.Width(), r.Height(), TRUE);
@@ -470,7 +470,8 @@ std::string ControlText(const Control& control, const std::string& mirror) {
   HWND h = HwndOf(control);
   if (!h) return mirror;
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(h)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(h, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(h, text.data(), static_cast<int>(text.size()))));
   if (control.GetKind() == Control::Kind::Memo) std::erase(text, L'\r');
   return Narrow(text);
 }

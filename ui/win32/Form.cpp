@@ -18,12 +18,10 @@ constexpr int kIconResource = 1;
 
 DWORD StyleOf(const FormStyle& s) {
   switch (s.frame) {
-    case FormStyle::Frame::Sizeable:
-      return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    case FormStyle::Frame::Sizeable: return WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
     case FormStyle::Frame::Dialog:
       return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_DLGFRAME | WS_CLIPCHILDREN;
-    case FormStyle::Frame::Popup:
-      return WS_POPUP;
+    case FormStyle::Frame::Popup: return WS_POPUP;
   }
   return WS_OVERLAPPEDWINDOW;
 }
@@ -80,7 +78,8 @@ void EnableOtherForms(Form& except, bool enable) {
   for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
     DWORD pid = 0;
     GetWindowThreadProcessId(w, &pid);
-    if (pid == GetCurrentProcessId() && w != Hwnd(except) && IsWindowVisible(w)) EnableWindow(w, enable);
+    if (pid == GetCurrentProcessId() && w != Hwnd(except) && IsWindowVisible(w))
+      EnableWindow(w, enable);
   }
 }
 
@@ -99,12 +98,8 @@ int WindowDpi(HWND hwnd) {
 LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   FormState& st = *StateOf(form);
   switch (msg) {
-    case WM_CREATE:
-      CreateControls(form);
-      return 0;
-    case WM_SIZE:
-      LayOutControls(form);
-      return 0;
+    case WM_CREATE: CreateControls(form); return 0;
+    case WM_SIZE: LayOutControls(form); return 0;
     case WM_ERASEBKGND: {
       RECT r;
       GetClientRect(hwnd, &r);
@@ -136,16 +131,19 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       // button: dialog commands, not menu ones (menu ids start far above them).
       const bool dialogKey = id == IDOK || id == IDCANCEL;
       if (lp == 0 && HIWORD(wp) == 0 && !dialogKey) {  // a menu command
-        if (auto it = st.commands.find(id); it != st.commands.end() && it->second->OnClick) it->second->OnClick();
+        if (auto it = st.commands.find(id); it != st.commands.end() && it->second->OnClick)
+          it->second->OnClick();
         return 0;
       }
       const WORD code = HIWORD(wp);
-      if (code == BN_CLICKED || code == STN_CLICKED) backend::Command(form, id, ControlById(form, id));
+      if (code == BN_CLICKED || code == STN_CLICKED)
+        backend::Command(form, id, ControlById(form, id));
       return 0;
     }
     case WM_INITMENUPOPUP:
       if (!HIWORD(lp)) {
-        if (auto it = st.popups.find(reinterpret_cast<HMENU>(wp)); it != st.popups.end() && it->second->OnPopup)
+        if (auto it = st.popups.find(reinterpret_cast<HMENU>(wp));
+            it != st.popups.end() && it->second->OnPopup)
           it->second->OnPopup();
       }
       return 0;
@@ -179,9 +177,7 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         }
       }
       break;
-    case WM_CLOSE:
-      form.Close();
-      return 0;
+    case WM_CLOSE: form.Close(); return 0;
     case WM_DPICHANGED: {
       // Moved to a monitor of another scale: the controls and fonts follow it, and the form
       // places itself, by default where the system suggests, which keeps it under the pointer
@@ -193,12 +189,8 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       form.DispatchDpiChanged(Rect{r.left, r.top, r.right, r.bottom});
       return 0;
     }
-    case WM_QUERYENDSESSION:
-      form.DispatchQueryEndSession();
-      return TRUE;
-    case WM_ENDSESSION:
-      form.DispatchEndSession(wp != FALSE);
-      return 0;
+    case WM_QUERYENDSESSION: form.DispatchQueryEndSession(); return TRUE;
+    case WM_ENDSESSION: form.DispatchEndSession(wp != FALSE); return 0;
     case WM_MOUSEACTIVATE:
       if (form.Style().overlay || form.Style().noActivate) return MA_NOACTIVATE;
       break;
@@ -242,7 +234,8 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if (held) form.DispatchMouseUp();
       RECT client;
       GetClientRect(hwnd, &client);
-      if (click && PtInRect(&client, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)})) form.DispatchClick();
+      if (click && PtInRect(&client, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}))
+        form.DispatchClick();
       return 0;
     }
     case WM_CAPTURECHANGED:
@@ -253,8 +246,7 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       // message that still reaches an overlay, before it is layered or where the style is ignored.
       if (form.Style().overlay) return HTTRANSPARENT;
       break;
-    default:
-      break;
+    default: break;
   }
   return DefWindowProcW(hwnd, msg, wp, lp);
 }
@@ -288,7 +280,8 @@ void FormDestroyed(Form& form) {
     SetWindowLongPtrW(st->hwnd, GWLP_USERDATA, 0);
     DestroyWindow(st->hwnd);
   }
-  if (st->menuBar) DestroyMenu(st->menuBar);  // a menu no longer attached is not destroyed with the window
+  if (st->menuBar)
+    DestroyMenu(st->menuBar);  // a menu no longer attached is not destroyed with the window
   form.native.reset();
   if (mainForm == &form) mainForm = nullptr;
 }
@@ -305,8 +298,8 @@ void Form::Create() {
   HWND owner = standalone ? GetDesktopWindow() : (mainForm != this ? Hwnd(*mainForm) : nullptr);
   const Rect& b = style_.bounds;
   CreateWindowExW(ExStyleOf(style_), Widen(style_.className).c_str(), Widen(style_.caption).c_str(),
-                  StyleOf(style_), b.left, b.top, b.Width(), b.Height(), owner, nullptr, GetModuleHandleW(nullptr),
-                  this);
+                  StyleOf(style_), b.left, b.top, b.Width(), b.Height(), owner, nullptr,
+                  GetModuleHandleW(nullptr), this);
   st->font = MakeFont(ScaleForDpi(style_.font, st->dpi));
   if (menu_) BuildMenu(*this);
   for (Timer* t : timers_)
@@ -387,7 +380,8 @@ void Form::SetBounds(int left, int top, int width, int height) {
 }
 
 void Form::SetSize(int width, int height) {
-  SetWindowPos(Hwnd(*this), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Hwnd(*this), nullptr, 0, 0, width, height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::SetClientSize(int width, int height) {
@@ -429,7 +423,8 @@ void Form::SetColourKey(Colour key) {
 }
 
 WindowState Form::State() const {
-  if (IsWindowVisible(Hwnd(*this))) return IsIconic(Hwnd(*this)) ? WindowState::Minimised : WindowState::Normal;
+  if (IsWindowVisible(Hwnd(*this)))
+    return IsIconic(Hwnd(*this)) ? WindowState::Minimised : WindowState::Normal;
   return state_;
 }
 
@@ -447,7 +442,9 @@ std::string Form::Caption() const {
   return Narrow(buffer);
 }
 
-void Form::SetCaption(const std::string& caption) { SetWindowTextW(Hwnd(*this), Widen(caption).c_str()); }
+void Form::SetCaption(const std::string& caption) {
+  SetWindowTextW(Hwnd(*this), Widen(caption).c_str());
+}
 
 void Form::SetMenu(MenuItem& menuBar) {
   menu_ = &menuBar;
@@ -455,7 +452,8 @@ void Form::SetMenu(MenuItem& menuBar) {
 }
 
 void Form::Repaint() {
-  RedrawWindow(Hwnd(*this), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  RedrawWindow(Hwnd(*this), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 }  // namespace ui

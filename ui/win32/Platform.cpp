@@ -71,7 +71,8 @@ BOOL CALLBACK FindOtherInstance(HWND w, LPARAM data) {
   DWORD pid = 0;
   GetWindowThreadProcessId(w, &pid);
   wchar_t name[256] = {};
-  if (pid == GetCurrentProcessId() || GetClassNameW(w, name, 256) == 0 || search->className != name) return TRUE;
+  if (pid == GetCurrentProcessId() || GetClassNameW(w, name, 256) == 0 || search->className != name)
+    return TRUE;
   search->found = w;
   return FALSE;
 }
@@ -103,8 +104,10 @@ void MouseEvent(unsigned flags) { mouse_event(flags, 0, 0, 0, 0); }
 
 void MessageBeep(unsigned type) { ::MessageBeep(type); }
 
-int ShowMessageBox(Form* owner, const std::string& text, const std::string& caption, unsigned flags) {
-  const int answer = MessageBoxW(owner ? Hwnd(*owner) : nullptr, Widen(text).c_str(), Widen(caption).c_str(), flags);
+int ShowMessageBox(Form* owner, const std::string& text, const std::string& caption,
+                   unsigned flags) {
+  const int answer = MessageBoxW(owner ? Hwnd(*owner) : nullptr, Widen(text).c_str(),
+                                 Widen(caption).c_str(), flags);
   // A box with only OK answers OK however it is closed, as Windows documents; Wine answers
   // IDCANCEL to Esc there.
   return (flags & MB_TYPEMASK) == MB_OK && answer == IDCANCEL ? IDOK : answer;
@@ -112,35 +115,39 @@ int ShowMessageBox(Form* owner, const std::string& text, const std::string& capt
 
 bool ChooseColour(Form& owner, Colour& colour) {
   // The chooser's custom colours stay for the whole run, as the user left them.
-  static COLORREF custom[16] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
-                                0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
+  static COLORREF custom[16] = {0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+                                0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+                                0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
   CHOOSECOLORW cc{};
   cc.lStructSize = sizeof cc;
   cc.hwndOwner = Hwnd(owner);
   cc.rgbResult = Resolve(colour);
   cc.lpCustColors = custom;
   cc.Flags = CC_RGBINIT;
-  static const auto chooseColor = LoadedFunction<decltype(&ChooseColorW)>(L"comdlg32.dll", "ChooseColorW");
+  static const auto chooseColor =
+      LoadedFunction<decltype(&ChooseColorW)>(L"comdlg32.dll", "ChooseColorW");
   if (!chooseColor || !chooseColor(&cc)) return false;
   colour = cc.rgbResult;
   return true;
 }
 
 std::string ProfileRead(const std::string& file, const std::string& section, const std::string& key,
-                              const std::string& defaultText, unsigned bufferChars) {
+                        const std::string& defaultText, unsigned bufferChars) {
   std::vector<wchar_t> buffer(bufferChars + 1, L'\0');
-  GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(defaultText).c_str(), buffer.data(),
-                           bufferChars, Widen(file).c_str());
+  GetPrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(defaultText).c_str(),
+                           buffer.data(), bufferChars, Widen(file).c_str());
   return Narrow(buffer.data());
 }
 
 void ProfileWrite(const std::string& file, const std::string& section, const std::string& key,
-                        const std::string& value) {
-  WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(), Widen(file).c_str());
+                  const std::string& value) {
+  WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(),
+                             Widen(file).c_str());
 }
 
 bool ShellOpen(const std::string& path) {
-  static const auto shellExecute = LoadedFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+  static const auto shellExecute =
+      LoadedFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
   if (!shellExecute) return false;
   // No owner, verb, parameters or folder: the default action, as a double click does.
   const auto result = reinterpret_cast<INT_PTR>(
@@ -163,7 +170,8 @@ std::string ProgramFolder() {
   return Narrow(path);
 }
 
-void PostMessageTo(std::intptr_t window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+void PostMessageTo(std::intptr_t window, unsigned msg, std::uintptr_t wParam,
+                   std::intptr_t lParam) {
   PostMessageW(reinterpret_cast<HWND>(window), msg, wParam, lParam);
 }
 

@@ -100,7 +100,8 @@ class GdiCanvas : public Canvas {
 };
 
 // Paints area of target through a canvas whose origin is the area's top left corner.
-void PaintOffScreen(HDC target, const RECT& area, HBRUSH background, const std::function<void(Canvas&)>& paint);
+void PaintOffScreen(HDC target, const RECT& area, HBRUSH background,
+                    const std::function<void(Canvas&)>& paint);
 
 }  // namespace ui::win32
 
@@ -126,7 +127,7 @@ struct FormState {
   bool held = false;       // and is still down there, pressed once or as a double click's second
   bool modal = false;
   int modalResult = 0;
-  HWND focus = nullptr;  // the control that had the keyboard when a modal form was deactivated
+  HWND focus = nullptr;   // the control that had the keyboard when a modal form was deactivated
   int dpi = kDefaultDpi;  // of the monitor the window is on
 };
 

@@ -58,8 +58,8 @@ void Mesurar(const char* nom, HOOKPROC proc, const std::vector<Event>& events) {
     }
   }
   const double n = Mediana(nostre), b = Mediana(buit);
-  std::printf("%-34s %10.1f ns/event   CallNextHookEx only %8.1f ns/event   ratio %6.2f\n", nom,
-              n, b, n / b);
+  std::printf("%-34s %10.1f ns/event   CallNextHookEx only %8.1f ns/event   ratio %6.2f\n", nom, n,
+              b, n / b);
 }
 
 Event Fer(WPARAM missatge, bool injectat) {

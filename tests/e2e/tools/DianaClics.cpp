@@ -55,7 +55,8 @@ int main(int argc, char** argv) {
   registre = std::fopen(argv[1], "w");
   if (registre == nullptr) return 1;
   RECT r{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  if (argc >= 6) r = {std::atol(argv[2]), std::atol(argv[3]), std::atol(argv[4]), std::atol(argv[5])};
+  if (argc >= 6)
+    r = {std::atol(argv[2]), std::atol(argv[3]), std::atol(argv[4]), std::atol(argv[5])};
   for (int i = 6; i < argc; ++i) {
     ambMoviments = ambMoviments || std::strcmp(argv[i], "MOVES") == 0;
     ambDobles = ambDobles || std::strcmp(argv[i], "DOBLES") == 0;
@@ -69,12 +70,13 @@ int main(int argc, char** argv) {
   classe.lpszClassName = L"TDianaClics";
   if (ambDobles) classe.style = CS_DBLCLKS;
   RegisterClassW(&classe);
-  HWND finestra = CreateWindowExW(0, classe.lpszClassName, L"Diana", WS_POPUP, r.left, r.top,
-                                  r.right - r.left, r.bottom - r.top, nullptr, nullptr,
-                                  classe.hInstance, nullptr);
+  HWND finestra =
+      CreateWindowExW(0, classe.lpszClassName, L"Diana", WS_POPUP, r.left, r.top, r.right - r.left,
+                      r.bottom - r.top, nullptr, nullptr, classe.hInstance, nullptr);
   ShowWindow(finestra, SW_SHOWNORMAL);
   UpdateWindow(finestra);
-  std::fprintf(registre, "ready %lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(finestra)));
+  std::fprintf(registre, "ready %lld\n",
+               static_cast<long long>(reinterpret_cast<INT_PTR>(finestra)));
   std::fflush(registre);
 
   MSG missatge;

@@ -18,7 +18,9 @@ namespace {
 constexpr UINT EsperaMissatge = 10000;  // ms; a window that hangs longer is not waited for
 
 // Absolute input is in 1/65536 of the screen: the smallest value that lands on pixel p.
-LONG Normalitzar(int p, int mida) { return static_cast<LONG>((static_cast<LONGLONG>(p) * 65536 + mida - 1) / mida); }
+LONG Normalitzar(int p, int mida) {
+  return static_cast<LONG>((static_cast<LONGLONG>(p) * 65536 + mida - 1) / mida);
+}
 
 INPUT Moure(int x, int y) {
   INPUT entrada{};
@@ -37,7 +39,8 @@ INPUT Boto(DWORD flag) {
 }
 
 int Enviar(std::vector<INPUT> entrades) {
-  if (SendInput(static_cast<UINT>(entrades.size()), entrades.data(), sizeof(INPUT)) != entrades.size()) {
+  if (SendInput(static_cast<UINT>(entrades.size()), entrades.data(), sizeof(INPUT)) !=
+      entrades.size()) {
     std::printf("error SendInput %lu\n", GetLastError());
     return 1;
   }
@@ -82,13 +85,15 @@ int AcabarSessio(const char* classe) {
   int sis = 0;
   for (HWND finestra : cerca.finestres) {
     DWORD_PTR resposta = 0;
-    if (SendMessageTimeoutA(finestra, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, EsperaMissatge,
-                            &resposta) && resposta)
+    if (SendMessageTimeoutA(finestra, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                            EsperaMissatge, &resposta) &&
+        resposta)
       ++sis;
   }
   for (HWND finestra : cerca.finestres) {
     DWORD_PTR resposta = 0;
-    SendMessageTimeoutA(finestra, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, EsperaMissatge, &resposta);
+    SendMessageTimeoutA(finestra, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL,
+                        EsperaMissatge, &resposta);
   }
   std::printf("query %d of %zu end\n", sis, cerca.finestres.size());
   return 0;
@@ -101,7 +106,8 @@ int main(int argc, char** argv) {
   if (argc == 4 && std::strcmp(argv[1], "move") == 0) {
     codi = Enviar({Moure(std::atoi(argv[2]), std::atoi(argv[3]))});
   } else if (argc == 4 && std::strcmp(argv[1], "click") == 0) {
-    codi = Enviar({Moure(std::atoi(argv[2]), std::atoi(argv[3])), Boto(MOUSEEVENTF_LEFTDOWN), Boto(MOUSEEVENTF_LEFTUP)});
+    codi = Enviar({Moure(std::atoi(argv[2]), std::atoi(argv[3])), Boto(MOUSEEVENTF_LEFTDOWN),
+                   Boto(MOUSEEVENTF_LEFTUP)});
   } else if (argc == 3 && std::strcmp(argv[1], "endsession") == 0) {
     codi = AcabarSessio(argv[2]);
   } else {

@@ -24,18 +24,17 @@ std::string Utf8(const std::wstring& text) {
   const int mida = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
                                        nullptr, 0, nullptr, nullptr);
   std::string sortida(static_cast<size_t>(mida), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), sortida.data(),
-                      mida, nullptr, nullptr);
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), sortida.data(), mida,
+                      nullptr, nullptr);
   return sortida;
 }
 
 std::wstring Ample(const std::string& text) {
   if (text.empty()) return {};
-  const int mida = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                       nullptr, 0);
+  const int mida =
+      MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring sortida(static_cast<size_t>(mida), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), sortida.data(),
-                      mida);
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), sortida.data(), mida);
   return sortida;
 }
 
@@ -84,8 +83,9 @@ std::wstring Text(HWND finestra) {
   for (size_t mida = 1024;; mida *= 4) {
     std::wstring text(mida, L'\0');
     DWORD_PTR copiats = 0;
-    if (!SendMessageTimeoutW(finestra, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                             SMTO_ABORTIFHUNG, Espera, &copiats))
+    if (!SendMessageTimeoutW(finestra, WM_GETTEXT, text.size(),
+                             reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, Espera,
+                             &copiats))
       return {};
     if (copiats + 1 < mida) {
       text.resize(static_cast<size_t>(copiats));
@@ -111,12 +111,13 @@ std::string DescriureFinestra(HWND finestra) {
   const LONG estilEx = GetWindowLongW(finestra, GWL_EXSTYLE);
   return "{\"hwnd\":" + Handle(finestra) + ",\"class\":" + Json(Classe(finestra)) +
          ",\"caption\":" + Json(Text(finestra)) + ",\"rect\":" + Rect(finestra) +
-         ",\"visible\":" + Bool(IsWindowVisible(finestra)) + ",\"iconic\":" +
-         Bool(IsIconic(finestra)) + ",\"topmost\":" + Bool((estilEx & WS_EX_TOPMOST) != 0) +
-         ",\"enabled\":" + Bool(IsWindowEnabled(finestra)) + ",\"style\":" +
-         std::to_string(static_cast<DWORD>(estil)) + ",\"exstyle\":" +
-         std::to_string(static_cast<DWORD>(estilEx)) + ",\"pid\":" + std::to_string(proces) +
-         "}";
+         ",\"visible\":" + Bool(IsWindowVisible(finestra)) +
+         ",\"iconic\":" + Bool(IsIconic(finestra)) +
+         ",\"topmost\":" + Bool((estilEx & WS_EX_TOPMOST) != 0) +
+         ",\"enabled\":" + Bool(IsWindowEnabled(finestra)) +
+         ",\"style\":" + std::to_string(static_cast<DWORD>(estil)) +
+         ",\"exstyle\":" + std::to_string(static_cast<DWORD>(estilEx)) +
+         ",\"pid\":" + std::to_string(proces) + "}";
 }
 
 BOOL CALLBACK Afegir(HWND finestra, LPARAM llista) {
@@ -148,9 +149,12 @@ std::string Windows(const std::vector<std::string>& camps) {
   std::optional<std::wstring> classe;
   std::optional<std::wstring> titol;
   for (size_t i = 1; i < camps.size(); ++i) {
-    if (camps[i].rfind("class=", 0) == 0) classe = Ample(camps[i].substr(6));
-    else if (camps[i].rfind("caption=", 0) == 0) titol = Ample(camps[i].substr(8));
-    else return Error("unknown filter " + camps[i]);
+    if (camps[i].rfind("class=", 0) == 0)
+      classe = Ample(camps[i].substr(6));
+    else if (camps[i].rfind("caption=", 0) == 0)
+      titol = Ample(camps[i].substr(8));
+    else
+      return Error("unknown filter " + camps[i]);
   }
   std::vector<std::string> trobades;
   for (HWND finestra : FinestresPrincipals()) {
@@ -162,9 +166,10 @@ std::string Windows(const std::vector<std::string>& camps) {
 }
 
 std::string DescriureFill(HWND fill) {
-  return "{\"hwnd\":" + Handle(fill) + ",\"class\":" + Json(Classe(fill)) + ",\"text\":" +
-         Json(Text(fill)) + ",\"rect\":" + Rect(fill) + ",\"visible\":" +
-         Bool(IsWindowVisible(fill)) + ",\"id\":" + std::to_string(GetDlgCtrlID(fill)) +
+  return "{\"hwnd\":" + Handle(fill) + ",\"class\":" + Json(Classe(fill)) +
+         ",\"text\":" + Json(Text(fill)) + ",\"rect\":" + Rect(fill) +
+         ",\"visible\":" + Bool(IsWindowVisible(fill)) +
+         ",\"id\":" + std::to_string(GetDlgCtrlID(fill)) +
          ",\"parent\":" + Handle(GetParent(fill)) + "}";
 }
 
@@ -246,8 +251,8 @@ std::string Atendre(const std::vector<std::string>& camps) {
     return "{\"hwnd\":" + std::to_string(reinterpret_cast<INT_PTR>(davant)) + "}";
   }
   if (ordre == "screen")
-    return "{\"width\":" + std::to_string(GetSystemMetrics(SM_CXSCREEN)) + ",\"height\":" +
-           std::to_string(GetSystemMetrics(SM_CYSCREEN)) + "}";
+    return "{\"width\":" + std::to_string(GetSystemMetrics(SM_CXSCREEN)) +
+           ",\"height\":" + std::to_string(GetSystemMetrics(SM_CYSCREEN)) + "}";
   return Error("unknown command " + ordre);
 }
 

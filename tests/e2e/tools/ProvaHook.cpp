@@ -40,7 +40,8 @@ std::atomic<int> alFil{0}, aUnAltre{0};
 
 void Anotar() { (GetCurrentThreadId() == filFinestra ? alFil : aUnAltre)++; }
 
-DWORD WINAPI VigilatGetPrivateProfileStringA(LPCSTR s, LPCSTR k, LPCSTR d, LPSTR t, DWORD n, LPCSTR f) {
+DWORD WINAPI VigilatGetPrivateProfileStringA(LPCSTR s, LPCSTR k, LPCSTR d, LPSTR t, DWORD n,
+                                             LPCSTR f) {
   Anotar();
   return GetPrivateProfileStringA(s, k, d, t, n, f);
 }
@@ -66,15 +67,19 @@ int Vigilar() {
       {"EnumWindows", reinterpret_cast<void*>(&VigilatEnumWindows)}};
   auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA("LlibreriaPelvoro.dll"));
   if (base == nullptr) return 0;
-  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+      base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
   const auto& directori = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
   int vigilades = 0;
-  for (auto* imp = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directori.VirtualAddress); imp->Name; ++imp) {
-    auto* nom = reinterpret_cast<IMAGE_THUNK_DATA*>(base + (imp->OriginalFirstThunk ? imp->OriginalFirstThunk : imp->FirstThunk));
+  for (auto* imp = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directori.VirtualAddress);
+       imp->Name; ++imp) {
+    auto* nom = reinterpret_cast<IMAGE_THUNK_DATA*>(
+        base + (imp->OriginalFirstThunk ? imp->OriginalFirstThunk : imp->FirstThunk));
     auto* adreca = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->FirstThunk);
     for (; nom->u1.AddressOfData; ++nom, ++adreca) {
       if (IMAGE_SNAP_BY_ORDINAL(nom->u1.Ordinal)) continue;
-      const char* funcio = reinterpret_cast<const char*>(reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + nom->u1.AddressOfData)->Name);
+      const char* funcio = reinterpret_cast<const char*>(
+          reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + nom->u1.AddressOfData)->Name);
       for (const Vigilat& v : vigilats) {
         if (std::strcmp(funcio, v.nom) != 0) continue;
         DWORD abans = 0;
@@ -89,10 +94,14 @@ int Vigilar() {
 }
 
 bool Executar(const std::string& ordre) {
-  if (ordre == "set") SetHookMouse();
-  else if (ordre == "unset") UnHookMouse();
-  else if (ordre == "setmove") SetHookMouseMove();
-  else if (ordre == "unsetmove") UnHookMouseMove();
+  if (ordre == "set")
+    SetHookMouse();
+  else if (ordre == "unset")
+    UnHookMouse();
+  else if (ordre == "setmove")
+    SetHookMouseMove();
+  else if (ordre == "unsetmove")
+    UnHookMouseMove();
   else if (ordre.rfind("click ", 0) == 0) {
     int x = 0, y = 0;
     char boto[16] = "left";
@@ -105,7 +114,8 @@ bool Executar(const std::string& ordre) {
     filFinestra = GetCurrentThreadId();
     Escriure("watching " + std::to_string(Vigilar()));
   } else if (ordre == "lookups") {
-    Escriure("lookups caller " + std::to_string(alFil.load()) + " other " + std::to_string(aUnAltre.load()));
+    Escriure("lookups caller " + std::to_string(alFil.load()) + " other " +
+             std::to_string(aUnAltre.load()));
   } else if (ordre.rfind("mark ", 0) == 0) {
   } else if (ordre == "quit") {
     Escriure("ok quit");
@@ -123,8 +133,8 @@ LRESULT CALLBACK Proc(HWND f, UINT missatge, WPARAM w, LPARAM l) {
     // With the cursor as the program reads it when it handles the report.
     POINT cursor{};
     GetCursorPos(&cursor);
-    Escriure("report " + std::to_string(static_cast<long>(l)) + " " + std::to_string(cursor.x) + " " +
-             std::to_string(cursor.y));
+    Escriure("report " + std::to_string(static_cast<long>(l)) + " " + std::to_string(cursor.x) +
+             " " + std::to_string(cursor.y));
     return 0;
   }
   if (missatge == MissatgeOrdre) {
@@ -175,7 +185,8 @@ int main(int argc, char** argv) {
                              nullptr, nullptr, classe.hInstance, nullptr);
   if (escriureHandle) {
     const std::string text = hook::EscriureHandle(reinterpret_cast<INT_PTR>(finestra));
-    WritePrivateProfileStringA(hook::SeccioHandle, hook::ClauHandle, text.c_str(), hook::FitxerHandle);
+    WritePrivateProfileStringA(hook::SeccioHandle, hook::ClauHandle, text.c_str(),
+                               hook::FitxerHandle);
   }
   Escriure("ready " + std::to_string(reinterpret_cast<INT_PTR>(finestra)));
   CloseHandle(CreateThread(nullptr, 0, LlegirOrdres, nullptr, 0, nullptr));
