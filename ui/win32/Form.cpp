@@ -53,16 +53,10 @@ void RegisterClassFor(const FormStyle& s, WNDPROC proc) {
   RegisterClassExW(&wc);
 }
 
-// Functions of newer Windows, looked up by name so the program still starts without them.
-template <typename Function>
-Function User32Function(const char* name) {
-  const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
-}
-
 int SystemDpi() {
   using GetDpiForSystemFunction = UINT(WINAPI*)();
-  static const auto getDpiForSystem = User32Function<GetDpiForSystemFunction>("GetDpiForSystem");
+  static const auto getDpiForSystem =
+      SystemFunction<GetDpiForSystemFunction>(L"user32.dll", "GetDpiForSystem");
   if (getDpiForSystem)
     if (const UINT dpi = getDpiForSystem()) return static_cast<int>(dpi);
   // Before Windows 10 1607 the whole desktop has one dpi, which its device context reports.
@@ -89,7 +83,8 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
 int WindowDpi(HWND hwnd) {
   using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
+  static const auto getDpiForWindow =
+      SystemFunction<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
   if (getDpiForWindow && hwnd)
     if (const UINT dpi = getDpiForWindow(hwnd)) return static_cast<int>(dpi);
   return SystemDpi();
@@ -391,7 +386,8 @@ void Form::SetClientSize(int width, int height) {
   const auto exStyle = static_cast<DWORD>(GetWindowLongW(w, GWL_EXSTYLE));
   // The frame at the window's own dpi, which on another monitor may not be the system's.
   using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-  static const auto adjustForDpi = User32Function<AdjustForDpiFunction>("AdjustWindowRectExForDpi");
+  static const auto adjustForDpi =
+      SystemFunction<AdjustForDpiFunction>(L"user32.dll", "AdjustWindowRectExForDpi");
   if (adjustForDpi)
     adjustForDpi(&r, style, GetMenu(w) != nullptr, exStyle, static_cast<UINT>(Dpi()));
   else

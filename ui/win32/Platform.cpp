@@ -12,17 +12,6 @@ using namespace win32;
 
 namespace {
 std::string applicationTitle;
-
-// The colour chooser and the shell are loaded the first time they are used, not at start: each
-// library brings many more with it, and only a button and two links need them. Null when the
-// library or the function cannot be had; the caller then does nothing.
-template <typename Function>
-Function LoadedFunction(const wchar_t* library, const char* name) {
-  const HMODULE module = LoadLibraryW(library);  // kept loaded: it is asked for again
-  if (!module) return nullptr;
-  // Through void (*)(): GetProcAddress's type matches no real function's.
-  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
-}
 }  // namespace
 
 void RunMessageLoop(Form& main) {
@@ -124,8 +113,9 @@ bool ChooseColour(Form& owner, Colour& colour) {
   cc.rgbResult = Resolve(colour);
   cc.lpCustColors = custom;
   cc.Flags = CC_RGBINIT;
+  // Loaded on first use, not at start: it brings many libraries with it, for one button.
   static const auto chooseColor =
-      LoadedFunction<decltype(&ChooseColorW)>(L"comdlg32.dll", "ChooseColorW");
+      SystemFunction<decltype(&ChooseColorW)>(L"comdlg32.dll", "ChooseColorW");
   if (!chooseColor || !chooseColor(&cc)) return false;
   colour = cc.rgbResult;
   return true;
@@ -147,7 +137,7 @@ void ProfileWrite(const std::string& file, const std::string& section, const std
 
 bool ShellOpen(const std::string& path) {
   static const auto shellExecute =
-      LoadedFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+      SystemFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
   if (!shellExecute) return false;
   // No owner, verb, parameters or folder: the default action, as a double click does.
   const auto result = reinterpret_cast<INT_PTR>(

@@ -139,6 +139,18 @@ using backend::ControlState;
 using backend::FormState;
 
 inline HWND Hwnd(const Form& form) { return form.native ? form.native->hwnd : nullptr; }
+
+// A function of a system library, looked up by name: newer Windows' functions, so the program
+// still starts without them, and libraries loaded only when first needed. The library stays
+// loaded, as it is asked for again. Null when the library or the function cannot be had; the
+// caller then does without.
+template <typename Function>
+Function SystemFunction(const wchar_t* library, const char* name) {
+  const HMODULE module = LoadLibraryW(library);
+  if (!module) return nullptr;
+  // Through void (*)(): GetProcAddress's type matches no real function's.
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
+}
 inline FormState* StateOf(const Form& form) { return form.native.get(); }
 
 // Creates the native controls of a form whose window has just been made.
