@@ -121,6 +121,9 @@ class TFormPrincipal : public ui::Form {
   // Windows ends a session without closing the window; the settings are written then, once.
   void DesarUnCop();
   bool parametresDesats_ = false;
+  // The re-activation installed the frame's move hook during the start countdown; arming a
+  // mode that goes without it takes it away again.
+  bool hookMovimentDelCompte_ = false;
 };
 
 extern TFormPrincipal* FormPrincipal;

@@ -27,6 +27,7 @@ void TFormPrincipal::AturarTot() {
     b->SetFontColour(ui::clBlack);
   UnHookMouse();
   UnHookMouseMove();
+  hookMovimentDelCompte_ = false;
   AcabarArrossegamentTipusClic();
   if (Parametres.BoolCheckBoxTemporitzador || Parametres.BoolMostrarQuadreDeSeguiment) {
     EstatMotor.AngleTemporitzador = 0;
@@ -151,6 +152,14 @@ void TFormPrincipal::TimerEngegarTimer() {
   if (n <= 0) {
     TimerEngegar.SetEnabled(false);
     EngegarOpcio();
+    // Armed, the mode holds the hooks it holds when armed at once: a move hook left from the
+    // countdown would feed mode 3's history in the 200 ms after each click.
+    const TParametres& p = Parametres;
+    const bool usaMoviment = MenuClicAutomaticAlEstarParat.Checked() &&
+                             !p.Bool1ClicAutomaticNoPermetAltresClics &&
+                             (p.BoolCheckBoxTemporitzador || p.BoolMostrarQuadreDeSeguiment);
+    if (hookMovimentDelCompte_ && !usaMoviment) UnHookMouseMove();
+    hookMovimentDelCompte_ = false;
   }
   ui::SetApplicationTitle(Caption());
 }
@@ -167,7 +176,10 @@ void TFormPrincipal::TimerActivarElHookMouseTimer() {
     SetHookMouse();
     return;
   }
-  if (Parametres.BoolMostrarQuadreDeSeguiment && EstatMotor.PermetHookMouseMove) SetHookMouseMove();
+  if (Parametres.BoolMostrarQuadreDeSeguiment && EstatMotor.PermetHookMouseMove) {
+    SetHookMouseMove();
+    if (TimerEngegar.Enabled()) hookMovimentDelCompte_ = true;
+  }
 }
 
 void TFormPrincipal::TimerActivarElHookMouseMoveTimer() {

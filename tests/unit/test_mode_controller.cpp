@@ -143,6 +143,62 @@ TEST_F(ModeTest, DuringTheStartCountdownTheMouseWorksNormallyAndTheFrameFollowsI
   }
 }
 
+// Mode 3 chosen from the menu with the frame on: the start countdown only delays it. Once
+// armed it holds the same hooks and its taps land where they do without a countdown, also
+// for moves made in the 200 ms after a click, when no hook is in place.
+TEST_F(ModeTest, AfterAStartCountdownTapsLandWhereTheyLandWithoutOne) {
+  const auto tocs = [this](bool compte) {
+    TornarAComencar();
+    Inici(std::string("BoolMostrarQuadreDeSeguiment=true\r\nSegonsIniciActivitat=2\r\n") +
+          (compte ? "BoolCheckBoxHiHaComptaEnreraPerEngegar=true\r\n" : ""));
+    ui::headless::SetCursor({500, 400});
+    ui::headless::ChooseMenuItem(F().MenuOpcions, F().MenuTabletPCClicAlPremerLaPantalla);
+    Advance(compte ? 2000 : 200);
+    EXPECT_TRUE(hk::ButtonHookInstalled());
+    EXPECT_FALSE(hk::MoveHookInstalled()) << (compte ? "after" : "without") << " a countdown";
+    std::vector<std::string> fins = hk::Calls();
+    hk::ClearCalls();
+    const auto mou = [](int x, int y) {
+      ui::headless::SetCursor({x, y});
+      hk::Report(::hook::EventMouseMove);
+      ui::ProcessMessages();
+    };
+    const auto toc = [] {
+      for (long codi : {::hook::EventMouseDown, ::hook::EventMouseUp}) {
+        hk::Report(codi);
+        ui::ProcessMessages();
+      }
+    };
+    mou(510, 410);
+    mou(520, 420);
+    toc();  // clicks 510 410
+    Advance(50);
+    mou(700, 600);  // within the 200 ms after the click
+    Advance(200);
+    mou(530, 430);
+    toc();
+    std::vector<std::string> clics;
+    for (const auto& e : ui::headless::InjectedInput())
+      if (e.flags == ui::MouseLeftDown)
+        clics.push_back(std::to_string(e.at.x) + " " + std::to_string(e.at.y));
+    return std::make_tuple(fins, hk::Calls(), clics);
+  };
+  using Calls = std::vector<std::string>;
+  const auto [armatSenseCompte, despresSenseCompte, clicsSenseCompte] = tocs(false);
+  const auto [armatAmbCompte, despresAmbCompte, clicsAmbCompte] = tocs(true);
+  EXPECT_EQ(armatSenseCompte, (Calls{"UnHookMouse", "UnHookMouseMove", "UnHookMouse",
+                                     "UnHookMouseMove", "SetHookMouse", "SetHookMouse"}));
+  // During the countdown the re-activation gives the frame its move hook; arming takes it
+  // away again, as mode 3 does not use it.
+  EXPECT_EQ(armatAmbCompte,
+            (Calls{"UnHookMouse", "UnHookMouseMove", "UnHookMouse", "UnHookMouseMove",
+                   "SetHookMouseMove", "SetHookMouse", "UnHookMouseMove"}));
+  EXPECT_EQ(despresAmbCompte, despresSenseCompte);
+  EXPECT_EQ(despresSenseCompte, (Calls{"UnHookMouse", "SetHookMouse", "UnHookMouse"}));
+  EXPECT_EQ(clicsSenseCompte, (Calls{"510 410", "520 420"}));
+  EXPECT_EQ(clicsAmbCompte, clicsSenseCompte);
+}
+
 TEST_F(ModeTest, ClickingTheLabelStopsEverythingModeZeroIncluded) {
   Inici("BoolMostrarQuadreDeSeguiment=true\r\n");
   F().SpeedButton2.Clicked();
