@@ -111,9 +111,10 @@ std::array<ui::Picture*, NombreImatges> TAboutBox::ImatgesCicle() {
 std::string TAboutBox::PaginaGuia() const { return ui::ProgramFolder() + "\\" + t::FitxerGuia; }
 
 void TAboutBox::FormCreate() {
-  SetClientSize(Scale(AmpladaClient), Scale(AlcadaClient));
+  SetDesignClientSize(AmpladaClient, AlcadaClient);
   const ui::Point p = CantonadaCentrada(Width(), Height(), ui::ScreenWidth(), ui::ScreenHeight());
   SetPosition(p.x, p.y);
+  KeepInWorkArea();
 
   Memo1.SetReadOnly(true);
   Comments.SetAlignment(ui::Label::Align::Centre);

@@ -127,7 +127,7 @@ TFormPrincipal::TFormPrincipal()
 }
 
 void TFormPrincipal::FormCreate() {
-  SetSize(Scale(AmpladaFinestra), Scale(AlcadaFinestra));
+  SetDesignSize(AmpladaFinestra, AlcadaFinestra);
   AmpladaPantalla = ui::ScreenWidth();
   SetPosition(AmpladaPantalla - Width(), 0);
   // The hook library learns from the file where to post its reports; this comes before

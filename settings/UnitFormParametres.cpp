@@ -149,9 +149,12 @@ void TFormParametres::PosarTextosControls(const TTextos& textos) {
 }
 
 void TFormParametres::FormShow() {
-  const int amplada = Scale(Amplada), alcada = Scale(Alcada);
-  const ui::Point p0 = CantonadaCentrada(amplada, alcada, ui::ScreenWidth(), ui::ScreenHeight());
-  SetBounds(p0.x, p0.y, amplada, alcada);
+  // Too big for the screen at its scale, the dialog is laid out smaller: every option and
+  // both buttons stay on it.
+  SetDesignSize(Amplada, Alcada);
+  const ui::Point p0 = CantonadaCentrada(Width(), Height(), ui::ScreenWidth(), ui::ScreenHeight());
+  SetPosition(p0.x, p0.y);
+  KeepInWorkArea();
 
   // Whatever was typed before a cancel is gone: the controls start from the settings.
   const TParametres& p = Parametres;

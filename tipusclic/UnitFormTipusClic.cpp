@@ -56,7 +56,7 @@ AspecteBoto TFormTipusClic::Aspecte(TipusClic tipus) const {
 }
 
 void TFormTipusClic::FormCreate() {
-  SetSize(Scale(Amplada), Scale(Alcada));
+  SetDesignSize(Amplada, Alcada);
   LlegirTipusClic();
 }
 

@@ -24,6 +24,15 @@ void TimerRemoved(Timer& timer);
 
 void FormDestroyed(Form& form);
 
+// The dpi of the monitor the form's window is on, which its layout may be below.
+int MonitorDpi(const Form& form);
+// What the system's frame, caption and menu bar take around the client area, at that dpi.
+Size FrameSize(const Form& form);
+// The work area (the screen less the task bar) of the monitor nearest to r.
+Rect WorkArea(Rect r);
+// Lays the form's controls and fonts out at dpi, which Form::Dpi answers from then on.
+void SetLayoutDpi(Form& form, int dpi);
+
 // Implemented once for both backends (ui/ui.cpp).
 
 // A command of a modal form's dialog keys or of a button, the way Windows sends them: id is

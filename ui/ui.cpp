@@ -18,6 +18,32 @@ Font ScaleForDpi(Font font, int dpi) {
   return font;
 }
 
+namespace {
+
+// One side of a laid-out window: the frame's share of an outer design, scaled with the rest,
+// gives way to the frame as the system draws it.
+int LaidOutSide(int design, bool outer, int frame, int layoutDpi, int monitorDpi) {
+  const int scaled = ScaleForDpi(design, layoutDpi);
+  if (!outer) return scaled + frame;
+  const long long share = (static_cast<long long>(frame) * layoutDpi + monitorDpi / 2) / monitorDpi;
+  return scaled + frame - static_cast<int>(share);
+}
+
+}  // namespace
+
+Size LaidOutSize(Design design, Size frame, int layoutDpi, int monitorDpi) {
+  return {LaidOutSide(design.size.width, design.outer, frame.width, layoutDpi, monitorDpi),
+          LaidOutSide(design.size.height, design.outer, frame.height, layoutDpi, monitorDpi)};
+}
+
+int FittingDpi(Design design, Size frame, int monitorDpi, Size area) {
+  for (int dpi = monitorDpi; dpi >= kMinimumLayoutDpi; --dpi) {
+    const Size s = LaidOutSize(design, frame, dpi, monitorDpi);
+    if (s.width <= area.width && s.height <= area.height) return dpi;
+  }
+  return std::min(monitorDpi, kMinimumLayoutDpi);
+}
+
 Control::Control(Form& owner, Rect bounds, Control* container)
     : owner_(owner), container_(container), bounds_(bounds), font_(owner.Style().font) {
   owner_.Register(*this);
@@ -193,6 +219,46 @@ void Timer::SetEnabled(bool enabled) {
 Form::Form(FormStyle style) : style_(std::move(style)) {}
 
 Form::~Form() { backend::FormDestroyed(*this); }
+
+Size Form::LayOut(Rect around) {
+  const Rect area = backend::WorkArea(around);
+  const Size frame = backend::FrameSize(*this);
+  const int monitor = backend::MonitorDpi(*this);
+  const int dpi = FittingDpi(*design_, frame, monitor, {area.Width(), area.Height()});
+  if (dpi != Dpi()) backend::SetLayoutDpi(*this, dpi);
+  return LaidOutSize(*design_, frame, dpi, monitor);
+}
+
+void Form::SetDesignSize(int width, int height) {
+  design_ = Design{{width, height}, true};
+  const Size s = LayOut(BoundsRect());
+  SetSize(s.width, s.height);
+}
+
+void Form::SetDesignClientSize(int width, int height) {
+  design_ = Design{{width, height}, false};
+  const Size s = LayOut(BoundsRect());
+  SetSize(s.width, s.height);
+}
+
+void Form::KeepInWorkArea() {
+  const Rect r = BoundsRect(), area = backend::WorkArea(r);
+  const auto inside = [](int from, int length, int low, int high) {
+    return length > high - low ? from : std::clamp(from, low, high - length);
+  };
+  const int left = inside(r.left, r.Width(), area.left, area.right);
+  const int top = inside(r.top, r.Height(), area.top, area.bottom);
+  if (left != r.left || top != r.top) SetPosition(left, top);
+}
+
+void Form::DispatchDpiChanged(Rect suggested) {
+  if (design_) {
+    const Size s = LayOut(suggested);
+    suggested.right = suggested.left + s.width;
+    suggested.bottom = suggested.top + s.height;
+  }
+  FormDpiChanged(suggested);
+}
 
 void Form::Register(Control& control) {
   control.id = 100 + static_cast<int>(controls_.size());

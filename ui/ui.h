@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,35 @@ constexpr int ScaleForDpi(int pixels, int dpi) {
 // Origin and size scaled each on its own, so controls of one size stay of one size.
 Rect ScaleForDpi(Rect r, int dpi);
 Font ScaleForDpi(Font font, int dpi);
+
+// ----- Fitting on the screen -----
+
+// No window is larger than the work area of its monitor: one that would be at its monitor's
+// dpi is laid out at a lower dpi, its fonts included, until it fits. Below this one text is
+// no longer read; a window that does not fit even there stays at it.
+constexpr int kMinimumLayoutDpi = 48;
+
+struct Size {
+  int width = 0;
+  int height = 0;
+  friend bool operator==(const Size&, const Size&) = default;
+};
+
+// A window's size as its form gives it, at 96 dpi: outer, its frame included, or of its client
+// area alone.
+struct Design {
+  Size size;
+  bool outer = true;
+};
+
+// The outer size of a window laid out at layoutDpi on a monitor of monitorDpi, where the
+// system's frame takes frame pixels around the client area: the design scaled, but for the
+// frame, which the system draws at the monitor's dpi whatever the layout's. At the monitor's
+// dpi an outer design is scaled as a whole, as every size is.
+Size LaidOutSize(Design design, Size frame, int layoutDpi, int monitorDpi);
+// The dpi to lay the window out at: monitorDpi where it fits in area there, else the highest
+// lower one at which it does, but not below kMinimumLayoutDpi.
+int FittingDpi(Design design, Size frame, int monitorDpi, Size area);
 
 class Form;
 
@@ -431,8 +461,18 @@ class Form {
   void SetPositionTopMost(int left, int top);
   // Makes every pixel of this colour see-through, to the eye and to the mouse; the rest opaque.
   void SetColourKey(Colour key);
-  // The dots per inch of the monitor the window is on; sizes, positions and Width() above are
-  // in its physical pixels.
+  // Sizes the window from its design at 96 dpi (outer, or of the client area): at the dpi of
+  // its monitor, or, where it would not fit in the work area of its monitor there, at the
+  // highest lower dpi at which it does. The controls, fonts and drawings follow, and Dpi()
+  // says which. The design is kept: on a monitor of another scale the window is laid out for
+  // that one.
+  void SetDesignSize(int width, int height);
+  void SetDesignClientSize(int width, int height);
+  // Moves the window the least that puts it inside the work area of its monitor; nothing when
+  // it is inside already, or larger than it.
+  void KeepInWorkArea();
+  // The dots per inch the window is laid out at: those of the monitor it is on, unless its
+  // design had to be fitted there. Sizes, positions and Width() above are physical pixels.
   int Dpi() const;
   // A size given at 96 dpi, in this window's pixels.
   int Scale(int pixels) const { return ScaleForDpi(pixels, Dpi()); }
@@ -467,7 +507,9 @@ class Form {
   }
   void DispatchExitMenuLoop() { ExitMenuLoop(); }
   void DispatchClick() { FormClick(); }
-  void DispatchDpiChanged(Rect suggested) { FormDpiChanged(suggested); }
+  // Moved to a monitor of another scale: a form sized from its design is laid out afresh for
+  // that monitor, in the corner the system suggests.
+  void DispatchDpiChanged(Rect suggested);
   void DispatchQueryEndSession() { QueryEndSession(); }
   void DispatchEndSession(bool ending) { EndSession(ending); }
   void DispatchMouseDown() { FormMouseDown(); }
@@ -506,6 +548,10 @@ class Form {
   std::vector<Control*> controls_;
   std::vector<Timer*> timers_;
   WindowState state_ = WindowState::Normal;
+  std::optional<Design> design_;
+  // Lays the window out from its design for the work area around that rectangle; its outer size
+  // then.
+  Size LayOut(Rect around);
   friend struct FormAccess;
 };
 

@@ -24,6 +24,26 @@ TEST(ScaleForDpi, IsExactAt96AndRoundsHalvesAwayFromZeroAsMulDivDoes) {
   EXPECT_EQ(ui::ScaleForDpi(ui::Rect{57, 4, 81, 28}, 120), (ui::Rect{71, 5, 101, 35}));
 }
 
+TEST(FittingDpi, KeepsTheMonitorsScaleWhereTheWindowFitsAndLowersItJustEnoughWhereNot) {
+  const ui::Design dialeg{{699, 618}, true}, client{{303, 383}, false};
+  const ui::Size marc96{6, 29}, marc144{9, 44}, marc192{12, 58};
+  // Where it fits nothing changes: 96 dpi exact, and 144 dpi on a large screen.
+  EXPECT_EQ(ui::FittingDpi(dialeg, marc96, 96, {1024, 768}), 96);
+  EXPECT_EQ(ui::LaidOutSize(dialeg, marc96, 96, 96), (ui::Size{699, 618}));
+  EXPECT_EQ(ui::FittingDpi(dialeg, marc144, 144, {1920, 1080}), 144);
+  EXPECT_EQ(ui::LaidOutSize(dialeg, marc144, 144, 144), (ui::Size{1049, 927}));
+  // 1049 × 927 on 1366 × 768: at 118 dpi the scaled part takes 760, the frame drawn at 144 dpi
+  // 44 instead of 36, together 768; at 119 dpi it would take 774.
+  EXPECT_EQ(ui::FittingDpi(dialeg, marc144, 144, {1366, 768}), 118);
+  EXPECT_EQ(ui::LaidOutSize(dialeg, marc144, 118, 144), (ui::Size{861, 768}));
+  EXPECT_EQ(ui::LaidOutSize(dialeg, marc144, 119, 144).height, 774);
+  // A client-area design keeps the whole frame besides: 383 at 178 dpi is 710, with 58, 768.
+  EXPECT_EQ(ui::FittingDpi(client, marc192, 192, {1024, 768}), 178);
+  EXPECT_EQ(ui::LaidOutSize(client, marc192, 178, 192), (ui::Size{562 + 12, 768}));
+  // Never smaller than text can be read at.
+  EXPECT_EQ(ui::FittingDpi({{10000, 10000}, true}, marc96, 96, {1024, 768}), ui::kMinimumLayoutDpi);
+}
+
 struct Escala {
   int dpi;
   int amplada, alcada;  // the main window's outer size
@@ -99,6 +119,37 @@ TEST_F(ScaleTest, TheDialogOpensScaledAndItsNewWidthTakesTheOverlayToTheScaledSi
   EXPECT_EQ(Parametres.AmpladaQuadreDeSeguiment, 300);
   EXPECT_EQ(T().Width(), 450);
   EXPECT_EQ(T().Height(), 450);
+}
+
+TEST_F(ScaleTest, At144DpiOnASmallScreenTheDialogShowsEveryOptionAndBothButtonsOnTheScreen) {
+  hl::SetScreenSize(1366, 768);
+  hl::SetDpi(144);
+  Fitxer("[Parametres]\r\n");
+  CrearFinestres();
+  TFormParametres& d = *FormParametres;
+  ui::Rect obert;
+  std::vector<std::pair<std::string, ui::Rect>> fora;
+  int lletra = 0;
+  hl::OnModal([&](ui::Form&) {
+    obert = d.BoundsRect();
+    // The headless frame at 144 dpi: 9 wide, 44 high with the caption.
+    const int ampladaClient = obert.Width() - 9, alcadaClient = obert.Height() - 44;
+    for (const ui::Control* c : d.Controls()) {
+      const ui::Rect r = c->ClientBounds();
+      if (r.left < 0 || r.top < 0 || r.right > ampladaClient || r.bottom > alcadaClient)
+        fora.emplace_back(c->Text(), r);
+    }
+    lletra = hl::NativeFont(d.CheckBoxExecutarMinimitzat).height;
+    hl::Click(d.BitBtnDAcord);
+  });
+  Principal().MenuParametresClick();
+  EXPECT_TRUE(obert.left >= 0 && obert.top >= 0 && obert.right <= 1366 && obert.bottom <= 768)
+      << obert.left << ' ' << obert.top << ' ' << obert.right << ' ' << obert.bottom;
+  EXPECT_TRUE(fora.empty()) << fora.size() << " controls outside, the first \""
+                            << fora.front().first << '"';
+  // Smaller than at 144 dpi, larger than at 96.
+  EXPECT_LT(lletra, ui::ScaleForDpi(11, 144));
+  EXPECT_GT(lletra, 11);
 }
 
 TEST_F(ScaleTest, TheAboutBoxAndItsNoticeScale) {

@@ -25,7 +25,8 @@ struct FormState {
   std::vector<headless::DrawOp> lastPaint;
   std::optional<Colour> colourKey;
   int moves = 0;
-  int dpi = kDefaultDpi;
+  int monitorDpi = kDefaultDpi;
+  int dpi = kDefaultDpi;  // the layout's
 };
 
 // Controls have no native counterpart here: the layer's own record is what the tests read.
@@ -159,6 +160,21 @@ void TimerChanged(Timer& timer) {
 
 void TimerRemoved(Timer& timer) { W().timers.erase(&timer); }
 
+int MonitorDpi(const Form& form) { return form.native ? StateOf(form).monitorDpi : W().dpi; }
+
+Size FrameSize(const Form& form) {
+  // The frame scales with its monitor, as it does per monitor on Windows 10.
+  if (form.Style().frame == FormStyle::Frame::Popup) return {};
+  const int dpi = MonitorDpi(form);
+  return {ScaleForDpi(kFrameWidth, dpi), ScaleForDpi(kFrameHeight, dpi)};
+}
+
+Rect WorkArea(Rect) { return {0, 0, W().screenWidth, W().screenHeight}; }
+
+void SetLayoutDpi(Form& form, int dpi) {
+  if (form.native) StateOf(form).dpi = dpi;
+}
+
 void FormDestroyed(Form& form) {
   if (!form.native) return;
   W().forms.erase(StateOf(form).handle);
@@ -176,7 +192,7 @@ void Form::Create() {
   W().nextHandle += 0x10;
   st->bounds = style_.bounds;
   st->caption = style_.caption;
-  st->dpi = W().dpi;
+  st->monitorDpi = st->dpi = W().dpi;
   W().forms[st->handle] = this;
   FormCreate();
 }
@@ -243,9 +259,8 @@ void Form::SetSize(int width, int height) {
 }
 
 void Form::SetClientSize(int width, int height) {
-  // The frame scales with the window, as it does per monitor on Windows 10.
-  const bool framed = style_.frame != FormStyle::Frame::Popup;
-  SetSize(width + (framed ? Scale(kFrameWidth) : 0), height + (framed ? Scale(kFrameHeight) : 0));
+  const Size frame = backend::FrameSize(*this);
+  SetSize(width + frame.width, height + frame.height);
 }
 
 void Form::SetPosition(int left, int top) {
@@ -445,13 +460,13 @@ void SetDpi(int dpi) { W().dpi = dpi; }
 
 void MoveToDpi(Form& form, int dpi) {
   auto& st = StateOf(form);
-  const int old = st.dpi;
+  const int old = st.monitorDpi;
   if (dpi == old) return;
   // The system suggests the same corner and the size in proportion, as MulDiv rounds it.
   const auto inProportion = [&](int v) {
     return static_cast<int>((static_cast<long long>(v) * dpi * 2 + old) / (2LL * old));
   };
-  st.dpi = dpi;
+  st.monitorDpi = st.dpi = dpi;
   const Rect r = st.bounds;
   form.DispatchDpiChanged(
       Rect{r.left, r.top, r.left + inProportion(r.Width()), r.top + inProportion(r.Height())});

@@ -177,9 +177,8 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       // Moved to a monitor of another scale: the controls and fonts follow it, and the form
       // places itself, by default where the system suggests, which keeps it under the pointer
       // that dragged it.
-      st.dpi = HIWORD(wp);
-      st.font = MakeFont(ScaleForDpi(form.Style().font, st.dpi));
-      ScaleControls(form);
+      st.monitorDpi = HIWORD(wp);
+      backend::SetLayoutDpi(form, st.monitorDpi);
       const RECT& r = *reinterpret_cast<const RECT*>(lp);
       form.DispatchDpiChanged(Rect{r.left, r.top, r.right, r.bottom});
       return 0;
@@ -251,7 +250,7 @@ LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
     StateOf(*form)->hwnd = hwnd;
-    StateOf(*form)->dpi = WindowDpi(hwnd);
+    StateOf(*form)->monitorDpi = StateOf(*form)->dpi = WindowDpi(hwnd);
   }
   auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!form || !form->native) return DefWindowProcW(hwnd, msg, wp, lp);
@@ -267,6 +266,44 @@ using namespace win32;
 namespace backend {
 void DeleteState::operator()(FormState* state) const { delete state; }
 void DeleteState::operator()(ControlState* state) const { delete state; }
+
+int MonitorDpi(const Form& form) {
+  if (const FormState* st = StateOf(form); st && st->hwnd) return st->monitorDpi;
+  return SystemDpi();
+}
+
+Size FrameSize(const Form& form) {
+  const HWND w = Hwnd(form);
+  RECT r{0, 0, 0, 0};
+  const auto style = static_cast<DWORD>(GetWindowLongW(w, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongW(w, GWL_EXSTYLE));
+  // At the window's own monitor's dpi, which may not be the system's.
+  using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+  static const auto adjustForDpi =
+      SystemFunction<AdjustForDpiFunction>(L"user32.dll", "AdjustWindowRectExForDpi");
+  if (adjustForDpi)
+    adjustForDpi(&r, style, GetMenu(w) != nullptr, exStyle, static_cast<UINT>(MonitorDpi(form)));
+  else
+    AdjustWindowRectEx(&r, style, GetMenu(w) != nullptr, exStyle);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
+Rect WorkArea(Rect r) {
+  const RECT around{r.left, r.top, r.right, r.bottom};
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(MonitorFromRect(&around, MONITOR_DEFAULTTONEAREST), &info))
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &info.rcWork, 0);
+  return {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+}
+
+void SetLayoutDpi(Form& form, int dpi) {
+  FormState* st = StateOf(form);
+  if (!st || !st->hwnd) return;
+  st->dpi = dpi;
+  st->font = MakeFont(ScaleForDpi(form.Style().font, dpi));
+  ScaleControls(form);
+}
 
 void FormDestroyed(Form& form) {
   FormState* st = StateOf(form);
@@ -380,19 +417,8 @@ void Form::SetSize(int width, int height) {
 }
 
 void Form::SetClientSize(int width, int height) {
-  const HWND w = Hwnd(*this);
-  RECT r{0, 0, width, height};
-  const auto style = static_cast<DWORD>(GetWindowLongW(w, GWL_STYLE));
-  const auto exStyle = static_cast<DWORD>(GetWindowLongW(w, GWL_EXSTYLE));
-  // The frame at the window's own dpi, which on another monitor may not be the system's.
-  using AdjustForDpiFunction = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
-  static const auto adjustForDpi =
-      SystemFunction<AdjustForDpiFunction>(L"user32.dll", "AdjustWindowRectExForDpi");
-  if (adjustForDpi)
-    adjustForDpi(&r, style, GetMenu(w) != nullptr, exStyle, static_cast<UINT>(Dpi()));
-  else
-    AdjustWindowRectEx(&r, style, GetMenu(w) != nullptr, exStyle);
-  SetSize(r.right - r.left, r.bottom - r.top);
+  const Size frame = backend::FrameSize(*this);
+  SetSize(width + frame.width, height + frame.height);
 }
 
 void Form::SetPosition(int left, int top) {

@@ -127,8 +127,9 @@ struct FormState {
   bool held = false;       // and is still down there, pressed once or as a double click's second
   bool modal = false;
   int modalResult = 0;
-  HWND focus = nullptr;   // the control that had the keyboard when a modal form was deactivated
-  int dpi = kDefaultDpi;  // of the monitor the window is on
+  HWND focus = nullptr;  // the control that had the keyboard when a modal form was deactivated
+  int monitorDpi = kDefaultDpi;  // of the monitor the window is on
+  int dpi = kDefaultDpi;         // the layout's: the monitor's, or lower to fit its work area
 };
 
 }  // namespace ui::backend
