@@ -1,6 +1,7 @@
 """The program at 100 %, 150 % and 200 % display scale: Wine takes the scale from the user's
 LogPixels, which each case sets in its own prefix before anything else starts there."""
 
+from cases_dialog import open_parameters
 from cases_dwell import watch_until_click
 from cases_hook import Target
 from cases_overlay import overlay_centred_on, red_run
@@ -109,6 +110,42 @@ def frame_and_dwell_click_at_the_pointer(c, dpi):
     ini = c.ini()
     check((ini.get("Parametres", "AmpladaQuadreDeSeguiment"), ini.get("Parametres", "GruixudariaQuadreDeSeguiment"))
           == (str(SIDE), str(THICKNESS)), "the settings file does not keep the 96-dpi sizes")
+
+
+SMALL = (1366, 768)
+LAST_OPTION = "A l'arrencar es minimitza la finestra del programa"
+
+
+def inside(rect, area):
+    return area[0] <= rect[0] and area[1] <= rect[1] and rect[2] <= area[2] and rect[3] <= area[3]
+
+
+@case(screen=SMALL)
+def dpi144_small_screen_parameters_dialog_shows_every_option_and_both_buttons(c):
+    """At 144 dpi the dialog would take 1049 × 927 pixels: on 1366 × 768 it is laid out smaller,
+    and its last option and both buttons are on the screen, in its client area, and answer."""
+    at_dpi(c, 144)
+    program = Pelvoro(c, "NOABOUT")
+    main = program.window()
+    dialog = open_parameters(c, main)
+    screen = [0, 0, *SMALL]
+    check(inside(dialog["rect"], screen), f"the dialog {dialog['rect']} reaches past the screen {SMALL}")
+    controls = [ch for ch in c.inspector.children(dialog["hwnd"]) if ch["visible"]]
+    outside = [ch["text"] or ch["class"] for ch in controls if not inside(ch["rect"], dialog["client"])]
+    check(not outside, f"outside the dialog's client area {dialog['client']}: {outside}")
+    by_text = {ch["text"]: ch for ch in controls}
+    for text in (LAST_OPTION, "D'acord", "Cancel.lar"):
+        check(text in by_text, f"no control \"{text}\" in the dialog")
+    ok_rect, last_rect = by_text["D'acord"]["rect"], by_text[LAST_OPTION]["rect"]
+    print(f"144 dpi on {SMALL}: dialog {dialog['rect']}, client {dialog['client']}, "
+          f"D'acord {ok_rect}, last option {last_rect}")
+    # Within reach of the pointer: a real click on Cancel.lar closes the dialog.
+    left, top, right, bottom = by_text["Cancel.lar"]["rect"]
+    c.xdotool("mousemove", (left + right) // 2, (top + bottom) // 2)
+    c.xdotool("click", "1")
+    wait_for(lambda: not any(w["visible"] for w in c.inspector.windows(cls="TFormParametres")), WAIT,
+             "the dialog to close on a click on Cancel.lar")
+    check(program.close(main["hwnd"]) == 0, "exit code is not 0")
 
 
 def register(dpi):

@@ -305,8 +305,9 @@ class Screenshot:
 class Case:
     """One end-to-end case: display, prefix, programs, and their clean-up."""
 
-    def __init__(self, name, bin_dir, template, work_root, arch="win64"):
+    def __init__(self, name, bin_dir, template, work_root, arch="win64", screen=None):
         self.name = name
+        self.screen = screen or (SCREEN_W, SCREEN_H)
         self.arch = arch
         self.wine = wine(arch)
         self.bin_dir = Path(bin_dir)
@@ -345,7 +346,7 @@ class Case:
     def _start_xvfb(self):
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{SCREEN_W}x{SCREEN_H}x24",
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", f"{self.screen[0]}x{self.screen[1]}x24",
              "-nolisten", "tcp", "-noreset"],
             pass_fds=[write_end], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)

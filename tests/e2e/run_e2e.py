@@ -35,7 +35,8 @@ def run_case(name, args):
     entry = CASES[name]
     start = time.monotonic()
     try:
-        with harness.Case(name, args.bin, args.template, args.work, args.arch) as c:
+        with harness.Case(name, args.bin, args.template, args.work, args.arch,
+                          screen=entry.screen) as c:
             entry.function(c)
     except harness.Skip as skip:
         print(f"SKIP {name}: {skip}")

@@ -102,6 +102,18 @@ std::string Rect(HWND finestra) {
   return text;
 }
 
+// The client area, in screen coordinates: what the frame, caption and menu bar leave.
+std::string RectClient(HWND finestra) {
+  RECT r{};
+  GetClientRect(finestra, &r);
+  POINT dalt{r.left, r.top}, baix{r.right, r.bottom};
+  ClientToScreen(finestra, &dalt);
+  ClientToScreen(finestra, &baix);
+  char text[96];
+  std::snprintf(text, sizeof text, "[%ld,%ld,%ld,%ld]", dalt.x, dalt.y, baix.x, baix.y);
+  return text;
+}
+
 const char* Bool(bool valor) { return valor ? "true" : "false"; }
 
 std::string DescriureFinestra(HWND finestra) {
@@ -111,7 +123,7 @@ std::string DescriureFinestra(HWND finestra) {
   const LONG estilEx = GetWindowLongW(finestra, GWL_EXSTYLE);
   return "{\"hwnd\":" + Handle(finestra) + ",\"class\":" + Json(Classe(finestra)) +
          ",\"caption\":" + Json(Text(finestra)) + ",\"rect\":" + Rect(finestra) +
-         ",\"visible\":" + Bool(IsWindowVisible(finestra)) +
+         ",\"client\":" + RectClient(finestra) + ",\"visible\":" + Bool(IsWindowVisible(finestra)) +
          ",\"iconic\":" + Bool(IsIconic(finestra)) +
          ",\"topmost\":" + Bool((estilEx & WS_EX_TOPMOST) != 0) +
          ",\"enabled\":" + Bool(IsWindowEnabled(finestra)) +
