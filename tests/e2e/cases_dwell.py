@@ -4,7 +4,7 @@ import time
 
 from cases_hook import Target
 from cases_program import Pelvoro, settings
-from harness import check, wait_for
+from harness import Failure, check, holds, wait_for
 from registry import case
 
 TENTHS = 10
@@ -15,12 +15,18 @@ def watch_until_click(c, target, clicks_before):
     order without repeats, and the seconds it took."""
     start = time.monotonic()
     captions = []
-    while len([l for l in target.buttons() if l.startswith("down")]) <= clicks_before:
+
+    def clicked():
+        if len([l for l in target.buttons() if l.startswith("down")]) > clicks_before:
+            return True
         caption = c.inspector.windows(cls="TFormPrincipal")[0]["caption"]
         if not captions or captions[-1] != caption:
             captions.append(caption)
-        check(time.monotonic() - start < 10, f"no click after 10 s; captions {captions}")
-        time.sleep(0.02)
+        return False
+    try:
+        wait_for(clicked, 10, "the click", interval=0.02)
+    except Failure:
+        raise Failure(f"no click after 10 s; captions {captions}") from None
     return captions, time.monotonic() - start
 
 
@@ -50,8 +56,10 @@ def dwell_click_where_the_pointer_rests(c):
     target.wait("up L 600 400")
     check(0.9 <= seconds <= 3, f"the click came {seconds:.2f} s after the move")
     check_countdown(captions)
-    time.sleep(2 * TENTHS / 10)
+    clicks = ["down L 300 300", "down L 600 400"]
+    holds(lambda: [l for l in target.buttons() if l.startswith("down")] == clicks, 2 * TENTHS / 10,
+          "no click while the pointer rests after one")
     downs = [l for l in target.buttons() if l.startswith("down")]
-    check(downs == ["down L 300 300", "down L 600 400"], f"clicks: {downs}")
+    check(downs == clicks, f"clicks: {downs}")
     check(c.ini().get("Menu", "Opcio") == "1", "the restored mode was not stored again")
     check(program.close(hwnd) == 0, "exit code is not 0")

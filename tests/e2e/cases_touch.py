@@ -6,16 +6,13 @@ import time
 
 from cases_hook import Target, click_passes
 from cases_program import Pelvoro, settings
-from harness import check, wait_for
+from harness import check, holds, wait_for
 from registry import case
 
 WAIT = 15
-# What the program does with a move report, its cursor sampling every 100 ms and the hook's
-# return 200 ms after a click show nothing outside it, so they are waited out. A report is
-# handled with the cursor read then, which may still be the position before the move: the
-# frame, centred on that reading, tells where the program saw each move.
-SETTLE_S = 0.3
-HOOK_BACK_S = 0.6
+# The frame, centred where the program read the cursor for a move report, shows which moves it
+# has handled; the library reports a move once the cursor is there. Mode 4's cursor sampling
+# every 100 ms shows nothing outside the program: the user rests that long before a tap.
 SAMPLED_S = 0.35
 MOVES = [(200, 300), (400, 350), (650, 500), (250, 550), (450, 150)]
 HELD_ON_S = 1.2  # over twice the count: time enough for a second click, which must not come
@@ -49,9 +46,22 @@ def frame_centre(c):
 
 
 def move(c, x, y):
-    """Moves the pointer and gives Pelvoro time to handle the report."""
+    """Moves the pointer; returns once Pelvoro has handled the report and put the frame there."""
     c.xdotool("mousemove", x, y)
-    time.sleep(SETTLE_S)
+    wait_for(lambda: frame_centre(c) == (x, y), WAIT, f"the frame at {x},{y}")
+
+
+def hook_back(c, x, y):
+    """Waits for the button hook, away for 200 ms after each click Pelvoro makes: the pointer goes
+    between (x, y) and the point beside it until the frame follows, at either. The moves enter
+    mode 3's history; later moves push them out."""
+    here = [(x, y), (x + 1, y)]
+
+    def probe():
+        here.reverse()
+        c.xdotool("mousemove", *here[0])
+        return frame_centre(c) in here
+    wait_for(probe, WAIT, f"the frame to follow the pointer at {x},{y} again")
 
 
 @case()
@@ -66,7 +76,7 @@ def touch_mode2_clicks_once_at_the_held_point(c):
     target.wait("up L 400 500")
     held = time.monotonic() - pressed
     check(held >= 0.45, f"the click came {held:.2f} s after the press, before the five tenths")
-    time.sleep(HELD_ON_S)
+    holds(lambda: downs(target) == ["down L 400 500"], HELD_ON_S, "one click while the button is held")
     c.xdotool("mouseup", 1)
     check(downs(target) == ["down L 400 500"], f"the target got {target.buttons()}")
     check(target.buttons()[:2] == ["down L 400 500", "up L 400 500"], f"the target got {target.buttons()}")
@@ -78,7 +88,7 @@ def touch_mode3_clicks_where_the_pointer_was_before_the_last_move(c):
     c.xdotool("mousemove", 150, 200)
     program, target, w = start_in_mode(c, 3, "\nBoolMostrarQuadreDeSeguiment=true")
     tap(c, target, 150, 200)  # no move since arming: where the pointer was then
-    time.sleep(HOOK_BACK_S)
+    hook_back(c, 100, 100)
     # The frame shows the position each report was taken at; the last two must differ for
     # the click to tell them apart.
     seen = []
@@ -93,8 +103,7 @@ def touch_mode3_clicks_where_the_pointer_was_before_the_last_move(c):
     target.wait("up " + click)
     check(downs(target) == ["down L 150 200", "down " + click], f"the target got {target.buttons()}")
     # A right press asks to leave: the frame goes with the mode, and clicks pass again.
-    time.sleep(HOOK_BACK_S)
-    move(c, 500, 600)
+    hook_back(c, 500, 600)
     check(frame_centre(c) is not None, "no frame before the leave request")
     c.xdotool("click", 3)
     wait_for(lambda: frame_centre(c) is None, WAIT, "the frame to go")
@@ -106,12 +115,14 @@ def touch_mode3_clicks_where_the_pointer_was_before_the_last_move(c):
 
 @case()
 def touch_mode4_left_half_left_click_right_half_right_click(c):
-    program, target, w = start_in_mode(c, 4)
+    # The frame shows when the button hook is back after the first click.
+    program, target, w = start_in_mode(c, 4, "\nBoolMostrarQuadreDeSeguiment=true")
     for x, button in [(300, "L"), (700, "R")]:
+        if button == "R":
+            hook_back(c, x, 400)
         c.xdotool("mousemove", x, 400)
-        time.sleep(SAMPLED_S)
+        time.sleep(SAMPLED_S)  # the user rests on the point before the tap
         tap(c, target, x, 400, button)
-        time.sleep(HOOK_BACK_S)
     check(downs(target) == ["down L 300 400", "down R 700 400"], f"the target got {target.buttons()}")
     check(program.close(w["hwnd"]) == 0, "exit code is not 0")
 
@@ -158,10 +169,12 @@ def touch_leaving_mode3_with_the_right_button_sends_nothing_to_the_window_beneat
 @case()
 def touch_mode2_holding_on_past_the_click_sends_no_second_release(c):
     c.xdotool("mousemove", 400, 500)
-    program, target, w = start_in_mode(c, 2, "\nDecimesDeSegonClicALEstarElMouseDownEnUnaCasella=3")
+    # The frame shows when the button hook is back after the click.
+    program, target, w = start_in_mode(c, 2, "\nDecimesDeSegonClicALEstarElMouseDownEnUnaCasella=3"
+                                             "\nBoolMostrarQuadreDeSeguiment=true")
     c.xdotool("mousedown", 1)
     target.wait("up L 400 500")
-    time.sleep(HOOK_BACK_S)  # the button hook is back before the finger comes up
+    hook_back(c, 410, 500)  # before the finger comes up
     c.xdotool("mouseup", 1)
     check(program.label_texts(w["hwnd"]) == ["3"], f"the label reads {program.label_texts(w['hwnd'])}")
     check(program.close(w["hwnd"]) == 0, "exit code is not 0")

@@ -91,6 +91,18 @@ def wait_for(probe, timeout, what, interval=0.1):
         time.sleep(interval)
 
 
+def holds(probe, seconds, what, interval=0.1):
+    """Checks probe() all through seconds, failing at the first time it is false: for what a
+    timer of the program must not do while time passes (a second click while the button is held),
+    which no later event of the program could show."""
+    end = time.monotonic() + seconds
+    while True:
+        check(probe(), f"{what} no longer holds")
+        if time.monotonic() > end:
+            return
+        time.sleep(interval)
+
+
 def windows_path(path):
     """A Unix path as a Wine program sees it through drive Z:."""
     return "Z:" + str(Path(path).resolve()).replace("/", "\\")
