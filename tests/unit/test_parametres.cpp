@@ -1,6 +1,7 @@
 #include <functional>
 
 #include "tests/unit/Programa.h"
+#include "ui/messages.h"
 
 namespace {
 
@@ -245,7 +246,7 @@ TEST_F(ParametresTest, TheKeyboardRunsThroughButtonsThenPanelsAndEnterAndEscAreT
     hl::PressEnter(d);  // Enter presses the focused button
   });
   cancelaAmb([](TFormParametres& d) {
-    ui::PostMessageTo(d.Handle(), 0x0010 /* WM_CLOSE */, 0, 0);
+    ui::PostMessageTo(d.Handle(), ui::msg::Close, 0, 0);
     hl::Advance(1);
   });
 }
