@@ -88,5 +88,15 @@ TEST_F(Profile, EverySpellingOfTheFileNameReachesOneFile) {
   EXPECT_EQ(Read("LlibreriaPelvoro", "HANDLE FINESTRA"), "1234");
 }
 
+TEST_F(Profile, ASectionsNameRunsToItsLastBracketAndBlanksAroundNamesDoNotCount) {
+  WriteProfileFile(file_, "[ Menu ]\r\nOpcio=1\r\n[Llista]]\r\nOpcio=2\r\n");
+  EXPECT_EQ(Read("Menu", "Opcio"), "1");
+  EXPECT_EQ(Read(" Menu ", " Opcio "), "1");
+  EXPECT_EQ(Read("Llista]", "Opcio"), "2");
+  EXPECT_EQ(Read("Llista", "Opcio"), "(default)");
+  ui::ProfileWrite(file_, " Menu", "Opcio ", "3");
+  EXPECT_EQ(Read("Menu", "Opcio"), "3");
+}
+
 }  // namespace
 }  // namespace contract
