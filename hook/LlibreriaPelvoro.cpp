@@ -15,10 +15,10 @@ namespace {
 
 using hook::TipusHook;
 
-constexpr UINT PeticioSetHookMouse = WM_APP;
-constexpr UINT PeticioUnHookMouse = WM_APP + 1;
-constexpr UINT PeticioSetHookMouseMove = WM_APP + 2;
-constexpr UINT PeticioUnHookMouseMove = WM_APP + 3;
+using hook::PeticioSetHookMouse;
+using hook::PeticioSetHookMouseMove;
+using hook::PeticioUnHookMouse;
+using hook::PeticioUnHookMouseMove;
 
 class Hook {
  public:

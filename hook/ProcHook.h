@@ -6,13 +6,9 @@
 
 #include "hook/DecisioHook.h"
 #include "hook/DecisioMoviment.h"
+#include "hook/Peticions.h"
 
 namespace hook {
-
-// Posted by the hook to its own thread: look whether the held move can be reported.
-constexpr UINT PeticioComprovarMoviment = WM_APP + 4;
-// Posted by the removed button hook once the release it stayed for has come.
-constexpr UINT PeticioFiEspera = WM_APP + 5;
 
 LRESULT CALLBACK ProcHookBotons(int codi, WPARAM missatge, LPARAM dades);
 LRESULT CALLBACK ProcHookMoviment(int codi, WPARAM missatge, LPARAM dades);

@@ -2,7 +2,8 @@
 ;
 ; Built by CMake (see CMakeLists.txt), which passes
 ;   VERSION  the project version, e.g. 1.0.0
-;   BINDIR   the i686 build folder with Pelvoro.exe, LlibreriaPelvoro.dll, the guides, README.txt
+;   BINDIR   the i686 build folder with the shipped files and generated/Generat.nsh, which
+;            lists them and names the main window's class
 ;   SRCDIR   the source tree (for the icon)
 ;   OUTFILE  the installer to write
 ;
@@ -26,11 +27,11 @@ ManifestDPIAware true
 !include "FileFunc.nsh"
 !include "Sections.nsh"
 !include "WinMessages.nsh"
+; The shipped files and the main window's class, from the build.
+!include "${BINDIR}/generated/Generat.nsh"
 
 !define NOM "Pelvoro"
 !define EDITOR "Equip Pelvoro"
-!define EXE "Pelvoro.exe"
-!define CLASSE_FINESTRA "TFormPrincipal"
 !define CLAU_RUN "Software\Microsoft\Windows\CurrentVersion\Run"
 !define CLAU_DESINSTAL "Software\Microsoft\Windows\CurrentVersion\Uninstall\Pelvoro"
 !define DESINSTAL "uninstall.exe"
@@ -136,10 +137,13 @@ Function ${PREFIX}TancarPelvoro
     System::Call 'kernel32::WaitForSingleObject(p r2, i ${ESPERA_TANCAMENT}) i .r4'
     System::Call 'kernel32::CloseHandle(p r2)'
     ${If} $4 != ${WAIT_OBJECT_0}
-      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(NoEsTanca)" /SD IDCANCEL IDRETRY tornar
+      ; Cancel stops before any file is touched. Retry searches from the start again, so the
+      ; Pelvoro that would not close is asked again and waited for, not skipped.
+      MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "$(NoEsTanca)" /SD IDCANCEL IDRETRY deNou
       Abort
     ${EndIf}
     ; From the start: the closed window's place in the list is gone.
+  deNou:
     StrCpy $0 0
     Goto tornar
   fet:
@@ -157,12 +161,7 @@ Section "$(SeccioPrograma)" SecPrograma
   SectionIn RO
   Call TancarPelvoro
   SetOutPath "$INSTDIR"
-  File "${BINDIR}/${EXE}"
-  File "${BINDIR}/LlibreriaPelvoro.dll"
-  File "${BINDIR}/guia-ca.html"
-  File "${BINDIR}/guia-es.html"
-  File "${BINDIR}/guia-en.html"
-  File "${BINDIR}/README.txt"
+  !insertmacro INSTALLAR_FITXERS
   WriteUninstaller "$INSTDIR\${DESINSTAL}"
   CreateShortcut "$SMPROGRAMS\${NOM}.lnk" "$INSTDIR\${EXE}"
 SectionEnd
@@ -222,12 +221,7 @@ FunctionEnd
 ; The settings file (pelvoro.ini in the Windows folder) is the user's and stays.
 Section "Uninstall"
   Call un.TancarPelvoro
-  Delete "$INSTDIR\${EXE}"
-  Delete "$INSTDIR\LlibreriaPelvoro.dll"
-  Delete "$INSTDIR\guia-ca.html"
-  Delete "$INSTDIR\guia-es.html"
-  Delete "$INSTDIR\guia-en.html"
-  Delete "$INSTDIR\README.txt"
+  !insertmacro ESBORRAR_FITXERS
   Delete "$INSTDIR\${DESINSTAL}"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\${NOM}.lnk"

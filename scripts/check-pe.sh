@@ -24,7 +24,11 @@ for lazy in comdlg32.dll shell32.dll; do
 done
 exports=$("$objdump" -p "$dir/LlibreriaPelvoro.dll" | awk '/\[Ordinal\/Name Pointer\] Table/ {t=1; next} t && NF==0 {t=0} t {print $NF}' | sort | tr '\n' ' ')
 [ "$exports" = "SetHookMouse SetHookMouseMove UnHookMouse UnHookMouseMove " ] || fail "exports are: $exports"
-for g in guia-ca.html guia-es.html guia-en.html; do [ -f "$dir/$g" ] || fail "$dir/$g missing"; done
+# Every file a user gets, as the build lists it for the installer and the portable zip.
+[ -s "$dir/shipped-files.txt" ] || fail "$dir/shipped-files.txt missing"
+while read -r shipped; do
+  [ -f "$dir/$shipped" ] || fail "$dir/$shipped missing"
+done < "$dir/shipped-files.txt"
 # The application manifest: resource type 24 (RT_MANIFEST), id 1. objdump prints the resource
 # tree depth first, a level deeper for each two more spaces after the offset; the leaf gives
 # the data's address relative to the image, which the .rsrc section's header maps to the file.

@@ -34,7 +34,8 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 folder="Pelvoro-$version"
 mkdir "$stage/$folder"
-files=(Pelvoro.exe LlibreriaPelvoro.dll guia-ca.html guia-es.html guia-en.html README.txt)
+# The build's list of shipped files, in its order, which the installer takes too.
+mapfile -t files < "$build/shipped-files.txt"
 for f in "${files[@]}"; do cp "$build/$f" "$stage/$folder/"; done
 # The zip dates its files by the last commit, not by the build, and lists them in a fixed order.
 stamp=$(git log -1 --format=%ct 2>/dev/null || date +%s)

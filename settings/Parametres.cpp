@@ -1,8 +1,7 @@
 #include "settings/Parametres.h"
 
-#include <cstdio>
+#include <type_traits>
 
-#include "app/UnitPelvoro.h"
 #include "ui/ui.h"
 
 TParametres Parametres;
@@ -21,19 +20,42 @@ int HexDigit(char c) {
   return -1;
 }
 
-std::string Boolea(bool b) { return b ? "true" : "false"; }
+constexpr const char* Cert = "true";
+constexpr const char* Fals = "false";
 
-void LlegirBoolea(const char* clau, bool& camp) {
-  if (LlegirClau(SeccioParametres, clau, "false") == "true") camp = true;
+// The text handed for a missing key: the field's initial value, or nothing for a key whose
+// absence keeps the value held.
+std::string TextPerDefecte(const ClauParametre& c) {
+  static const TParametres inicials;
+  switch (c.tipus) {
+    case ClauParametre::Tipus::Boolea: return Fals;
+    case ClauParametre::Tipus::Enter: return c.ambDefecte ? std::to_string(inicials.*c.enter) : "";
+    case ClauParametre::Tipus::Color:
+      return std::to_string(static_cast<std::int32_t>(inicials.*c.color));
+  }
+  return "";
 }
 
-// True when the value was taken over.
-bool LlegirEnterEnRang(const char* clau, const char* perDefecte, Interval rang,
-                       std::int32_t& camp) {
-  const auto v = LlegirEnter(LlegirClau(SeccioParametres, clau, perDefecte));
-  if (!v || !rang.Conte(*v)) return false;
-  camp = *v;
-  return true;
+std::string TextDe(const TParametres& p, const ClauParametre& c) {
+  switch (c.tipus) {
+    case ClauParametre::Tipus::Boolea: return p.*c.boolea ? Cert : Fals;
+    case ClauParametre::Tipus::Enter: return std::to_string(p.*c.enter);
+    case ClauParametre::Tipus::Color: return std::to_string(static_cast<std::int32_t>(p.*c.color));
+  }
+  return "";
+}
+
+template <typename T>
+std::size_t IndexDe(T TParametres::*camp) {
+  for (std::size_t i = 0; i < NombreClausParametres; ++i) {
+    const ClauParametre& c = ClausParametres[i];
+    if constexpr (std::is_same_v<T, bool>) {
+      if (c.boolea == camp) return i;
+    } else {
+      if (c.enter == camp) return i;
+    }
+  }
+  return NombreClausParametres;
 }
 
 }  // namespace
@@ -77,70 +99,60 @@ void EscriureClau(const std::string& seccio, const std::string& clau, const std:
   ui::ProfileWrite(FitxerParametres, seccio, clau, valor);
 }
 
-void TFormPrincipal::LlegirParametres() {
-  TParametres& p = Parametres;
-  LlegirBoolea("BoolCheckBoxHiHaComptaEnreraPerEngegar", p.BoolCheckBoxHiHaComptaEnreraPerEngegar);
-  if (LlegirEnterEnRang("SegonsIniciActivitat", "10", RangSegonsIniciActivitat,
-                        p.SegonsIniciActivitat))
-    LabelCompteEnrera.SetText(std::to_string(p.SegonsIniciActivitat));
-  LlegirEnterEnRang("DecimesTimerClickAutomatic", "10", RangDecimesTimerClickAutomatic,
-                    p.DecimesTimerClickAutomatic);
-  LlegirBoolea("Bool1ClicAutomaticNoPermetAltresClics", p.Bool1ClicAutomaticNoPermetAltresClics);
-  LlegirEnterEnRang("DecimesDeSegonClicALEstarElMouseDownEnUnaCasella", "10", RangDecimesMouseDown,
-                    p.DecimesDeSegonClicALEstarElMouseDownEnUnaCasella);
-  LlegirEnterEnRang("PixelsDeSeparacioPerqueEsConsideriParat", "10", RangPixelsDeSeparacio,
-                    p.PixelsDeSeparacioPerqueEsConsideriParat);
-  LlegirBoolea("BoolCheckBoxTemporitzador", p.BoolCheckBoxTemporitzador);
-  LlegirBoolea("BoolMostrarQuadreDeSeguiment", p.BoolMostrarQuadreDeSeguiment);
-  if (p.BoolMostrarQuadreDeSeguiment) MenuMostrarQuadreDeSeguimentDelMouse.SetChecked(true);
-  LlegirBoolea("BoolQuadreSeguimentRodo", p.BoolQuadreSeguimentRodo);
-  if (LlegirEnterEnRang("AmpladaQuadreDeSeguiment", "150", RangAmpladaQuadre,
-                        p.AmpladaQuadreDeSeguiment))
-    p.AlcadaQuadreDeSeguiment = p.AmpladaQuadreDeSeguiment;
-  // A missing thickness keeps the value held: an empty default fails the reader.
-  LlegirEnterEnRang("GruixudariaQuadreDeSeguiment", "", RangGruixudariaQuadre,
-                    p.GruixudariaQuadreDeSeguiment);
-  LlegirBoolea("BoolCheckBoxArrancarAmbOpcioMenu", p.BoolCheckBoxArrancarAmbOpcioMenu);
-
-  const std::string color = LlegirClau(SeccioParametres, "ColorQuadreSeguiment", "255");
-  const auto colorLlegit = LlegirEnter(color);
-  if (!colorLlegit) {
-    // The reading stops here; start-up goes on.
-    ui::ShowMessageBox(this, "'" + color + "' is not a valid integer value.", "Pelvoro",
-                       ui::BoxOk | ui::BoxIconError);
-    return;
-  }
-  p.ColorQuadreSeguiment = static_cast<std::uint32_t>(*colorLlegit);
-
-  LlegirBoolea("BoolCheckBoxExecutarMinimitzat", p.BoolCheckBoxExecutarMinimitzat);
-  if (p.BoolCheckBoxExecutarMinimitzat) SetState(ui::WindowState::Minimised);
+bool LecturaParametres::Presa(std::int32_t TParametres::*camp) const {
+  const std::size_t i = IndexDe(camp);
+  return i < NombreClausParametres && preses[i];
 }
 
-void TFormPrincipal::DesarParametres() {
-  if (MenuCatala.Checked())
-    EscriureClau(SeccioLlenguatge, ClauLlenguatge, "catala");
-  else if (MenuCastella.Checked())
-    EscriureClau(SeccioLlenguatge, ClauLlenguatge, "castella");
+bool LecturaParametres::Presa(bool TParametres::*camp) const {
+  const std::size_t i = IndexDe(camp);
+  return i < NombreClausParametres && preses[i];
+}
 
-  const TParametres& p = Parametres;
-  const auto desar = [](const char* clau, const std::string& valor) {
-    EscriureClau(SeccioParametres, clau, valor);
-  };
-  desar("BoolCheckBoxHiHaComptaEnreraPerEngegar", Boolea(p.BoolCheckBoxHiHaComptaEnreraPerEngegar));
-  desar("SegonsIniciActivitat", std::to_string(p.SegonsIniciActivitat));
-  desar("DecimesTimerClickAutomatic", std::to_string(p.DecimesTimerClickAutomatic));
-  desar("Bool1ClicAutomaticNoPermetAltresClics", Boolea(p.Bool1ClicAutomaticNoPermetAltresClics));
-  desar("DecimesDeSegonClicALEstarElMouseDownEnUnaCasella",
-        std::to_string(p.DecimesDeSegonClicALEstarElMouseDownEnUnaCasella));
-  desar("PixelsDeSeparacioPerqueEsConsideriParat",
-        std::to_string(p.PixelsDeSeparacioPerqueEsConsideriParat));
-  desar("BoolCheckBoxTemporitzador", Boolea(p.BoolCheckBoxTemporitzador));
-  desar("BoolMostrarQuadreDeSeguiment", Boolea(p.BoolMostrarQuadreDeSeguiment));
-  desar("BoolQuadreSeguimentRodo", Boolea(p.BoolQuadreSeguimentRodo));
-  desar("AmpladaQuadreDeSeguiment", std::to_string(p.AmpladaQuadreDeSeguiment));
-  desar("GruixudariaQuadreDeSeguiment", std::to_string(p.GruixudariaQuadreDeSeguiment));
-  desar("BoolCheckBoxArrancarAmbOpcioMenu", Boolea(p.BoolCheckBoxArrancarAmbOpcioMenu));
-  if (!p.BoolCheckBoxArrancarAmbOpcioMenu) EscriureClau(SeccioMenu, ClauOpcio, "0");
-  desar("ColorQuadreSeguiment", std::to_string(static_cast<std::int32_t>(p.ColorQuadreSeguiment)));
-  desar("BoolCheckBoxExecutarMinimitzat", Boolea(p.BoolCheckBoxExecutarMinimitzat));
+LecturaParametres LlegirClausParametres(
+    TParametres& p, const std::function<std::string(const char*, const std::string&)>& llegir) {
+  LecturaParametres lectura;
+  for (std::size_t i = 0; i < NombreClausParametres; ++i) {
+    const ClauParametre& c = ClausParametres[i];
+    const std::string text = llegir(c.clau, TextPerDefecte(c));
+    bool presa = false;
+    switch (c.tipus) {
+      case ClauParametre::Tipus::Boolea:
+        presa = text == Cert;
+        if (presa) p.*c.boolea = true;
+        break;
+      case ClauParametre::Tipus::Enter: {
+        const auto v = LlegirEnter(text);
+        presa = v && c.rang.Conte(*v);
+        if (presa) p.*c.enter = *v;
+        break;
+      }
+      case ClauParametre::Tipus::Color: {
+        const auto v = LlegirEnter(text);
+        presa = v.has_value();
+        if (presa)
+          p.*c.color = static_cast<std::uint32_t>(*v);
+        else
+          lectura.colorDolent = text;
+        break;
+      }
+    }
+    lectura.preses[i] = presa;
+  }
+  // The frame is square or round: its height follows every width taken over.
+  if (lectura.Presa(&TParametres::AmpladaQuadreDeSeguiment))
+    p.AlcadaQuadreDeSeguiment = p.AmpladaQuadreDeSeguiment;
+  return lectura;
+}
+
+void DesarClausParametres(
+    const TParametres& p,
+    const std::function<void(const char*, const char*, const std::string&)>& escriure) {
+  for (const ClauParametre& c : ClausParametres) {
+    escriure(SeccioParametres, c.clau, TextDe(p, c));
+    // The last mode is kept for the next start only when it is to be switched on again.
+    if (c.boolea == &TParametres::BoolCheckBoxArrancarAmbOpcioMenu &&
+        !p.BoolCheckBoxArrancarAmbOpcioMenu)
+      escriure(SeccioMenu, ClauOpcio, "0");
+  }
 }

@@ -48,7 +48,7 @@ ValidacioCaixes ValidarCaixes(const std::array<std::string, NombreCaixes>& texto
   ValidacioCaixes v;
   for (std::size_t i = 0; i < NombreCaixes; ++i) {
     const auto valor = LlegirEnter(textos[i]);
-    if (!valor || !ReglesCaixes[i].rang.Conte(*valor)) {
+    if (!valor || !RangDe(ReglesCaixes[i].camp).Conte(*valor)) {
       v.errada = static_cast<Caixa>(i);
       return v;
     }

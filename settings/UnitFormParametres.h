@@ -25,18 +25,17 @@ enum Caixa : std::size_t {
 };
 
 struct ReglaCaixa {
-  std::int32_t TParametres::*camp;
-  Interval rang;
-  std::size_t missatge;  // slot of MissatgesError that names the range
+  std::int32_t TParametres::*camp;  // its range is the settings key's, RangDe(camp)
+  std::size_t missatge;             // slot of MissatgesError that names the range
 };
 
 constexpr std::array<ReglaCaixa, NombreCaixes> ReglesCaixes{{
-    {&TParametres::SegonsIniciActivitat, RangSegonsIniciActivitat, 0},
-    {&TParametres::DecimesTimerClickAutomatic, RangDecimesTimerClickAutomatic, 0},
-    {&TParametres::DecimesDeSegonClicALEstarElMouseDownEnUnaCasella, RangDecimesMouseDown, 1},
-    {&TParametres::PixelsDeSeparacioPerqueEsConsideriParat, RangPixelsDeSeparacio, 1},
-    {&TParametres::AmpladaQuadreDeSeguiment, RangAmpladaQuadre, 2},
-    {&TParametres::GruixudariaQuadreDeSeguiment, RangGruixudariaQuadre, 3},
+    {&TParametres::SegonsIniciActivitat, 0},
+    {&TParametres::DecimesTimerClickAutomatic, 0},
+    {&TParametres::DecimesDeSegonClicALEstarElMouseDownEnUnaCasella, 1},
+    {&TParametres::PixelsDeSeparacioPerqueEsConsideriParat, 1},
+    {&TParametres::AmpladaQuadreDeSeguiment, 2},
+    {&TParametres::GruixudariaQuadreDeSeguiment, 3},
 }};
 
 struct ValidacioCaixes {

@@ -45,4 +45,9 @@ struct BoxSeen {
 BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& caption,
                 unsigned flags, Key answer);
 
+// A file of the private-profile service (a bare name, where the service keeps it) as a user or
+// another program left it, byte for byte; and removed again.
+void WriteProfileFile(const std::string& file, const std::string& bytes);
+void RemoveProfileFile(const std::string& file);
+
 }  // namespace contract

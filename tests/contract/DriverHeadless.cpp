@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "tests/contract/Driver.h"
 #include "ui/headless/headless.h"
@@ -98,5 +99,11 @@ BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& cap
   hl::OnMessageBox(nullptr);
   return seen;
 }
+
+void WriteProfileFile(const std::string& file, const std::string& bytes) {
+  std::ofstream(hl::ProfilePath(file), std::ios::binary) << bytes;
+}
+
+void RemoveProfileFile(const std::string& file) { std::filesystem::remove(hl::ProfilePath(file)); }
 
 }  // namespace contract

@@ -242,4 +242,25 @@ BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& cap
   return seen;
 }
 
+namespace {
+// Where the service keeps a bare file name: the Windows directory.
+std::wstring ProfilePath(const std::string& file) {
+  wchar_t folder[MAX_PATH] = {};
+  GetWindowsDirectoryW(folder, MAX_PATH);
+  return std::wstring(folder) + L"\\" + std::wstring(file.begin(), file.end());
+}
+}  // namespace
+
+void WriteProfileFile(const std::string& file, const std::string& bytes) {
+  const HANDLE h = CreateFileW(ProfilePath(file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(h, INVALID_HANDLE_VALUE) << "cannot write " << file;
+  DWORD written = 0;
+  WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(h);
+  EXPECT_EQ(written, bytes.size());
+}
+
+void RemoveProfileFile(const std::string& file) { DeleteFileW(ProfilePath(file).c_str()); }
+
 }  // namespace contract

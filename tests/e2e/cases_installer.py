@@ -2,7 +2,9 @@
 at sign-in, installing over a running Pelvoro, uninstalling, and the options that leave things
 out. The installer is a 32-bit program; these cases run under 32-bit Wine only."""
 
+import os
 import re
+import signal
 from pathlib import Path, PureWindowsPath
 
 from harness import check, wait_for
@@ -214,3 +216,118 @@ def installer_speaks_the_language_of_windows(c):
         setup.popen.wait()
         wait_for(lambda: not any(w["visible"] for w in c.inspector.windows(cls="#32770")),
                  WAIT, "the installer's window gone")
+
+
+def windows_process(c, name):
+    """The pid of the process running the Windows program name in this case's prefix."""
+    def probe():
+        for entry in Path("/proc").iterdir():
+            if not entry.name.isdigit():
+                continue
+            try:
+                command = (entry / "cmdline").read_bytes().split(b"\0")[0].decode(errors="replace")
+                environment = (entry / "environ").read_bytes().split(b"\0")
+            except OSError:
+                continue
+            if (PureWindowsPath(command).name.lower() == name.lower()
+                    and f"WINEPREFIX={c.prefix}".encode() in environment):
+                return int(entry.name)
+        return None
+    return wait_for(probe, WAIT, f"the process of {name}")
+
+
+class Wizard:
+    """The installer run as a user runs it: its pages, its buttons and its boxes."""
+
+    def __init__(self, inst):
+        self.c = inst.c
+        self.process = self.c.start(inst.setup)
+
+    def dialogs(self):
+        """The installer's visible dialogs, their buttons without the accelerator's "&"."""
+        boxes = [b for b in self.c.inspector.boxes() if b["visible"]]
+        for b in boxes:
+            b["buttons"] = [name.replace("&", "") for name in b["buttons"]]
+        return boxes
+
+    def page(self):
+        return wait_for(lambda: next((b for b in self.dialogs() if "Next >" in b["buttons"]
+                                      or "Install" in b["buttons"]), None),
+                        WAIT, "the installer's page")
+
+    def install(self):
+        """Goes through the pages to the one that installs, and presses Install."""
+        while True:
+            page = self.page()
+            if "Install" in page["buttons"]:
+                self.c.inspector.ask("press", page["hwnd"], "Install")
+                return
+            self.c.inspector.ask("press", page["hwnd"], "Next >")
+            wait_for(lambda: self.page()["texts"] != page["texts"]
+                     or self.page()["buttons"] != page["buttons"], WAIT, "the next page")
+
+    def box(self, buttons):
+        return wait_for(lambda: next((b for b in self.dialogs() if b["buttons"] == buttons), None),
+                        WAIT + 30, f"a box with {buttons}")
+
+
+def hung_pelvoro(inst):
+    """An installed Pelvoro that runs but answers nothing, as a hung program: stopped."""
+    pelvoro = inst.start_installed("NOABOUT")
+    window = inst.main_window()
+    pid = windows_process(inst.c, "Pelvoro.exe")
+    os.kill(pid, signal.SIGSTOP)
+    return pelvoro, window, pid
+
+
+@case(timeout=240, labels=("installer",), arches=("win32",))
+def installer_retry_waits_for_a_pelvoro_that_would_not_close_and_then_installs(c):
+    inst = Installation(c)
+    inst.run("/NOAUTOSTART")
+    guide = inst.folder / "guia-en.html"
+    guide.write_bytes(b"an earlier guide")
+    pelvoro, window, pid = hung_pelvoro(inst)
+    try:
+        wizard = Wizard(inst)
+        wizard.install()
+        box = wizard.box(["Retry", "Cancel"])
+        check(any("could not be closed" in t for t in box["texts"]), f"the box says {box['texts']}")
+        os.kill(pid, signal.SIGCONT)
+        check(pelvoro.running(), "Pelvoro ended before Retry")
+        c.inspector.ask("press", box["hwnd"], "Retry")
+    finally:
+        os.kill(pid, signal.SIGCONT)
+    # Asked again, it closes as its close box does: it writes its options and ends with 0.
+    check(pelvoro.wait_exit(WAIT + 30) == 0, "the Pelvoro continued did not end with 0")
+    check(list(c.ini().sections) == CLOSED_SECTIONS,
+          f"sections after the install: {list(c.ini().sections)}")
+    wait_for(lambda: guide.read_bytes() == c.program("guia-en.html").read_bytes(), WAIT,
+             "the new files in place")
+    wait_for(lambda: "Next >" in wizard.page()["buttons"], WAIT, "the install to finish")
+    check(not [b for b in wizard.dialogs() if b["hwnd"] != wizard.page()["hwnd"]],
+          f"another box is up: {wizard.dialogs()}")
+    check_in_place(inst)
+
+
+@case(timeout=240, labels=("installer",), arches=("win32",))
+def installer_cancel_for_a_pelvoro_that_would_not_close_leaves_the_installed_files(c):
+    inst = Installation(c)
+    inst.run("/NOAUTOSTART")
+    guide = inst.folder / "guia-en.html"
+    guide.write_bytes(b"an earlier guide")
+    before = {p.name: p.read_bytes() for p in inst.folder.iterdir()}
+    pelvoro, window, pid = hung_pelvoro(inst)
+    try:
+        wizard = Wizard(inst)
+        wizard.install()
+        box = wizard.box(["Retry", "Cancel"])
+        c.inspector.ask("press", box["hwnd"], "Cancel")
+        wait_for(lambda: not any(b["hwnd"] == box["hwnd"] for b in wizard.dialogs()), WAIT,
+                 "the box closed")
+        wait_for(lambda: "Cancel" in wizard.page()["buttons"], WAIT, "the installer's page again")
+    finally:
+        os.kill(pid, signal.SIGCONT)
+    after = {p.name: p.read_bytes() for p in inst.folder.iterdir()}
+    check(after == before, f"the installed files changed: {sorted(set(after) ^ set(before))}"
+          f" or {[n for n in before if after.get(n) != before[n]]}")
+    check(pelvoro.running(), "the Pelvoro that would not close was ended")

@@ -126,9 +126,10 @@ def program_starts_minimised_when_asked(c):
 
 
 @case()
-def program_unparsable_colour_is_reported_and_start_up_goes_on(c):
-    # The option after the colour is not read: the window must not start minimised.
-    c.write_ini(settings("ColorQuadreSeguiment=abc\nBoolCheckBoxExecutarMinimitzat=true"))
+def program_unparsable_colour_is_reported_and_every_other_option_is_kept(c):
+    # The option after the colour is read too: the window starts minimised as asked.
+    c.write_ini(settings("SegonsIniciActivitat=25\nColorQuadreSeguiment=abc\n"
+                         "BoolCheckBoxExecutarMinimitzat=true"))
     program = Pelvoro(c, "NOABOUT")
     text = "'abc' is not a valid integer value."
     box = wait_for(lambda: next((b for b in c.inspector.boxes()
@@ -142,15 +143,15 @@ def program_unparsable_colour_is_reported_and_start_up_goes_on(c):
     shot = c.screenshot("error-box")
     check(shot.count(box["rect"], is_red) > 50, "no error icon in the box")
     c.inspector.ask("press", box["hwnd"], "OK")
-    w = program.window()
-    check(w["rect"] == [SCREEN_W - WIDTH, 0, SCREEN_W, HEIGHT], f"main window at {w['rect']}")
-    check_label(program, w["hwnd"], "10")
+    w = program.window("iconic")
+    check_label(program, w["hwnd"], "25")
     wait_for(lambda: not any(b["visible"] for b in c.inspector.boxes()), WAIT, "the box to close")
     check(program.close(w["hwnd"]) == 0, "exit code is not 0")
     ini = c.ini()
     check(ini.get("Parametres", "ColorQuadreSeguiment") == "255", "bad colour not replaced")
-    check(ini.get("Parametres", "BoolCheckBoxExecutarMinimitzat") == "false",
-          "the option after the bad colour was read")
+    check(ini.get("Parametres", "BoolCheckBoxExecutarMinimitzat") == "true",
+          "the option after the bad colour was lost")
+    check(ini.get("Parametres", "SegonsIniciActivitat") == "25", "the seconds were lost")
 
 
 @case()

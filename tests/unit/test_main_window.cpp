@@ -1,4 +1,5 @@
 #include "tests/unit/Programa.h"
+#include "ui/messages.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ TEST_F(MainWindowTest, SortirClosesAsTheCloseBoxDoes) {
   DestruirFinestres();
   std::filesystem::remove(ui::headless::ProfilePath(FitxerParametres));
   CrearFinestres();
-  ui::PostMessageTo(Principal().Handle(), 0x0010 /* WM_CLOSE */, 0, 0);
+  ui::PostMessageTo(Principal().Handle(), ui::msg::Close, 0, 0);
   ui::headless::Advance(1);
   const std::string byCloseBox = TextFitxer();
   // Only the window handle may differ between the two runs.
@@ -59,8 +60,6 @@ TEST_F(MainWindowTest, SortirClosesAsTheCloseBoxDoes) {
 }
 
 // Windows ends the session without closing the window: the two messages it sends instead.
-constexpr unsigned WmQueryEndSession = 0x0011;
-constexpr unsigned WmEndSession = 0x0016;
 
 TEST_F(MainWindowTest, SignOutKeepsTheOptionsChangedThatDayWrittenOnce) {
   CrearFinestres();
@@ -81,13 +80,13 @@ TEST_F(MainWindowTest, SignOutKeepsTheOptionsChangedThatDayWrittenOnce) {
   }();
   ASSERT_NE(perTancar.find("PixelsDeSeparacioPerqueEsConsideriParat=25"), std::string::npos);
 
-  ui::PostMessageTo(Principal().Handle(), WmQueryEndSession, 0, 0);
-  ui::PostMessageTo(Principal().Handle(), WmEndSession, 1, 0);
+  ui::PostMessageTo(Principal().Handle(), ui::msg::QueryEndSession, 0, 0);
+  ui::PostMessageTo(Principal().Handle(), ui::msg::EndSession, 1, 0);
   ui::headless::Advance(1);
   EXPECT_EQ(TextFitxer(), perTancar);
   // Written once: nothing after it writes again, not even a close that may follow.
   Fitxer("[Parametres]\r\n");
-  ui::PostMessageTo(Principal().Handle(), WmEndSession, 1, 0);
+  ui::PostMessageTo(Principal().Handle(), ui::msg::EndSession, 1, 0);
   ui::headless::Advance(1);
   Principal().Close();
   EXPECT_EQ(TextFitxer(), "[Parametres]\r\n");
@@ -95,8 +94,8 @@ TEST_F(MainWindowTest, SignOutKeepsTheOptionsChangedThatDayWrittenOnce) {
 
 TEST_F(MainWindowTest, ASignOutCancelledByAnotherProgramLetsTheCloseWriteAgain) {
   CrearFinestres();
-  ui::PostMessageTo(Principal().Handle(), WmQueryEndSession, 0, 0);
-  ui::PostMessageTo(Principal().Handle(), WmEndSession, 0, 0);
+  ui::PostMessageTo(Principal().Handle(), ui::msg::QueryEndSession, 0, 0);
+  ui::PostMessageTo(Principal().Handle(), ui::msg::EndSession, 0, 0);
   ui::headless::Advance(1);
   Fitxer("");
   Principal().Close();

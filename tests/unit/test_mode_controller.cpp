@@ -210,15 +210,24 @@ TEST_F(ModeTest, ClickingTheLabelStopsEverythingModeZeroIncluded) {
   EXPECT_EQ(Opcio(), "2");  // only a mode's own command rewrites it
 }
 
-TEST_F(ModeTest, ModeFourSamplesTheCursorKeepingTheLastDifferentPosition) {
+TEST_F(ModeTest, ModeFourClicksWhereTheLastSampleBeforeThePressFoundThePointer) {
   Inici();
   ui::headless::SetCursor({10, 10});
   F().MenuTabletPCClicEsquerraClicDretClick();
   ui::headless::SetCursor({20, 10});
   Advance(100);
-  Advance(100);  // unchanged: ignored
-  EXPECT_EQ(EstatMotor.PosicioMouse, (ui::Point{20, 10}));
-  EXPECT_EQ(EstatMotor.PosicioMouseAnterior, (ui::Point{10, 10}));
+  Advance(100);  // unchanged: the sample stays
+  ASSERT_TRUE(hk::Report(::hook::EventMouseDown));
+  ui::ProcessMessages();
+  // The finger's landing moves the pointer before the release; no sample is taken meanwhile.
+  ui::headless::SetCursor({30, 12});
+  Advance(300);
+  ASSERT_TRUE(hk::Report(::hook::EventMouseUp));
+  ui::ProcessMessages();
+  const auto& entrades = ui::headless::InjectedInput();
+  ASSERT_FALSE(entrades.empty());
+  EXPECT_EQ(entrades.front().flags, ui::MouseLeftDown);
+  EXPECT_EQ(entrades.front().at, (ui::Point{20, 10}));
 }
 
 class DwellTest : public ModeTest {

@@ -1,6 +1,7 @@
 #include <functional>
 
 #include "tests/unit/Programa.h"
+#include "ui/messages.h"
 
 namespace {
 
@@ -30,18 +31,12 @@ class ParametresTest : public ProgramaTest {
 
 const std::array<std::string, NombreCaixes> TextosBons{"10", "10", "10", "10", "150", "10"};
 
-TEST(ValidarCaixes, EachBoxTakesItsRangeBoundsIncludedAndNamesItsMessage) {
+TEST(ValidarCaixes, EachBoxTakesItsRangeBoundsIncluded) {
   struct Esperat {
     std::int32_t minim, maxim;
-    std::size_t missatge;
-    std::string perDefecte;
   };
-  const std::array<Esperat, NombreCaixes> esperats{{{1, 100, 0, "10"},
-                                                    {1, 100, 0, "10"},
-                                                    {0, 100, 1, "10"},
-                                                    {0, 100, 1, "10"},
-                                                    {50, 1000, 2, "150"},
-                                                    {1, 22, 3, "10"}}};
+  const std::array<Esperat, NombreCaixes> esperats{
+      {{1, 100}, {1, 100}, {0, 100}, {0, 100}, {50, 1000}, {1, 22}}};
   for (std::size_t i = 0; i < NombreCaixes; ++i) {
     const Esperat& e = esperats[i];
     SCOPED_TRACE(i);
@@ -56,8 +51,44 @@ TEST(ValidarCaixes, EachBoxTakesItsRangeBoundsIncludedAndNamesItsMessage) {
       textos[i] = std::to_string(dolent);
       EXPECT_EQ(ValidarCaixes(textos).errada, static_cast<Caixa>(i));
     }
-    EXPECT_EQ(ReglesCaixes[i].missatge, e.missatge);
-    EXPECT_EQ(TextPerDefecte(static_cast<Caixa>(i)), e.perDefecte);
+  }
+}
+
+TEST_F(ParametresTest, EachBadBoxShowsTheMessageOfItsRangeAndGetsItsInitialValueBack) {
+  struct Esperat {
+    ui::Edit TFormParametres::*caixa;
+    const char* dolent;
+    const char* missatge;
+    const char* perDefecte;
+  };
+  const Esperat esperats[] = {
+      {&TFormParametres::EditSegonsPerEngegar, "0",
+       "El valor ha de ser més gran que 0 i més petit o igual que 100", "10"},
+      {&TFormParametres::EditDecimesClicAutomatic, "101",
+       "El valor ha de ser més gran que 0 i més petit o igual que 100", "10"},
+      {&TFormParametres::EditDecimesDeSegonClicALEstarElMouseDownEnUnaCasella, "-1",
+       "El valor ha de ser més gran o igual que 0 i més petit o igual que 100", "10"},
+      {&TFormParametres::EditPixelsMouseParat, "101",
+       "El valor ha de ser més gran o igual que 0 i més petit o igual que 100", "10"},
+      {&TFormParametres::EditAmpladaQuadreSeguiment, "1001",
+       "El valor ha de ser més gran o igual que 50 i més petit o igual que 1000", "150"},
+      {&TFormParametres::EditGruixudariaQuadreSeguiment, "23",
+       "El valor ha de ser més gran o igual que 1 i més petit o igual que 22", "10"},
+  };
+  CrearFinestres();
+  // Every box enabled, so each one is checked.
+  Parametres.BoolCheckBoxHiHaComptaEnreraPerEngegar = true;
+  for (const Esperat& e : esperats) {
+    SCOPED_TRACE(e.missatge);
+    const std::size_t abans = hl::MessageBoxes().size();
+    Obrir([&](TFormParametres& d) {
+      hl::Type(d.*e.caixa, e.dolent);
+      hl::Click(d.BitBtnDAcord);
+      ASSERT_EQ(hl::MessageBoxes().size(), abans + 1);
+      EXPECT_EQ(hl::MessageBoxes()[abans].text, e.missatge);
+      EXPECT_EQ((d.*e.caixa).Text(), e.perDefecte);
+      hl::Click(d.BitBtncancelar);
+    });
   }
 }
 
@@ -245,7 +276,7 @@ TEST_F(ParametresTest, TheKeyboardRunsThroughButtonsThenPanelsAndEnterAndEscAreT
     hl::PressEnter(d);  // Enter presses the focused button
   });
   cancelaAmb([](TFormParametres& d) {
-    ui::PostMessageTo(d.Handle(), 0x0010 /* WM_CLOSE */, 0, 0);
+    ui::PostMessageTo(d.Handle(), ui::msg::Close, 0, 0);
     hl::Advance(1);
   });
 }

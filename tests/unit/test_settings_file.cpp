@@ -138,21 +138,6 @@ TEST_F(SettingsFileTest, AnyIntegerColourIsTakenOver) {
   EXPECT_NE(TextFitxer().find("ColorQuadreSeguiment=-5\r\n"), std::string::npos);
 }
 
-TEST_F(SettingsFileTest, ABadColourIsReportedAndStopsTheReadingBeforeTheLastKey) {
-  Llegir("ColorQuadreSeguiment=vermell\r\nBoolCheckBoxExecutarMinimitzat=true\r\n");
-  ASSERT_EQ(ui::headless::MessageBoxes().size(), 1u);
-  const auto& box = ui::headless::MessageBoxes()[0];
-  EXPECT_EQ(box.text, "'vermell' is not a valid integer value.");
-  EXPECT_EQ(box.flags & 0xF0u, ui::BoxIconError);
-  EXPECT_FALSE(Parametres.BoolCheckBoxExecutarMinimitzat);
-  EXPECT_EQ(Principal().State(), ui::WindowState::Normal);
-  EXPECT_EQ(Parametres.ColorQuadreSeguiment, ui::clRed);
-  // Start-up goes on, and the next close writes the colour held over the bad text.
-  EXPECT_NE(FormTransparent, nullptr);
-  Principal().Close();
-  EXPECT_NE(TextFitxer().find("ColorQuadreSeguiment=255\r\n"), std::string::npos);
-}
-
 TEST_F(SettingsFileTest, TheFrameSettingChecksItsMenuItem) {
   Llegir("BoolMostrarQuadreDeSeguiment=true\r\n");
   EXPECT_TRUE(Principal().MenuMostrarQuadreDeSeguimentDelMouse.Checked());

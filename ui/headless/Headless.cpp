@@ -10,6 +10,7 @@
 #include "ui/backend.h"
 #include "ui/headless/IniFile.h"
 #include "ui/headless/headless.h"
+#include "ui/messages.h"
 
 namespace ui {
 
@@ -40,10 +41,6 @@ namespace {
 
 using backend::FormState;
 
-constexpr unsigned kWmUser = 0x0400;
-constexpr unsigned kWmClose = 0x0010;
-constexpr unsigned kWmQueryEndSession = 0x0011;
-constexpr unsigned kWmEndSession = 0x0016;
 // What a dialog frame takes around the client area on Windows 10: borders and caption.
 constexpr int kFrameWidth = 6;
 constexpr int kFrameHeight = 29;
@@ -102,10 +99,10 @@ FormState& StateOf(const Form& form) { return *form.native; }
 void Deliver(const PostedMessage& m) {
   auto it = W().forms.find(m.window);
   if (it == W().forms.end()) return;
-  if (m.msg == kWmUser) it->second->DispatchUserMessage(m.wParam, m.lParam);
-  if (m.msg == kWmClose) it->second->Close();
-  if (m.msg == kWmQueryEndSession) it->second->DispatchQueryEndSession();
-  if (m.msg == kWmEndSession) it->second->DispatchEndSession(m.wParam != 0);
+  if (m.msg == ui::msg::User) it->second->DispatchUserMessage(m.wParam, m.lParam);
+  if (m.msg == ui::msg::Close) it->second->Close();
+  if (m.msg == ui::msg::QueryEndSession) it->second->DispatchQueryEndSession();
+  if (m.msg == ui::msg::EndSession) it->second->DispatchEndSession(m.wParam != 0);
 }
 
 // The earliest due timer at or before limit, ties broken by enabling order.

@@ -48,7 +48,8 @@ std::string Join(const std::vector<std::string>& lines) {
 std::optional<std::string> SectionOf(const std::string& line) {
   const std::string t = Trim(line);
   if (t.size() < 2 || t.front() != '[') return std::nullopt;
-  const auto close = t.find(']');
+  // The name runs to the line's last bracket, as Win32 reads it.
+  const auto close = t.rfind(']');
   if (close == std::string::npos) return std::nullopt;
   return Trim(t.substr(1, close - 1));
 }
@@ -65,8 +66,10 @@ std::optional<Entry> EntryOf(const std::string& line) {
 
 }  // namespace
 
-std::optional<std::string> Read(const std::string& content, const std::string& section,
-                                const std::string& key) {
+std::optional<std::string> Read(const std::string& content, const std::string& rawSection,
+                                const std::string& rawKey) {
+  // Blanks around the names asked for do not count, as with Win32.
+  const std::string section = Trim(rawSection), key = Trim(rawKey);
   bool inSection = false;
   for (const auto& line : Lines(content)) {
     if (auto name = SectionOf(line)) {
@@ -85,8 +88,9 @@ std::optional<std::string> Read(const std::string& content, const std::string& s
   return std::nullopt;
 }
 
-std::string Write(const std::string& content, const std::string& section, const std::string& key,
-                  const std::string& value) {
+std::string Write(const std::string& content, const std::string& rawSection,
+                  const std::string& rawKey, const std::string& value) {
+  const std::string section = Trim(rawSection), key = Trim(rawKey);
   std::vector<std::string> lines = Lines(content);
   const std::string entry = key + "=" + value;
   std::optional<std::size_t> sectionLine;

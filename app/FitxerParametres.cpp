@@ -1,0 +1,30 @@
+// The main window's part in the settings file: it reads the keys at its creation and shows
+// what they say (the seconds in the label, the frame's check mark, a minimised start, a bad
+// colour's box), and writes them with the language when it closes.
+#include "app/UnitPelvoro.h"
+#include "settings/Parametres.h"
+#include "ui/ui.h"
+
+void TFormPrincipal::LlegirParametres() {
+  TParametres& p = Parametres;
+  const LecturaParametres lectura =
+      LlegirClausParametres(p, [](const char* clau, const std::string& perDefecte) {
+        return LlegirClau(SeccioParametres, clau, perDefecte);
+      });
+  if (lectura.Presa(&TParametres::SegonsIniciActivitat))
+    LabelCompteEnrera.SetText(std::to_string(p.SegonsIniciActivitat));
+  if (p.BoolMostrarQuadreDeSeguiment) MenuMostrarQuadreDeSeguimentDelMouse.SetChecked(true);
+  // Reported as it is met, before the keys after it act; start-up goes on.
+  if (lectura.colorDolent)
+    ui::ShowMessageBox(this, "'" + *lectura.colorDolent + "' is not a valid integer value.",
+                       "Pelvoro", ui::BoxOk | ui::BoxIconError);
+  if (p.BoolCheckBoxExecutarMinimitzat) SetState(ui::WindowState::Minimised);
+}
+
+void TFormPrincipal::DesarParametres() {
+  if (MenuCatala.Checked())
+    EscriureClau(SeccioLlenguatge, ClauLlenguatge, "catala");
+  else if (MenuCastella.Checked())
+    EscriureClau(SeccioLlenguatge, ClauLlenguatge, "castella");
+  DesarClausParametres(Parametres, EscriureClau);
+}

@@ -1,0 +1,7 @@
+// The numbers that the headless backend and the tests use are the system's.
+#include <windows.h>
+
+#include "ui/messages.h"
+
+static_assert(ui::msg::Close == WM_CLOSE && ui::msg::QueryEndSession == WM_QUERYENDSESSION &&
+              ui::msg::EndSession == WM_ENDSESSION && ui::msg::User == WM_USER);
