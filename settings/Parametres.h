@@ -59,3 +59,16 @@ constexpr unsigned MidaBufferLectura = 50;
 std::string LlegirClau(const std::string& seccio, const std::string& clau,
                        const std::string& perDefecte);
 void EscriureClau(const std::string& seccio, const std::string& clau, const std::string& valor);
+
+// While one lives, EscriureClau gathers the writes; they reach the file together, in one
+// replace, when it goes: a close never leaves half its options written.
+class EscripturaConjunta {
+ public:
+  EscripturaConjunta();
+  ~EscripturaConjunta();
+  EscripturaConjunta(const EscripturaConjunta&) = delete;
+  EscripturaConjunta& operator=(const EscripturaConjunta&) = delete;
+
+ private:
+  bool exterior_;  // the outermost one, which writes
+};

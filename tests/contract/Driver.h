@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/ui.h"
@@ -44,5 +45,10 @@ struct BoxSeen {
 // Shows a message box and answers it with the key, as the user would.
 BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& caption,
                 unsigned flags, Key answer);
+
+// The files of the folder where the profile service keeps a file named without a folder
+// whose names start with prefix, letter case aside: name and bytes. Remove deletes them.
+std::vector<std::pair<std::string, std::string>> ProfileFiles(const std::string& prefix);
+void RemoveProfileFiles(const std::string& prefix);
 
 }  // namespace contract
