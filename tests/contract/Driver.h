@@ -6,7 +6,6 @@
 
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "ui/ui.h"
@@ -46,9 +45,9 @@ struct BoxSeen {
 BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& caption,
                 unsigned flags, Key answer);
 
-// The files of the folder where the profile service keeps a file named without a folder
-// whose names start with prefix, letter case aside: name and bytes. Remove deletes them.
-std::vector<std::pair<std::string, std::string>> ProfileFiles(const std::string& prefix);
-void RemoveProfileFiles(const std::string& prefix);
+// The bytes of the file that the profile service keeps under a bare name ("" when there is
+// none), and the file removed.
+std::string ProfileBytes(const std::string& file);
+void RemoveProfile(const std::string& file);
 
 }  // namespace contract

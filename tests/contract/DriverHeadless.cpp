@@ -1,11 +1,8 @@
 // The contract's driver on the headless backend: its test side and its virtual clock.
 #include <unistd.h>
 
-#include <cctype>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 #include "tests/contract/Driver.h"
 #include "ui/headless/headless.h"
@@ -35,31 +32,8 @@ void End() {
   folder.clear();
 }
 
-namespace {
-bool Starts(const std::string& name, const std::string& prefix) {
-  if (name.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i)
-    if (std::tolower(static_cast<unsigned char>(name[i])) !=
-        std::tolower(static_cast<unsigned char>(prefix[i])))
-      return false;
-  return true;
-}
-}  // namespace
-
-std::vector<std::pair<std::string, std::string>> ProfileFiles(const std::string& prefix) {
-  std::vector<std::pair<std::string, std::string>> files;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
-    const std::string name = entry.path().filename().string();
-    if (!Starts(name, prefix)) continue;
-    std::ifstream in(entry.path(), std::ios::binary);
-    files.emplace_back(name, std::string(std::istreambuf_iterator<char>(in), {}));
-  }
-  return files;
-}
-
-void RemoveProfileFiles(const std::string& prefix) {
-  for (const auto& [name, bytes] : ProfileFiles(prefix)) std::filesystem::remove(folder / name);
-}
+std::string ProfileBytes(const std::string& file) { return hl::ProfileFileText(file); }
+void RemoveProfile(const std::string& file) { std::filesystem::remove(hl::ProfilePath(file)); }
 
 void Press(ui::Form& form, Key key) {
   switch (key) {

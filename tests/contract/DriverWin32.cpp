@@ -113,41 +113,26 @@ POINT lastClickAt{-1000, -1000};
 void Begin() {}
 
 namespace {
-std::wstring WindowsFolder() {
+std::wstring ProfilePath(const std::string& file) {
   wchar_t folder[MAX_PATH] = {};
   GetWindowsDirectoryW(folder, MAX_PATH);
-  return folder;
+  return std::wstring(folder) + L"\\" + ui::win32::Widen(file);
 }
 }  // namespace
 
-std::vector<std::pair<std::string, std::string>> ProfileFiles(const std::string& prefix) {
-  std::vector<std::pair<std::string, std::string>> files;
-  const std::wstring folder = WindowsFolder() + L"\\";
-  WIN32_FIND_DATAW found{};
-  const HANDLE search = FindFirstFileW((folder + ui::win32::Widen(prefix) + L"*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return files;
-  do {
-    std::string bytes;
-    const HANDLE file = CreateFileW((folder + found.cFileName).c_str(), GENERIC_READ,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                    OPEN_EXISTING, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE) {
-      char buffer[4096];
-      DWORD read = 0;
-      while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        bytes.append(buffer, read);
-      CloseHandle(file);
-    }
-    files.emplace_back(ui::win32::Narrow(found.cFileName), bytes);
-  } while (FindNextFileW(search, &found));
-  FindClose(search);
-  return files;
+std::string ProfileBytes(const std::string& file) {
+  std::string bytes;
+  const HANDLE h = CreateFileW(ProfilePath(file).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                               OPEN_EXISTING, 0, nullptr);
+  char buffer[4096];
+  DWORD read = 0;
+  while (h != INVALID_HANDLE_VALUE && ReadFile(h, buffer, sizeof buffer, &read, nullptr) && read)
+    bytes.append(buffer, read);
+  if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+  return bytes;
 }
 
-void RemoveProfileFiles(const std::string& prefix) {
-  for (const auto& [name, bytes] : ProfileFiles(prefix))
-    DeleteFileW((WindowsFolder() + L"\\" + ui::win32::Widen(name)).c_str());
-}
+void RemoveProfile(const std::string& file) { DeleteFileW(ProfilePath(file).c_str()); }
 
 void End() {
   // What a case left in the queue belongs to no later case.

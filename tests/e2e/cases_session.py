@@ -104,20 +104,12 @@ def session_wine_end_session_writes_what_closing_writes(c):
 # every key it changes, so with these each write lasts long enough for a kill to fall inside it.
 OTHER_SECTIONS = 40000
 KILL_ROUNDS = 10
-# Key, the text the user's file holds, the text the close writes for the same value: the close
-# changes four keys, so it writes the file.
-OPTIONS = [("BoolCheckBoxHiHaComptaEnreraPerEngegar", "true", "true"),
-           ("SegonsIniciActivitat", "$19", "25"), ("DecimesTimerClickAutomatic", "7", "7"),
-           ("Bool1ClicAutomaticNoPermetAltresClics", "true", "true"),
-           ("DecimesDeSegonClicALEstarElMouseDownEnUnaCasella", "0", "0"),
-           ("PixelsDeSeparacioPerqueEsConsideriParat", "3", "3"),
-           ("BoolCheckBoxTemporitzador", "true", "true"),
-           ("BoolMostrarQuadreDeSeguiment", "false", "false"),
-           ("BoolQuadreSeguimentRodo", "true", "true"), ("AmpladaQuadreDeSeguiment", "0300", "300"),
-           ("GruixudariaQuadreDeSeguiment", "+4", "4"),
-           ("BoolCheckBoxArrancarAmbOpcioMenu", "false", "false"),
-           ("ColorQuadreSeguiment", "$FF0000", "16711680"),
-           ("BoolCheckBoxExecutarMinimitzat", "false", "false")]
+# The user's options, some in texts that the close writes otherwise: it changes the file.
+# Key: the text the file holds, the text the close writes for the same value.
+USERS = {"SegonsIniciActivitat": ("$19", "25"), "AmpladaQuadreDeSeguiment": ("0300", "300"),
+         "GruixudariaQuadreDeSeguiment": ("+4", "4"), "ColorQuadreSeguiment": ("$FF0000", "16711680"),
+         "BoolCheckBoxTemporitzador": ("true", "true"), "BoolQuadreSeguimentRodo": ("true", "true")}
+OPTIONS = [(k, *USERS.get(k, (v, v))) for k, v in DEFAULTS]
 
 
 def settings_files(c):
