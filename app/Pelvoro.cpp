@@ -69,7 +69,7 @@ void DestruirFinestres() {
 int Pelvoro() {
   // Two copies would share one settings file and one hook library's reports.
   if (!ui::ClaimSingleInstance(NomInstanciaUnica)) {
-    ui::ActivateOtherInstance(TFormPrincipal::NomClasse);
+    ui::ActivateOtherInstance(TFormPrincipal::NomClasse, FitxerPrograma);
     return 0;
   }
   LiniaOrdres = UnirArguments(ui::CommandLine());

@@ -27,6 +27,8 @@ constexpr int AlcadaFilaBoto = 28;
 
 // One copy per sign-in session: a second start brings the first forward and leaves.
 constexpr const char* NomInstanciaUnica = "Local\\Pelvoro";
+// The program's file: only a window of a process running it is brought forward.
+constexpr const char* FitxerPrograma = "Pelvoro.exe";
 
 // From the command line to the end of the message loop; the exit code.
 int Pelvoro();

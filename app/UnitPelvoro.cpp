@@ -131,9 +131,11 @@ void TFormPrincipal::FormCreate() {
   AmpladaPantalla = ui::ScreenWidth();
   SetPosition(AmpladaPantalla - Width(), 0);
   // The hook library learns from the file where to post its reports; this comes before
-  // any hook is installed.
-  ui::ProfileWrite(hook::FitxerHandle, hook::SeccioHandle, hook::ClauHandle,
-                   hook::EscriureHandle(Handle()));
+  // any hook is installed. A file that names this window already is left as it is.
+  const std::string handle = hook::EscriureHandle(Handle());
+  if (ui::ProfileRead(hook::FitxerHandle, hook::SeccioHandle, hook::ClauHandle, "",
+                      hook::MidaHandle) != handle)
+    ui::ProfileWrite(hook::FitxerHandle, hook::SeccioHandle, hook::ClauHandle, handle);
   MenuEnviarClicksRealsClick();
   MenuEnviarClicksReals.SetVisible(false);
   MenuTabletPCClicEsquerraClicDret.SetVisible(false);
@@ -154,8 +156,11 @@ void TFormPrincipal::EndSession(bool ending) {
 
 void TFormPrincipal::DesarUnCop() {
   if (parametresDesats_) return;
-  DesarParametres();
-  TancarTipusClic();
+  {
+    EscripturaConjunta conjunta;
+    DesarParametres();
+    TancarTipusClic();
+  }
   parametresDesats_ = true;
 }
 

@@ -7,8 +7,8 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <limits>
 
+#include "hook/Desti.h"
 #include "hook/ProcHook.h"
 
 namespace {
@@ -47,38 +47,43 @@ DWORD idFil = 0;
 HANDLE fet = nullptr;  // auto-reset: the hook thread is ready, or one request is done
 HINSTANCE modul = nullptr;
 
-bool DelProces(HWND finestra) {
+void FetsDe(void*, std::intptr_t handle, hook::FetsFinestra& fets) {
+  const HWND finestra = reinterpret_cast<HWND>(handle);
+  fets.existeix = IsWindow(finestra) != FALSE;
+  if (!fets.existeix) return;
   DWORD proces = 0;
   GetWindowThreadProcessId(finestra, &proces);
-  return proces == GetCurrentProcessId();
+  fets.delProces = proces == GetCurrentProcessId();
+  GetClassNameA(finestra, fets.classe, sizeof fets.classe);
 }
 
-BOOL CALLBACK BuscarPrincipal(HWND finestra, LPARAM trobada) {
-  char classe[64] = {};
-  if (!DelProces(finestra) || GetClassNameA(finestra, classe, sizeof classe) == 0 ||
-      lstrcmpA(classe, hook::ClasseFinestraPrincipal) != 0)
-    return TRUE;
-  *reinterpret_cast<HWND*>(trobada) = finestra;
-  return FALSE;
+struct Visita {
+  bool (*visitar)(void*, std::intptr_t);
+  void* context;
+};
+
+BOOL CALLBACK VisitarFinestra(HWND finestra, LPARAM dades) {
+  const auto* visita = reinterpret_cast<const Visita*>(dades);
+  return visita->visitar(visita->context, reinterpret_cast<std::intptr_t>(finestra)) ? TRUE : FALSE;
 }
 
-// The window the reports go to: the one the file names, else the main window found by its
-// class; either way only a window of this process, so a second copy of the program, or a
-// stale handle now naming another program's window, never gets them. Runs on the caller's
-// thread: the hook thread must not read files or search windows while the mouse waits.
+void RecorrerFinestres(void*, bool (*visitar)(void*, std::intptr_t), void* context) {
+  Visita visita{visitar, context};
+  EnumWindows(VisitarFinestra, reinterpret_cast<LPARAM>(&visita));
+}
+
+// The window the reports go to (hook/Desti.h): a second copy of the program, a stale handle
+// now naming another program's window, or one of this program's other windows never gets
+// them. Runs on the caller's thread: the hook thread must not read files or search windows
+// while the mouse waits.
 HWND TrobarDesti() {
   char text[hook::MidaHandle] = {};
   GetPrivateProfileStringA(hook::SeccioHandle, hook::ClauHandle, "", text, hook::MidaHandle,
                            hook::FitxerHandle);
-  const auto valor = hook::LlegirHandle(text);
-  if (valor && *valor >= std::numeric_limits<std::intptr_t>::min() &&
-      *valor <= std::numeric_limits<std::intptr_t>::max()) {
-    const HWND finestra = reinterpret_cast<HWND>(static_cast<std::intptr_t>(*valor));
-    if (IsWindow(finestra) && DelProces(finestra)) return finestra;
-  }
-  HWND trobada = nullptr;
-  EnumWindows(BuscarPrincipal, reinterpret_cast<LPARAM>(&trobada));
-  return trobada;
+  hook::Finestres finestres;
+  finestres.Fets = FetsDe;
+  finestres.Recorrer = RecorrerFinestres;
+  return reinterpret_cast<HWND>(hook::TriarDesti(text, finestres));
 }
 
 void Installar(Hook& ganxo, HOOKPROC proc, TipusHook tipus, HWND desti) {

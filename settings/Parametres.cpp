@@ -1,5 +1,7 @@
 #include "settings/Parametres.h"
 
+#include <cstdio>
+#include <vector>
 #include <type_traits>
 
 #include "ui/ui.h"
@@ -7,6 +9,10 @@
 TParametres Parametres;
 
 namespace {
+
+// The writes an EscripturaConjunta gathers while one lives.
+bool recollint = false;
+std::vector<ui::ProfileEntry> pendents;
 
 constexpr std::uint32_t kHexLimit = 0x0FFFFFFF;    // one more digit would overflow 32 bits
 constexpr std::int64_t kDecimalLimit = 214748364;  // likewise for decimal digits
@@ -96,7 +102,19 @@ std::string LlegirClau(const std::string& seccio, const std::string& clau,
 }
 
 void EscriureClau(const std::string& seccio, const std::string& clau, const std::string& valor) {
-  ui::ProfileWrite(FitxerParametres, seccio, clau, valor);
+  if (recollint)
+    pendents.push_back({seccio, clau, valor});
+  else
+    ui::ProfileWrite(FitxerParametres, seccio, clau, valor);
+}
+
+EscripturaConjunta::EscripturaConjunta() : exterior_(!recollint) { recollint = true; }
+
+EscripturaConjunta::~EscripturaConjunta() {
+  if (!exterior_) return;
+  recollint = false;
+  ui::ProfileWriteAll(FitxerParametres, pendents);
+  pendents.clear();
 }
 
 bool LecturaParametres::Presa(std::int32_t TParametres::*camp) const {

@@ -133,3 +133,16 @@ LecturaParametres LlegirClausParametres(
 void DesarClausParametres(
     const TParametres& p,
     const std::function<void(const char*, const char*, const std::string&)>& escriure);
+
+// While one lives, EscriureClau gathers the writes; they reach the file together, in one
+// replace, when it goes: a close never leaves half its options written.
+class EscripturaConjunta {
+ public:
+  EscripturaConjunta();
+  ~EscripturaConjunta();
+  EscripturaConjunta(const EscripturaConjunta&) = delete;
+  EscripturaConjunta& operator=(const EscripturaConjunta&) = delete;
+
+ private:
+  bool exterior_;  // the outermost one, which writes
+};

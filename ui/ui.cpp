@@ -3,6 +3,7 @@
 #include "ui/ui.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "ui/backend.h"
 
@@ -300,6 +301,21 @@ Control* Form::FirstFocusable() const {
   for (Control* c : controls_)
     if (c->TakesFocus() && c->Enabled() && c->Showing()) return c;
   return nullptr;
+}
+
+void ProfileWrite(const std::string& file, const std::string& section, const std::string& key,
+                  const std::string& value) {
+  ProfileWriteAll(file, {{section, key, value}});
+}
+
+bool IsFileNamed(const std::string& path, const std::string& name) {
+  const std::size_t separator = path.find_last_of("\\/");
+  const std::string_view file =
+      std::string_view(path).substr(separator == std::string::npos ? 0 : separator + 1);
+  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+  return file.size() == name.size() &&
+         std::equal(file.begin(), file.end(), name.begin(),
+                    [&](char a, char b) { return lower(a) == lower(b); });
 }
 
 }  // namespace ui

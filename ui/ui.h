@@ -568,8 +568,11 @@ void SetApplicationTitle(const std::string& title);
 std::string CommandLine();
 // Claims the one run of the program in this sign-in session; false when another copy holds it.
 bool ClaimSingleInstance(const std::string& name);
-// Brings forward the other copy's window of this class, restoring it when minimised.
-void ActivateOtherInstance(const std::string& className);
+// Brings forward the other copy's window of this class, restoring it when minimised: a window
+// of a process running programFile, never another program's window of the same class.
+void ActivateOtherInstance(const std::string& className, const std::string& programFile);
+// Whether path (folders separated by '\\' or '/') names a file called name, letter case aside.
+bool IsFileNamed(const std::string& path, const std::string& name);
 
 // ----- Platform services -----
 
@@ -605,6 +608,13 @@ std::string ProfileRead(const std::string& file, const std::string& section, con
                         const std::string& defaultText, unsigned bufferChars);
 void ProfileWrite(const std::string& file, const std::string& section, const std::string& key,
                   const std::string& value);
+struct ProfileEntry {
+  std::string section, key, value;
+};
+// The writes in order, each as ProfileWrite makes it, reaching the file in one replace: at
+// every instant it holds its old text or the new one, never a part. Where no file can be
+// made beside it, the keys are written one by one as ProfileWrite does.
+void ProfileWriteAll(const std::string& file, const std::vector<ProfileEntry>& entries);
 
 // Opens a file or address with the shell's default action for it, as a double click in the
 // file manager does. False when the shell could not.

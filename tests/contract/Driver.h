@@ -49,5 +49,8 @@ BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& cap
 // another program left it, byte for byte; and removed again.
 void WriteProfileFile(const std::string& file, const std::string& bytes);
 void RemoveProfileFile(const std::string& file);
+// The bytes of the file that the profile service keeps under a bare name ("" when there is
+// none).
+std::string ProfileBytes(const std::string& file);
 
 }  // namespace contract

@@ -33,6 +33,8 @@ void End() {
   folder.clear();
 }
 
+std::string ProfileBytes(const std::string& file) { return hl::ProfileFileText(file); }
+
 void Press(ui::Form& form, Key key) {
   switch (key) {
     case Key::Enter: hl::PressEnter(form); break;

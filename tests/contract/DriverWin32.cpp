@@ -112,6 +112,27 @@ POINT lastClickAt{-1000, -1000};
 
 void Begin() {}
 
+namespace {
+// Where the service keeps a bare file name: the Windows directory.
+std::wstring ProfilePath(const std::string& file) {
+  wchar_t folder[MAX_PATH] = {};
+  GetWindowsDirectoryW(folder, MAX_PATH);
+  return std::wstring(folder) + L"\\" + ui::win32::Widen(file);
+}
+}  // namespace
+
+std::string ProfileBytes(const std::string& file) {
+  std::string bytes;
+  const HANDLE h = CreateFileW(ProfilePath(file).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                               OPEN_EXISTING, 0, nullptr);
+  char buffer[4096];
+  DWORD read = 0;
+  while (h != INVALID_HANDLE_VALUE && ReadFile(h, buffer, sizeof buffer, &read, nullptr) && read)
+    bytes.append(buffer, read);
+  if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+  return bytes;
+}
+
 void End() {
   // What a case left in the queue belongs to no later case.
   MSG m;
@@ -241,15 +262,6 @@ BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& cap
   seen.answer = ui::ShowMessageBox(owner, text, caption, flags);
   return seen;
 }
-
-namespace {
-// Where the service keeps a bare file name: the Windows directory.
-std::wstring ProfilePath(const std::string& file) {
-  wchar_t folder[MAX_PATH] = {};
-  GetWindowsDirectoryW(folder, MAX_PATH);
-  return std::wstring(folder) + L"\\" + std::wstring(file.begin(), file.end());
-}
-}  // namespace
 
 void WriteProfileFile(const std::string& file, const std::string& bytes) {
   const HANDLE h = CreateFileW(ProfilePath(file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,

@@ -1,5 +1,6 @@
 // The private-profile service as the settings file and the hook library rely on it.
 #include <cctype>
+#include <vector>
 
 #include "tests/contract/Contract.h"
 
@@ -96,6 +97,30 @@ TEST_F(Profile, ASectionsNameRunsToItsLastBracketAndBlanksAroundNamesDoNotCount)
   EXPECT_EQ(Read("Llista", "Opcio"), "(default)");
   ui::ProfileWrite(file_, " Menu", "Opcio ", "3");
   EXPECT_EQ(Read("Menu", "Opcio"), "3");
+}
+
+constexpr const char* kOneByOne = "contract-one.ini";
+constexpr const char* kTogether = "contract-all.ini";
+
+// Then an existing key in another letter case, a new key in an existing section, a new section.
+const std::vector<std::vector<ui::ProfileEntry>> kWrites = {
+    {{"Llenguatge", "Llenguatge", "catala"},
+     {"Parametres", "SegonsIniciActivitat", "10"},
+     {"Menu", "Opcio", "0"}},
+    {{"parametres", "segonsiniciactivitat", "25"},
+     {"Parametres", "ColorQuadreSeguiment", "16711680"},
+     {"LlibreriaPelvoro", "HANDLE FINESTRA", "-2"}},
+};
+
+TEST_F(Profile, KeysWrittenTogetherLeaveWhatWritingThemOneByOneLeaves) {
+  for (const char* file : {kOneByOne, kTogether}) RemoveProfileFile(file);
+  for (const auto& writes : kWrites) {
+    for (const auto& e : writes) ui::ProfileWrite(kOneByOne, e.section, e.key, e.value);
+    ui::ProfileWriteAll(kTogether, writes);
+    EXPECT_EQ(ProfileBytes(kTogether), ProfileBytes(kOneByOne));
+  }
+  EXPECT_NE(ProfileBytes(kOneByOne).find("=25\r\n"), std::string::npos);
+  for (const char* file : {kOneByOne, kTogether}) RemoveProfileFile(file);
 }
 
 }  // namespace

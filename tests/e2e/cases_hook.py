@@ -36,7 +36,7 @@ class HookProgram:
         self.log = c.log(name)
         args = [windows_path(self.log.path)]
         if cls or not write_handle:
-            args += [cls or "TProvaHook", "self" if write_handle else "none"]
+            args += [cls or "TFormPrincipal", "self" if write_handle else "none"]
         self.process = c.start(c.tool("ProvaHook.exe"), *args, stdin=True)
         ready = self.log.wait_line(lambda l: l.startswith("ready"), WAIT, "hook program")
         self.hwnd = int(self.log.lines()[ready].split()[1])
@@ -251,18 +251,33 @@ def hook_window_found_by_class_when_settings_name_none(c):
     reports_reach_main_window_class(c, target, "stale.log")
 
 
-@case()
-def hook_no_window_no_reports(c):
-    c.write_ini("[LlibreriaPelvoro]\nHANDLE FINESTRA=\n")
-    hook, target = hook_and_target(c, moves=True, write_handle=False)
+def no_reports(c, hook, target):
+    """Clicks and moves with the button hook installed reach neither the program nor the target."""
     hook.do("set")
     c.xdotool("mousemove", 250, 250, "click", 1)
     c.xdotool("mousemove", 260, 260)  # passes, and only after the click was dealt with
     target.log.wait_line(lambda l: l == "move - 260 260", WAIT, "move at the target")
     hook.do("unset")
     click_passes(c, target, 300, 300)
-    check(hook.reports() == [], f"reports reached a window not named anywhere: {hook.reports()}")
+    check(hook.reports() == [], f"reports reached {hook.reports()}")
     check(target.buttons() == ["down L 300 300", "up L 300 300"], f"the target got {target.buttons()}")
+
+
+@case()
+def hook_no_window_no_reports(c):
+    c.write_ini("[LlibreriaPelvoro]\nHANDLE FINESTRA=\n")
+    # A window of another class, named nowhere: the library reports to no such window.
+    hook, target = hook_and_target(c, moves=True, cls="TProvaHook", write_handle=False)
+    no_reports(c, hook, target)
+
+
+@case()
+def hook_a_window_named_in_the_settings_but_of_another_class_gets_no_reports(c):
+    # Reports there would leave the user's presses swallowed with no click and no way out.
+    hook, target = hook_and_target(c, moves=True, cls="TProvaHook")
+    check(c.ini().get("LlibreriaPelvoro", "HANDLE FINESTRA") == str(hook.hwnd),
+          "the program's handle is not in the settings file")
+    no_reports(c, hook, target)
 
 
 @case(timeout=120)

@@ -102,6 +102,14 @@ def program_close_writes_settings_and_exits_0(c):
     program = Pelvoro(c, "NOABOUT")
     w = program.window()
     check(program.close(w["hwnd"]) == 0, "exit code is not 0")
+    # Byte for byte what the profile service makes of the close's writes on a new file.
+    expected = ("[LlibreriaPelvoro]\r\n" + f"HANDLE FINESTRA={w['hwnd']}\r\n" +
+                "[Llenguatge]\r\nLlenguatge=catala\r\n[Parametres]\r\n" +
+                "".join(f"{k}={v}\r\n" for k, v in DEFAULTS) + "[Menu]\r\nOpcio=0\r\n")
+    written = c.ini_path.read_bytes()
+    check(written == expected.encode("cp1252"), f"the file after the first close: {written!r}")
+    check([p.name for p in c.ini_path.parent.iterdir() if p.name.lower().startswith("pelvoro")]
+          == [c.ini_path.name], "files left beside the settings file")
     ini = c.ini()
     check(list(ini.sections) == ["LlibreriaPelvoro", "Llenguatge", "Parametres", "Menu"],
           f"sections after close: {list(ini.sections)}")

@@ -2,6 +2,7 @@
 from the settings file, and DianaClics.exe under the pointer shows which clicks arrive. The
 hook swallows the user's own presses, so every "down" at the target is one Pelvoro made."""
 
+import re
 import time
 
 from cases_hook import Target, click_passes
@@ -198,3 +199,73 @@ def touch_another_tools_click_reaches_its_target_unchanged_in_mode3(c):
     check(target.buttons() == ["down L 450 350", "up L 450 350", "down L 500 400", "up L 500 400"],
           f"the target got {target.buttons()}")
     check(program.close(w["hwnd"]) == 0, "exit code is not 0")
+
+
+def name_in_settings(c, hwnd):
+    """Leaves the settings file naming this window, as a file that Pelvoro could not write
+    would, holding a handle of an earlier run that this run gave to another window."""
+    text = c.ini_path.read_bytes().decode("cp1252").replace("\r\n", "\n")
+    c.write_ini(re.sub(r"HANDLE FINESTRA=-?\d+", f"HANDLE FINESTRA={hwnd}", text))
+    check(c.ini().get("LlibreriaPelvoro", "HANDLE FINESTRA") == str(hwnd), "the handle not replaced")
+
+
+def on_label(c, main):
+    left, top, right, bottom = main["rect"]
+    c.xdotool("mousemove", (left + right) // 2, bottom - 30)
+
+
+def choose_mode(c, main, mode, activate=False):
+    """Chooses mode 2 or 3 from the menu; returns once it is armed (it writes its number then).
+    The keyboard follows the pointer until another window is clicked; activate clicks the
+    label first, which takes it back but stops the tracking frame too."""
+    on_label(c, main)
+    if activate:
+        c.xdotool("click", 1)
+    c.xdotool("key", "alt+p", *["Down"] * mode, "Return")
+    wait_for(lambda: c.ini().get("Menu", "Opcio") == str(mode), WAIT, f"mode {mode} armed")
+
+
+def caption(c, main):
+    return next(w["caption"] for w in c.inspector.windows(cls="TFormPrincipal")
+                if w["hwnd"] == main["hwnd"])
+
+
+@case(timeout=120)
+def touch_modes_click_and_can_be_left_when_the_settings_name_another_pelvoro_window(c):
+    c.write_ini(settings("BoolMostrarQuadreDeSeguiment=true\n"
+                         "DecimesDeSegonClicALEstarElMouseDownEnUnaCasella=3"))
+    target = Target(c)
+    program = Pelvoro(c, "NOABOUT")
+    main = program.window()
+
+    name_in_settings(c, c.inspector.windows(cls="TAboutBox")[0]["hwnd"])
+    choose_mode(c, main, 3)
+    seen = []
+    for x, y in MOVES:
+        move(c, x, y)
+        seen.append(frame_centre(c))
+        if len(seen) >= 2 and seen[-1] != seen[-2]:
+            break
+    check(len(seen) >= 2 and seen[-1] != seen[-2], f"the frame stood at {seen}")
+    c.xdotool("mousedown", 1, "mouseup", 1)
+    first = "down L %d %d" % seen[-2]
+    target.wait("up" + first[4:])
+    time.sleep(HOOK_BACK_S)
+    c.xdotool("click", 3)  # leaves the mode: the user's own clicks pass again
+    wait_for(lambda: frame_centre(c) is None, WAIT, "the frame to go with the mode")
+    click_passes(c, target, 420, 320)
+
+    name_in_settings(c, c.inspector.windows(cls="TFormTransparent")[0]["hwnd"])
+    choose_mode(c, main, 2, activate=True)
+    c.xdotool("mousemove", 500, 400, "mousedown", 1)
+    target.wait("up L 500 400")
+    c.xdotool("mouseup", 1)
+    # Held on the label, the click made there stops the mode.
+    on_label(c, main)
+    c.xdotool("mousedown", 1)
+    wait_for(lambda: caption(c, main) == "Pelvoro", WAIT, "mode 2 to stop")
+    c.xdotool("mouseup", 1)
+    click_passes(c, target, 520, 420)
+    check(downs(target) == [first, "down L 420 320", "down L 500 400", "down L 520 420"],
+          f"the target got {target.buttons()}")
+    check(program.close(main["hwnd"]) == 0, "exit code is not 0")

@@ -98,7 +98,19 @@ TEST_F(ProgramEntryTest, ASecondCopyBringsTheRunningOneForwardAndLeavesWithoutTo
   EXPECT_EQ(FormPrincipal, nullptr);
   EXPECT_EQ(TextFitxer(), "[LlibreriaPelvoro]\r\nHANDLE FINESTRA=4242\r\n");
   EXPECT_EQ(ui::headless::PlatformCalls(),
-            (std::vector<std::string>{"ActivateOtherInstance TFormPrincipal"}));
+            (std::vector<std::string>{"ActivateOtherInstance TFormPrincipal Pelvoro.exe"}));
+}
+
+// The second start brings forward only a window whose process runs the program's file: the
+// image's path is the system's, in any letter case, with a drive or a device for a folder.
+TEST(IsFileNamed, OnlyTheProgramsOwnFileNameInAnyCase) {
+  for (const char* path : {"C:\\Users\\ana\\AppData\\Local\\Programs\\Pelvoro\\Pelvoro.exe",
+                           "\\Device\\HarddiskVolume2\\Eines\\PELVORO.EXE", "pelvoro.exe",
+                           "Z:/home/ana/build/Pelvoro.exe"})
+    EXPECT_TRUE(ui::IsFileNamed(path, FitxerPrograma)) << path;
+  for (const char* path : {"C:\\Programs\\Delphi\\Project1.exe", "C:\\x\\NoPelvoro.exe",
+                           "C:\\Pelvoro.exe\\Altre.exe", "C:\\x\\Pelvoro.exe.bak", ""})
+    EXPECT_FALSE(ui::IsFileNamed(path, FitxerPrograma)) << path;
 }
 
 }  // namespace

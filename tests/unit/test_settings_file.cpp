@@ -1,3 +1,5 @@
+#include <chrono>
+
 #include "hook/Comunicacio.h"
 #include "tests/unit/Programa.h"
 
@@ -175,6 +177,18 @@ TEST_F(SettingsFileTest, BothSpellingsOfTheFileNameReachOneFile) {
   EXPECT_EQ(LlegirClau(hook::SeccioHandle, hook::ClauHandle, ""),
             std::to_string(Principal().Handle()));
   EXPECT_EQ(ui::headless::ProfilePath("Pelvoro.ini"), ui::headless::ProfilePath(FitxerParametres));
+}
+
+// Nothing to write, nothing written: a start that finds its own handle leaves the file alone.
+TEST_F(SettingsFileTest, AStartFindingItsOwnHandleLeavesTheFileUntouched) {
+  const std::string text = "[LlibreriaPelvoro]\r\nHANDLE FINESTRA=65552\r\n[Menu]\r\nOpcio=3\r\n";
+  Fitxer(text);
+  const auto abans = std::filesystem::file_time_type::clock::now() - std::chrono::hours(24);
+  std::filesystem::last_write_time(ui::headless::ProfilePath(FitxerParametres), abans);
+  CrearFinestres();
+  ASSERT_EQ(Principal().Handle(), 65552);
+  EXPECT_EQ(std::filesystem::last_write_time(ui::headless::ProfilePath(FitxerParametres)), abans);
+  EXPECT_EQ(TextFitxer(), text);
 }
 
 }  // namespace

@@ -273,4 +273,23 @@ TEST_F(TouchTest, TheLeaveRequestChangesNothingInModesOneAndTwoOrWithNoMode) {
   EXPECT_TRUE(Clics().empty());
 }
 
+// The library reports only to the main window, whatever other window of the program the file
+// names: the modes that swallow presses still click, and the right press still leaves them.
+TEST_F(TouchTest, AFileNamingTheOverlayStillClicksInModes3And4AndLetsTheUserLeave) {
+  for (const int mode : {3, 4}) {
+    TornarAComencar();
+    CrearFinestres();
+    ui::ProfileWrite(::hook::FitxerHandle, ::hook::SeccioHandle, ::hook::ClauHandle,
+                     ::hook::EscriureHandle(FormTransparent->Handle()));
+    SetCursor({300, 400});
+    if (mode == 3) F().MenuTabletPCClicAlPremerLaPantallaClick();
+    if (mode == 4) F().MenuTabletPCClicEsquerraClicDretClick();
+    Toc();
+    EXPECT_EQ(Clics(), Calls{"L 300 400"}) << "mode " << mode;
+    Advance(200);  // the button hook is back after the click
+    EXPECT_TRUE(Informe(::hook::EventSortir));
+    EXPECT_FALSE(hk::ButtonHookInstalled()) << "mode " << mode;
+  }
+}
+
 }  // namespace

@@ -6,6 +6,8 @@
 #include <map>
 #include <sstream>
 
+#include "hook/Comunicacio.h"
+#include "hook/Desti.h"
 #include "hook/LlibreriaPelvoro.h"
 #include "ui/backend.h"
 #include "ui/headless/IniFile.h"
@@ -85,7 +87,8 @@ struct World {
   std::vector<std::string> shellOpened;
   std::string programFolder = "C:\\Pelvoro";
   bool buttonHook = false, moveHook = false;
-  int dpi = kDefaultDpi;  // of the monitor new windows open on
+  std::intptr_t hookTarget = 0;  // where the stand-in's reports go, chosen at each install
+  int dpi = kDefaultDpi;         // of the monitor new windows open on
   bool otherInstance = false;
 };
 
@@ -330,8 +333,8 @@ std::string ApplicationTitle() { return W().title; }
 void SetApplicationTitle(const std::string& title) { W().title = title; }
 std::string CommandLine() { return W().commandLine; }
 bool ClaimSingleInstance(const std::string&) { return !W().otherInstance; }
-void ActivateOtherInstance(const std::string& className) {
-  W().platformCalls.push_back("ActivateOtherInstance " + className);
+void ActivateOtherInstance(const std::string& className, const std::string& programFile) {
+  W().platformCalls.push_back("ActivateOtherInstance " + className + " " + programFile);
 }
 
 // ----- platform services -----
@@ -405,10 +408,24 @@ std::string ProfileRead(const std::string& file, const std::string& section, con
   return value;
 }
 
-void ProfileWrite(const std::string& file, const std::string& section, const std::string& key,
-                  const std::string& value) {
+void ProfileWriteAll(const std::string& file, const std::vector<ProfileEntry>& entries) {
+  if (entries.empty()) return;
   const auto path = ProfileFile(file);
-  const std::string text = ini::Write(FileText(path), section, key, value);
+  std::string text = FileText(path);
+  for (const ProfileEntry& e : entries) text = ini::Write(text, e.section, e.key, e.value);
+  // A copy beside the file takes its place in one step, as on Windows.
+  auto copy = path;
+  copy += ".new";
+  std::error_code error;
+  {
+    std::ofstream out(copy, std::ios::binary | std::ios::trunc);
+    out << text;
+    out.close();
+    if (out) std::filesystem::rename(copy, path, error);
+    if (out && !error) return;
+  }
+  std::filesystem::remove(copy, error);
+  // Where no copy can be made: written in place, as the service alone writes.
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out << text;
 }
@@ -608,20 +625,8 @@ bool MoveHookInstalled() { return W().moveHook; }
 
 bool Report(long code) {
   if (!W().buttonHook && !(W().moveHook && code == ::hook::EventMouseMove)) return false;
-  // Found as the library finds it: the window named in the file, if it exists, else the
-  // main window by its class.
-  const std::string text = ProfileRead(::hook::FitxerHandle, ::hook::SeccioHandle,
-                                       ::hook::ClauHandle, "", ::hook::MidaHandle);
-  const auto named = ::hook::LlegirHandle(text);
-  std::intptr_t target = 0;
-  if (named && W().forms.count(static_cast<std::intptr_t>(*named))) {
-    target = static_cast<std::intptr_t>(*named);
-  } else {
-    Form* main = FindForm(::hook::ClasseFinestraPrincipal);
-    target = main ? main->Handle() : 0;
-  }
-  if (!target) return false;
-  PostMessageTo(target, ::hook::MissatgeHook, 0, code);
+  if (!W().hookTarget) return false;
+  PostMessageTo(W().hookTarget, ::hook::MissatgeHook, 0, code);
   return true;
 }
 }  // namespace hook
@@ -630,12 +635,33 @@ bool Report(long code) {
 
 }  // namespace ui
 
-// The hook library's stand-in: the same four operations, recorded.
+// The hook library's stand-in: the same four operations, recorded. Installing chooses the
+// reports' window as the library does, by the same rule; every form is of this process.
 namespace {
+void FetsForm(void*, std::intptr_t handle, hook::FetsFinestra& fets) {
+  const auto found = ui::W().forms.find(handle);
+  fets.existeix = found != ui::W().forms.end();
+  if (!fets.existeix) return;
+  fets.delProces = true;
+  found->second->ClassName().copy(fets.classe, sizeof fets.classe - 1);
+}
+
+void RecorrerForms(void*, bool (*visitar)(void*, std::intptr_t), void* context) {
+  for (const auto& [handle, form] : ui::W().forms)
+    if (!visitar(context, handle)) return;
+}
+
 void HookCall(const char* call, bool& installed, bool install) {
   ui::W().hookCalls.push_back(call);
   ui::W().platformCalls.push_back(call);
   installed = install;
+  if (!install) return;
+  hook::Finestres forms;
+  forms.Fets = FetsForm;
+  forms.Recorrer = RecorrerForms;
+  ui::W().hookTarget = hook::TriarDesti(ui::ProfileRead(hook::FitxerHandle, hook::SeccioHandle,
+                                                        hook::ClauHandle, "", hook::MidaHandle),
+                                        forms);
 }
 }  // namespace
 

@@ -47,7 +47,7 @@ const std::vector<InjectedEvent>& InjectedInput();
 const std::vector<unsigned>& Beeps();
 // Cursor moves, injected input, beeps and hook-library calls in the order the program made
 // them: "SetCursorPos 10 20", "mouse_event 2", "MessageBeep 0", "UnHookMouse",
-// "ActivateOtherInstance TFormPrincipal".
+// "ActivateOtherInstance TFormPrincipal Pelvoro.exe".
 const std::vector<std::string>& PlatformCalls();
 void ClearPlatformCalls();
 
@@ -126,7 +126,7 @@ void ClearCalls();
 bool ButtonHookInstalled();
 bool MoveHookInstalled();
 // Posts a report as the real library would: only while a hook that reports it is installed,
-// to the window named in the settings file (or the TFormPrincipal window). True if posted.
+// to the window chosen when a hook was last installed (hook::TriarDesti). True if posted.
 bool Report(long code);
 }  // namespace hook
 

@@ -52,23 +52,47 @@ bool ClaimSingleInstance(const std::string& name) {
 namespace {
 struct OtherInstance {
   std::wstring className;
+  std::string programFile;
   HWND found = nullptr;
 };
+
+// The file the process runs, with its folders; empty when it cannot be asked.
+std::string ProcessImage(DWORD pid) {
+  // Vista's limited right and call where there are; Windows XP has only the full ones.
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+  if (!process) process = OpenProcess(PROCESS_QUERY_INFORMATION, FALSE, pid);
+  if (!process) return {};
+  static const auto queryImage = SystemFunction<BOOL(WINAPI*)(HANDLE, DWORD, LPWSTR, PDWORD)>(
+      L"kernel32.dll", "QueryFullProcessImageNameW");
+  static const auto imageFileName = SystemFunction<DWORD(WINAPI*)(HANDLE, LPWSTR, DWORD)>(
+      L"psapi.dll", "GetProcessImageFileNameW");
+  std::wstring path(MAX_PATH * 2, L'\0');
+  DWORD size = static_cast<DWORD>(path.size());
+  if (queryImage && queryImage(process, 0, path.data(), &size))
+    path.resize(size);
+  else if (imageFileName)
+    path.resize(imageFileName(process, path.data(), static_cast<DWORD>(path.size())));
+  else
+    path.clear();
+  CloseHandle(process);
+  return Narrow(path.c_str());
+}
 
 BOOL CALLBACK FindOtherInstance(HWND w, LPARAM data) {
   auto* search = reinterpret_cast<OtherInstance*>(data);
   DWORD pid = 0;
   GetWindowThreadProcessId(w, &pid);
   wchar_t name[256] = {};
-  if (pid == GetCurrentProcessId() || GetClassNameW(w, name, 256) == 0 || search->className != name)
+  if (pid == GetCurrentProcessId() || GetClassNameW(w, name, 256) == 0 ||
+      search->className != name || !IsFileNamed(ProcessImage(pid), search->programFile))
     return TRUE;
   search->found = w;
   return FALSE;
 }
 }  // namespace
 
-void ActivateOtherInstance(const std::string& className) {
-  OtherInstance search{Widen(className)};
+void ActivateOtherInstance(const std::string& className, const std::string& programFile) {
+  OtherInstance search{Widen(className), programFile};
   EnumWindows(FindOtherInstance, reinterpret_cast<LPARAM>(&search));
   if (!search.found) return;  // still starting: it shows itself soon
   if (IsIconic(search.found)) ShowWindow(search.found, SW_RESTORE);
@@ -129,10 +153,48 @@ std::string ProfileRead(const std::string& file, const std::string& section, con
   return Narrow(buffer.data());
 }
 
-void ProfileWrite(const std::string& file, const std::string& section, const std::string& key,
-                  const std::string& value) {
-  WritePrivateProfileStringW(Widen(section).c_str(), Widen(key).c_str(), Widen(value).c_str(),
-                             Widen(file).c_str());
+namespace {
+// Where the service keeps a file named without a folder: the Windows directory.
+std::wstring ProfilePath(const std::wstring& file) {
+  if (file.find_first_of(L"\\/:") != std::wstring::npos) return file;
+  wchar_t folder[MAX_PATH] = {};
+  const UINT length = GetWindowsDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  return std::wstring(folder, length) + L"\\" + file;
+}
+
+// The service's own writes on a copy beside the file, which then takes the file's place in
+// one step. Where Windows keeps an ordinary user's files of the Windows directory in the
+// user's VirtualStore, the copy, the writes and the replace are all redirected there alike.
+// False, with the file untouched, when any step fails.
+bool ReplaceProfile(const std::wstring& path, const std::vector<ProfileEntry>& entries) {
+  if (path.empty()) return false;
+  const std::wstring copy = path + L".new";
+  // A copy left by a run that ended half-way is overwritten or removed here.
+  if (!CopyFileW(path.c_str(), copy.c_str(), FALSE) &&
+      (GetLastError() != ERROR_FILE_NOT_FOUND ||
+       (!DeleteFileW(copy.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND)))
+    return false;
+  bool written = true;
+  for (const ProfileEntry& e : entries)
+    written = written && WritePrivateProfileStringW(Widen(e.section).c_str(), Widen(e.key).c_str(),
+                                                    Widen(e.value).c_str(), copy.c_str());
+  if (written &&
+      MoveFileExW(copy.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return true;
+  DeleteFileW(copy.c_str());
+  return false;
+}
+}  // namespace
+
+void ProfileWriteAll(const std::string& file, const std::vector<ProfileEntry>& entries) {
+  if (entries.empty()) return;
+  const std::wstring name = Widen(file);
+  if (ReplaceProfile(ProfilePath(name), entries)) return;
+  // As the service alone writes: where this fails too, the file was not writable before either.
+  for (const ProfileEntry& e : entries)
+    WritePrivateProfileStringW(Widen(e.section).c_str(), Widen(e.key).c_str(),
+                               Widen(e.value).c_str(), name.c_str());
 }
 
 bool ShellOpen(const std::string& path) {

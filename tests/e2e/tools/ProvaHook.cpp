@@ -1,7 +1,8 @@
 // Stands in for Pelvoro.exe towards the hook library: imports it at load time, leaves its
 // window handle in Pelvoro.ini as the program does, runs the library's operations on
 // command from stdin and writes every report it gets to a log, one flushed line each.
-// Usage: ProvaHook LOG [CLASS [self|none]]
+// Usage: ProvaHook LOG [CLASS [self|none]]; the class is the main window's unless given, as
+// the library reports to no other.
 // Commands: set, unset, setmove, unsetmove, click X Y [left|right], mark TEXT, quit;
 // watch: from now on, note which thread the library reads the settings file and searches
 // windows on; lookups: writes "lookups caller N other M", the calls on this window's thread
@@ -14,6 +15,7 @@
 #include <cstring>
 #include <string>
 
+#include "hook/Comunicacio.h"
 #include "hook/LlibreriaPelvoro.h"
 
 namespace {
@@ -172,7 +174,7 @@ int main(int argc, char** argv) {
   }
   registre = std::fopen(argv[1], "w");
   if (registre == nullptr) return 1;
-  const char* nomClasse = argc >= 3 ? argv[2] : "TProvaHook";
+  const char* nomClasse = argc >= 3 ? argv[2] : hook::ClasseFinestraPrincipal;
   const bool escriureHandle = argc < 4 || std::strcmp(argv[3], "none") != 0;
 
   WNDCLASSA classe{};
