@@ -174,16 +174,69 @@ TEST_F(TipusClicTest, ThePanelShowsOnlyWhileModeOneIsCheckedAndTheItemIsOn) {
   EXPECT_TRUE(Principal().MenuPanellTipusClic.Checked());
   Principal().SpeedButton2.Clicked();
   EXPECT_FALSE(P().Visible());
-  // The menu stops the mode, so the item is switched with the mode off.
-  hl::ChooseMenuItem(Principal().MenuOpcions, Principal().MenuPanellTipusClic);
+  hl::ChooseSystemMenuItem(Principal(), Principal().MenuPanellTipusClic);
   EXPECT_FALSE(Principal().MenuPanellTipusClic.Checked());
   Principal().SpeedButton1.Clicked();
   EXPECT_FALSE(P().Visible());
-  hl::ChooseMenuItem(Principal().MenuOpcions, Principal().MenuPanellTipusClic);
-  Principal().SpeedButton1.Clicked();
+  // The window menu stops no mode: switched on with mode 1 checked, the panel shows at once.
+  hl::ChooseSystemMenuItem(Principal(), Principal().MenuPanellTipusClic);
   EXPECT_TRUE(P().Visible());
   Principal().SpeedButton1.Clicked();
   EXPECT_FALSE(P().Visible());
+}
+
+TEST_F(TipusClicTest, TheSwitchIsInTheWindowMenuAndThePanelIsMadeTheFirstTimeItIsOn) {
+  Inici("BoolMostrarQuadreDeSeguiment=true\r\n", "");
+  EXPECT_EQ(FormTipusClic, nullptr);
+  EXPECT_EQ(hl::FormClasses().size(), 4u);
+  EXPECT_EQ(Principal().SystemMenuItems(),
+            std::vector<ui::MenuItem*>{&Principal().MenuPanellTipusClic});
+  EXPECT_FALSE(Principal().MenuPanellTipusClic.Checked());
+  Principal().MenuCastellaClick();
+  EXPECT_EQ(Principal().MenuPanellTipusClic.Caption(), "Panel de tipo de clic");
+
+  // Opened and closed with nothing chosen, the window menu is a menu loop like the main menu's
+  // end: the mode goes on, and the frame's hook comes back 200 ms later.
+  hk::ClearCalls();
+  hl::OpenSystemMenu(Principal());
+  EXPECT_TRUE(Principal().MenuClicAutomaticAlEstarParat.Checked());
+  hl::Advance(200);
+  EXPECT_EQ(hk::Calls(), Calls{"SetHookMouseMove"});
+
+  hl::ChooseSystemMenuItem(Principal(), Principal().MenuPanellTipusClic);
+  ASSERT_NE(FormTipusClic, nullptr);
+  EXPECT_EQ(hl::FormClasses().back(), "TFormTipusClic");
+  EXPECT_TRUE(Principal().MenuPanellTipusClic.Checked());
+  EXPECT_TRUE(P().Visible());
+  EXPECT_EQ(P().Caption(), "Tipo de clic");  // made in the language in force
+  EXPECT_EQ(P().BotoEsquerre.Text(), "Izquierdo");
+  hl::ChooseSystemMenuItem(Principal(), Principal().MenuPanellTipusClic);
+  EXPECT_FALSE(P().Visible());
+  Principal().Close();
+  EXPECT_NE(TextFitxer().find("[TipusClic]\r\nMostrarPanell=false\r\n"), std::string::npos);
+}
+
+TEST_F(TipusClicTest, PauseChosenByHandDuringADragOutlastsTheDrag) {
+  Inici();
+  Triar(TipusClic::Arrossegar);
+  EXPECT_EQ(Reposar(Diana), (Calls{Prem, Beep}));
+  EXPECT_TRUE(hl::Click(P().BotoPausa));
+  // The next rest lets the button go, as it would have; the pause stays.
+  EXPECT_EQ(Reposar(Diana2), (Calls{Deixa, Beep}));
+  EXPECT_EQ(P().Triat(), TipusClic::Pausa);
+  EXPECT_EQ(Reposar(Diana), Calls{});
+  // And the same when the drag ends with the mode.
+  EXPECT_TRUE(hl::Click(P().BotoPausa));
+  Triar(TipusClic::Arrossegar);
+  Reposar(Diana2);
+  EXPECT_TRUE(hl::Click(P().BotoPausa));
+  Principal().SpeedButton1.Clicked();
+  Principal().SpeedButton1.Clicked();
+  EXPECT_EQ(hl::InjectedInput().back().flags, ui::MouseLeftUp);
+  EXPECT_EQ(P().Triat(), TipusClic::Pausa);
+  const std::size_t abans = hl::InjectedInput().size();
+  EXPECT_EQ(Reposar(Diana), Calls{});
+  EXPECT_EQ(hl::InjectedInput().size(), abans);
 }
 
 TEST_F(TipusClicTest, SwitchedOffByDefaultTheDwellClickAndTheFileAreAsBefore) {
@@ -192,7 +245,7 @@ TEST_F(TipusClicTest, SwitchedOffByDefaultTheDwellClickAndTheFileAreAsBefore) {
   hl::SetCursor(Diana);
   Principal().MenuClicAutomaticAlEstarParatClick();
   EXPECT_FALSE(Principal().MenuPanellTipusClic.Checked());
-  EXPECT_FALSE(P().Visible());
+  EXPECT_EQ(FormTipusClic, nullptr);
   // Resting where the panel would be is a left click like anywhere else.
   hl::ClearPlatformCalls();
   hl::SetCursor({20, 384});
@@ -235,7 +288,7 @@ TEST_F(TipusClicTest, TheSettingsAreReadAtStartAndWrittenAtCloseBesideTheOthers)
   EXPECT_EQ(P().BoundsRect().left, 12);
   EXPECT_EQ(P().BoundsRect().top, 34);
   EXPECT_TRUE(Principal().MenuPanellTipusClic.Checked());
-  hl::ChooseMenuItem(Principal().MenuOpcions, Principal().MenuPanellTipusClic);
+  hl::ChooseSystemMenuItem(Principal(), Principal().MenuPanellTipusClic);
   Principal().Close();
   EXPECT_NE(TextFitxer().find("MostrarPanell=false\r\n"), std::string::npos);
 }
@@ -252,6 +305,56 @@ TEST_F(TipusClicTest, AtOneAndAHalfTimesTheScaleThePanelAndItsButtonsGrowAndStil
   EXPECT_GT(f.top + b.bottom - 3, f.top + disseny_panell::Alcada);
   EXPECT_EQ(Reposar({f.left + b.left + 5, f.top + b.bottom - 3}), Calls{Beep});
   EXPECT_EQ(P().Triat(), TipusClic::Pausa);
+}
+
+// The extent of the picture on a button's face: what is drawn after its bevel and before its
+// caption.
+ui::Rect ExtensioDibuix(const std::vector<hl::DrawOp>& ops) {
+  using K = hl::DrawOp::Kind;
+  std::size_t inici = 0, fi = ops.size();
+  for (std::size_t i = 0; i < ops.size(); ++i) {
+    if (ops[i].kind == K::Pen && (ops[i].colour == ui::clWhite || ops[i].colour == 0x606060))
+      inici = i + 1;
+    if (ops[i].kind == K::Text) fi = i;
+  }
+  while (inici < fi && (ops[inici].kind == K::MoveTo || ops[inici].kind == K::LineTo)) ++inici;
+  ui::Rect r{1 << 20, 1 << 20, -(1 << 20), -(1 << 20)};
+  const auto punt = [&](int x, int y) {
+    r = {std::min(r.left, x), std::min(r.top, y), std::max(r.right, x), std::max(r.bottom, y)};
+  };
+  for (std::size_t i = inici; i < fi; ++i) {
+    const hl::DrawOp& op = ops[i];
+    if (op.kind == K::Rectangle || op.kind == K::Text) punt(op.at[0], op.at[1]);
+    if (op.kind == K::Rectangle || op.kind == K::Text) punt(op.at[2], op.at[3]);
+    if (op.kind == K::MoveTo || op.kind == K::LineTo) punt(op.at[0], op.at[1]);
+    for (const ui::Point p : op.points) punt(p.x, p.y);
+  }
+  return r;
+}
+
+int AlcadaLletraPeu(const std::vector<hl::DrawOp>& ops) {
+  for (auto op = ops.rbegin(); op != ops.rend(); ++op)
+    if (op->kind == hl::DrawOp::Kind::Text) return op->width;
+  return 0;
+}
+
+TEST_F(TipusClicTest, AtOneAndAHalfTimesTheScaleThePicturesGrowWithTheButtons) {
+  std::vector<std::vector<hl::DrawOp>> a96;
+  Inici();
+  for (TipusClic t : TotsElsTipusClic) a96.push_back(hl::PaintPicture(P().Boto(t)));
+  TornarAComencar();
+  hl::SetDpi(144);
+  Inici();
+  for (TipusClic t : TotsElsTipusClic) {
+    SCOPED_TRACE(P().Boto(t).Text());
+    const auto a144 = hl::PaintPicture(P().Boto(t));
+    const auto& petit = a96[static_cast<std::size_t>(t)];
+    const ui::Rect d96 = ExtensioDibuix(petit), d144 = ExtensioDibuix(a144);
+    ASSERT_GT(d96.Width(), 10);
+    EXPECT_NEAR(d144.Width(), d96.Width() * 3 / 2, 2) << d96.Width();
+    EXPECT_NEAR(d144.Height(), d96.Height() * 3 / 2, 2) << d96.Height();
+    EXPECT_EQ(AlcadaLletraPeu(a144), ui::ScaleForDpi(AlcadaLletraPeu(petit), 144));
+  }
 }
 
 TEST_F(TipusClicTest, ThePanelNeverGoesOffTheScreen) {
