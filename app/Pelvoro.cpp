@@ -49,8 +49,7 @@ void CrearFinestres() {
   FormParametres->Create();
   FormTransparent = new TFormTransparent;
   FormTransparent->Create();
-  FormTipusClic = new TFormTipusClic;
-  FormTipusClic->Create();
+  FormPrincipal->RestaurarPanellTipusClic();
 }
 
 void DestruirFinestres() {

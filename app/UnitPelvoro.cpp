@@ -52,7 +52,6 @@ TFormPrincipal::TFormPrincipal()
           "2-Tablet PC. Clic a l'estar el mouse down en una casella durant una estona"),
       MenuTabletPCClicAlPremerLaPantalla("MenuTabletPCClicAlPremerLaPantalla", Kind::Command,
                                          "3-Tablet PC. Clic al prèmer la pantalla"),
-      MenuPanellTipusClic("MenuPanellTipusClic", Kind::Command, TextosTipusClicCatala.menu),
       MenuTabletPCClicEsquerraClicDret(
           "MenuTabletPCClicEsquerraClicDret", Kind::Command,
           "4-Tablet PC. Clic esquerra pantalla esquerra. Clic dret pantalla dreta"),
@@ -67,6 +66,7 @@ TFormPrincipal::TFormPrincipal()
       MenuParlantDe("MenuParlantDe", Kind::Command, "P&arlant de..."),
       N2("N2", Kind::Separator),
       MenuSortir("MenuSortir", Kind::Command, "&Sortir"),
+      MenuPanellTipusClic("MenuPanellTipusClic", Kind::Command, TextosTipusClicCatala.menu),
       TimerEngegar(*this, 1000),
       TimerComptaEnreraClicAutomatic(*this, 100),
       TimerClicALEstarElMouseDownEnUnaCasella(*this, 100),
@@ -88,8 +88,8 @@ TFormPrincipal::TFormPrincipal()
   for (MenuItem* item :
        {&MenuMostrarQuadreDeSeguimentDelMouse, &MenuClicAutomaticAlEstarParat,
         &MenuClicTabletPCALEstarElMouseDownEnUnaCasella, &MenuTabletPCClicAlPremerLaPantalla,
-        &MenuPanellTipusClic, &MenuTabletPCClicEsquerraClicDret, &N4, &MenuEnviarClicksReals,
-        &MenuParametres, &N1, &MenuLlenguatge, &N3, &MenuParlantDe, &N2, &MenuSortir})
+        &MenuTabletPCClicEsquerraClicDret, &N4, &MenuEnviarClicksReals, &MenuParametres, &N1,
+        &MenuLlenguatge, &N3, &MenuParlantDe, &N2, &MenuSortir})
     MenuOpcions.Add(*item);
   MenuLlenguatge.Add(MenuCatala);
   MenuLlenguatge.Add(MenuCastella);
@@ -115,6 +115,9 @@ TFormPrincipal::TFormPrincipal()
   MenuParlantDe.OnClick = [this] { MenuParlantDeClick(); };
   MenuSortir.OnClick = [this] { MenuSortirClick(); };
   SetMenu(MainMenu);
+  // Switches of options beyond the program as built live in the window's own menu, so the
+  // main menu stays as it always was.
+  AddSystemMenuItem(MenuPanellTipusClic);
 
   TimerEngegar.OnTimer = [this] { TimerEngegarTimer(); };
   TimerComptaEnreraClicAutomatic.OnTimer = [this] { TimerComptaEnreraClicAutomaticTimer(); };

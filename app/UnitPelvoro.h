@@ -32,7 +32,6 @@ class TFormPrincipal : public ui::Form {
   ui::MenuItem MenuClicAutomaticAlEstarParat;
   ui::MenuItem MenuClicTabletPCALEstarElMouseDownEnUnaCasella;
   ui::MenuItem MenuTabletPCClicAlPremerLaPantalla;
-  ui::MenuItem MenuPanellTipusClic;
   ui::MenuItem MenuTabletPCClicEsquerraClicDret;
   ui::MenuItem N4;
   ui::MenuItem MenuEnviarClicksReals;
@@ -45,6 +44,8 @@ class TFormPrincipal : public ui::Form {
   ui::MenuItem MenuParlantDe;
   ui::MenuItem N2;
   ui::MenuItem MenuSortir;
+  // In the window's own menu (Alt+Space), not in MainMenu.
+  ui::MenuItem MenuPanellTipusClic;
 
   ui::Timer TimerEngegar;
   ui::Timer TimerComptaEnreraClicAutomatic;
@@ -95,8 +96,10 @@ class TFormPrincipal : public ui::Form {
   void MissatgeMode3(std::intptr_t codi, ui::Point c);
   void MissatgeMode4(std::intptr_t codi, ui::Point c);
 
-  // The click-type panel: switched in the menu, shown while mode 1 is checked.
+  // The click-type panel: switched in the window's own menu, shown while mode 1 is checked,
+  // and made only once it is first wanted.
   void MenuPanellTipusClicClick();
+  void RestaurarPanellTipusClic();
   void ActualitzarPanellTipusClic();
   void AcabarArrossegamentTipusClic();
   void InjectarAccioClic(const TAccioClic& accio);

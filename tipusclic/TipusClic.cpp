@@ -76,7 +76,9 @@ TAccioClic TEstatTipusClic::AlliberarArrossegament(ui::Point c, bool sobrePanell
   // takes at the pointer's place when it gets to it.
   if (sobrePanell && !arrossegantPanell_ && !(c == inici_)) accio.abans = inici_;
   arrossegant_ = arrossegantPanell_ = false;
-  triat_ = TipusClic::Esquerre;
+  // A pause chosen by hand while the button was held outlasts the drag; any other choice
+  // falls back to a left click, as after every other type.
+  if (triat_ != TipusClic::Pausa) triat_ = TipusClic::Esquerre;
   return accio;
 }
 

@@ -63,7 +63,6 @@ void TFormTipusClic::FormCreate() {
 void TFormTipusClic::LlegirTipusClic() {
   const std::string mostrar = LlegirClau(SeccioTipusClic, ClauMostrarPanell, "");
   desar_ = !mostrar.empty();
-  if (mostrar == "true" && FormPrincipal) FormPrincipal->MenuPanellTipusClic.SetChecked(true);
   ui::Point lloc = LlocInicial(Height(), ui::ScreenHeight());
   const auto esquerra = LlegirEnter(LlegirClau(SeccioTipusClic, ClauEsquerraPanell, ""));
   const auto dalt = LlegirEnter(LlegirClau(SeccioTipusClic, ClauDaltPanell, ""));

@@ -1,6 +1,6 @@
 // The click-type panel: a small tool window beside the dwell click, never activated, whose
 // five buttons choose what the next dwell click does. Shown while mode 1 is checked and the
-// panel is switched on in the main menu.
+// panel is switched on in the main window's own menu.
 #pragma once
 
 #include <array>
@@ -34,7 +34,7 @@ class TFormTipusClic : public ui::Form {
   // What ends a drag in progress when the mode stops or the program closes.
   TAccioClic AcabarArrossegament(ui::Point c);
 
-  // Shown or hidden as the main menu and the mode say.
+  // Shown or hidden as the switch and the mode say.
   void Mostrar(bool mostrar);
   void PosarTextos(const TTextosTipusClic& textos);
 

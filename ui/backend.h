@@ -16,7 +16,9 @@ bool ControlChecked(const Control& control, bool mirror);
 void FocusControl(Control& control);
 bool ControlFocused(const Control& control);
 
+// Items of the window's own menu come here too.
 void MenuChanged(MenuItem& item, Change what);
+void SystemMenuChanged(Form& form);
 bool MenuChecked(const MenuItem& item, bool mirror);
 
 void TimerChanged(Timer& timer);

@@ -266,6 +266,13 @@ void Form::Register(Control& control) {
   controls_.push_back(&control);
 }
 
+void Form::AddSystemMenuItem(MenuItem& item) {
+  item.form = this;
+  item.inSystemMenu = true;
+  systemMenu_.push_back(&item);
+  backend::SystemMenuChanged(*this);
+}
+
 void Form::Unregister(Control& control) { std::erase(controls_, &control); }
 
 void Form::Register(Timer& timer) {

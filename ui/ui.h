@@ -365,6 +365,7 @@ class MenuItem {
   int id = 0;
   MenuItem* parent = nullptr;
   Form* form = nullptr;
+  bool inSystemMenu = false;
 
  private:
   std::string name_;
@@ -484,6 +485,11 @@ class Form {
 
   void SetMenu(MenuItem& menuBar);
   MenuItem* Menu() const { return menu_; }
+  // The window's own menu (its icon's, Alt+Space) takes these commands after its standard
+  // items and a separator, in the order added; their captions, marks and visibility show as in
+  // the menu bar. Chosen, an item runs its OnClick once the menu loop has ended.
+  void AddSystemMenuItem(MenuItem& item);
+  const std::vector<MenuItem*>& SystemMenuItems() const { return systemMenu_; }
   // The button Enter presses: the focused push button, else the default one; null if none.
   Button* EnterButton() const;
   // Where the keyboard starts when the form opens: the first enabled control in tab order.
@@ -545,6 +551,7 @@ class Form {
  private:
   FormStyle style_;
   MenuItem* menu_ = nullptr;
+  std::vector<MenuItem*> systemMenu_;
   std::vector<Control*> controls_;
   std::vector<Timer*> timers_;
   WindowState state_ = WindowState::Normal;

@@ -36,6 +36,11 @@ void RunLoop(ui::Form& main, const std::function<void()>& whileRunning);
 // The menu bar as the user sees it: one line per item shown, "-" for a separator, "[x] "
 // before a checked caption, two blanks of indent per level.
 std::vector<std::string> MenuShown(const ui::Form& form);
+// The window's own menu (Alt+Space) the same way: "(standard)" for the items every window has
+// there, then the lines of the form's own.
+std::vector<std::string> SystemMenuShown(const ui::Form& form);
+// Alt+Space on the form, and its own item chosen with the keyboard; returns once it is handled.
+void ChooseFromSystemMenu(ui::Form& form, ui::MenuItem& item);
 
 struct BoxSeen {
   int answer = 0;

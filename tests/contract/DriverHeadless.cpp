@@ -90,6 +90,22 @@ std::vector<std::string> MenuShown(const ui::Form& form) {
   return lines;
 }
 
+std::vector<std::string> SystemMenuShown(const ui::Form& form) {
+  std::vector<std::string> lines{"(standard)"};
+  for (const ui::MenuItem* item : form.SystemMenuItems()) {
+    if (!item->Visible()) continue;
+    if (lines.size() == 1) lines.push_back("-");
+    lines.push_back(item->GetKind() == ui::MenuItem::Kind::Separator
+                        ? "-"
+                        : (item->Checked() ? "[x] " : "") + item->Caption());
+  }
+  return lines;
+}
+
+void ChooseFromSystemMenu(ui::Form& form, ui::MenuItem& item) {
+  hl::ChooseSystemMenuItem(form, item);
+}
+
 BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& caption,
                 unsigned flags, Key) {
   BoxSeen seen;

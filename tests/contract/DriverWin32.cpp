@@ -193,6 +193,23 @@ void RunLoop(ui::Form& main, const std::function<void()>& whileRunning) {
 }
 
 namespace {
+struct NativeItem {
+  UINT id = 0;
+  std::string line;
+};
+
+NativeItem ReadItem(HMENU menu, int i) {
+  wchar_t text[256] = {};
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
+  info.dwTypeData = text;
+  info.cch = 255;
+  GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+  if (info.fType & MFT_SEPARATOR) return {0, "-"};
+  return {info.wID, ((info.fState & MFS_CHECKED) ? "[x] " : "") + ui::win32::Narrow(text)};
+}
+
 void Shown(HMENU menu, const std::string& indent, std::vector<std::string>& lines) {
   const int n = GetMenuItemCount(menu);
   for (int i = 0; i < n; ++i) {
@@ -236,6 +253,44 @@ std::vector<std::string> MenuShown(const ui::Form& form) {
   std::vector<std::string> lines;
   if (HMENU bar = GetMenu(ui::win32::Hwnd(form))) Shown(bar, "", lines);
   return lines;
+}
+
+std::vector<std::string> SystemMenuShown(const ui::Form& form) {
+  const HMENU menu = GetSystemMenu(ui::win32::Hwnd(form), FALSE);
+  const int n = GetMenuItemCount(menu);
+  std::vector<NativeItem> items;
+  for (int i = 0; i < n; ++i) items.push_back(ReadItem(menu, i));
+  // The form's own begin with the separator before the first of them that shows.
+  std::size_t own = items.size();
+  for (std::size_t i = 0; i < items.size() && own == items.size(); ++i)
+    for (const ui::MenuItem* item : form.SystemMenuItems())
+      if (items[i].id != 0 && items[i].id == static_cast<UINT>(item->id)) own = i > 0 ? i - 1 : i;
+  std::vector<std::string> lines;
+  if (own > 0) lines.push_back("(standard)");
+  for (std::size_t i = own; i < items.size(); ++i) lines.push_back(items[i].line);
+  return lines;
+}
+
+void ChooseFromSystemMenu(ui::Form& form, ui::MenuItem& item) {
+  // From the last item up: the keyboard passes over separators and hidden items.
+  int up = 0;
+  const auto& own = form.SystemMenuItems();
+  for (auto it = own.rbegin(); it != own.rend() && *it != &item; ++it)
+    if ((*it)->Visible() && (*it)->GetKind() != ui::MenuItem::Kind::Separator) ++up;
+  SetForegroundWindow(ui::win32::Hwnd(form));
+  std::vector<INPUT> keys{KeyInput(VK_MENU, false), KeyInput(VK_SPACE, false),
+                          KeyInput(VK_SPACE, true), KeyInput(VK_MENU, true),
+                          KeyInput(VK_END, false),  KeyInput(VK_END, true)};
+  for (int i = 0; i < up; ++i) {
+    keys.push_back(KeyInput(VK_UP, false));
+    keys.push_back(KeyInput(VK_UP, true));
+  }
+  keys.push_back(KeyInput(VK_RETURN, false));
+  keys.push_back(KeyInput(VK_RETURN, true));
+  SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT));
+  // The menu's own loop takes the keys up to Enter; the marker comes after the command.
+  Type(kMarker, false);
+  WaitForKeyDown(kMarker);
 }
 
 BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& caption,

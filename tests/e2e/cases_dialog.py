@@ -18,12 +18,12 @@ def loaded_dlls(process):
 
 
 def open_parameters(c, main):
-    """Alt+P opens the menu on its first item; the sixth visible one is the dialog."""
+    """Alt+P opens the menu on its first item; four rows down, past the separator, is the dialog."""
     # With no window manager the X keyboard focus follows the pointer.
     left, top, right, bottom = main["rect"]
     c.xdotool("mousemove", (left + right) // 2, bottom - 30)
     c.xdotool("key", "alt+p")
-    for _ in range(5):
+    for _ in range(4):
         c.xdotool("key", "Down")
     c.xdotool("key", "Return")
     return wait_for(lambda: next((w for w in c.inspector.windows(cls="TFormParametres") if w["visible"]), None),

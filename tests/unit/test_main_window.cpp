@@ -18,6 +18,8 @@ TEST_F(MainWindowTest, SitsAtTheTopRightAt118By150AlwaysOnTop) {
 }
 
 TEST_F(MainWindowTest, TheMenuShowsItsItemsAndKeepsTheHiddenOnesWithTheirMarks) {
+  // With the click-type panel switched on: its switch is never in this menu.
+  Fitxer("[TipusClic]\r\nMostrarPanell=true\r\n");
   CrearFinestres();
   std::vector<std::string> shown;
   for (const ui::MenuItem* item : Principal().MenuOpcions.Items())
@@ -27,8 +29,8 @@ TEST_F(MainWindowTest, TheMenuShowsItsItemsAndKeepsTheHiddenOnesWithTheirMarks) 
                        "0-Mostrar quadre de seguiment del mouse",
                        "1-Clic automàtic a l'estar parat el mouse en una posició",
                        "2-Tablet PC. Clic a l'estar el mouse down en una casella durant una estona",
-                       "3-Tablet PC. Clic al prèmer la pantalla", "Panell de tipus de clic", "-",
-                       "Paràmetres...", "Llenguatge", "-", "P&arlant de...", "-", "&Sortir"}));
+                       "3-Tablet PC. Clic al prèmer la pantalla", "-", "Paràmetres...",
+                       "Llenguatge", "-", "P&arlant de...", "-", "&Sortir"}));
   EXPECT_FALSE(Principal().MenuEnviarClicksReals.Visible());
   EXPECT_TRUE(Principal().MenuEnviarClicksReals.Checked());
   EXPECT_FALSE(Principal().MenuTabletPCClicEsquerraClicDret.Visible());
@@ -41,6 +43,22 @@ TEST_F(MainWindowTest, TheMenuShowsItsItemsAndKeepsTheHiddenOnesWithTheirMarks) 
                      &Principal().MenuTabletPCClicAlPremerLaPantalla,
                      &Principal().MenuTabletPCClicEsquerraClicDret})
     EXPECT_FALSE(mode->Checked()) << mode->Name();
+}
+
+TEST_F(MainWindowTest, WithThePanelOffOnlyTheProgramsFourWindowsEverExist) {
+  const std::vector<std::string> quatre{"TFormPrincipal", "TAboutBox", "TFormParametres",
+                                        "TFormTransparent"};
+  Fitxer("[Parametres]\r\nDecimesTimerClickAutomatic=3\r\n[TipusClic]\r\nMostrarPanell=false\r\n");
+  CrearFinestres();
+  EXPECT_EQ(ui::headless::FormClasses(), quatre);
+  // Mode 1 running and clicking, and the window menu opened and closed: still four.
+  Principal().MenuClicAutomaticAlEstarParatClick();
+  ui::headless::OpenSystemMenu(Principal());
+  ui::headless::Advance(1000);
+  ASSERT_FALSE(ui::headless::InjectedInput().empty());
+  Principal().Close();
+  EXPECT_EQ(ui::headless::FormClasses(), quatre);
+  EXPECT_NE(TextFitxer().find("[TipusClic]\r\nMostrarPanell=false\r\n"), std::string::npos);
 }
 
 TEST_F(MainWindowTest, SortirClosesAsTheCloseBoxDoes) {

@@ -174,16 +174,57 @@ TEST_F(TipusClicTest, ThePanelShowsOnlyWhileModeOneIsCheckedAndTheItemIsOn) {
   EXPECT_TRUE(Principal().MenuPanellTipusClic.Checked());
   Principal().SpeedButton2.Clicked();
   EXPECT_FALSE(P().Visible());
-  // The menu stops the mode, so the item is switched with the mode off.
-  hl::ChooseMenuItem(Principal().MenuOpcions, Principal().MenuPanellTipusClic);
+  hl::ChooseSystemMenuItem(Principal(), Principal().MenuPanellTipusClic);
   EXPECT_FALSE(Principal().MenuPanellTipusClic.Checked());
   Principal().SpeedButton1.Clicked();
   EXPECT_FALSE(P().Visible());
-  hl::ChooseMenuItem(Principal().MenuOpcions, Principal().MenuPanellTipusClic);
-  Principal().SpeedButton1.Clicked();
+  // The window menu stops no mode: switched on with mode 1 checked, the panel shows at once.
+  hl::ChooseSystemMenuItem(Principal(), Principal().MenuPanellTipusClic);
   EXPECT_TRUE(P().Visible());
   Principal().SpeedButton1.Clicked();
   EXPECT_FALSE(P().Visible());
+}
+
+TEST_F(TipusClicTest, TheSwitchIsInTheWindowMenuAndThePanelIsMadeTheFirstTimeItIsOn) {
+  Inici("BoolMostrarQuadreDeSeguiment=true\r\n", "");
+  EXPECT_EQ(FormTipusClic, nullptr);
+  EXPECT_EQ(Principal().SystemMenuItems(),
+            std::vector<ui::MenuItem*>{&Principal().MenuPanellTipusClic});
+  EXPECT_FALSE(Principal().MenuPanellTipusClic.Checked());
+  Principal().MenuCastellaClick();
+  EXPECT_EQ(Principal().MenuPanellTipusClic.Caption(), "Panel de tipo de clic");
+
+  // Opened and closed with nothing chosen, the window menu is a menu loop like the main menu's
+  // end: the mode goes on, and the frame's hook comes back 200 ms later.
+  hk::ClearCalls();
+  hl::OpenSystemMenu(Principal());
+  EXPECT_TRUE(Principal().MenuClicAutomaticAlEstarParat.Checked());
+  hl::Advance(200);
+  EXPECT_EQ(hk::Calls(), Calls{"SetHookMouseMove"});
+
+  hl::ChooseSystemMenuItem(Principal(), Principal().MenuPanellTipusClic);
+  ASSERT_NE(FormTipusClic, nullptr);
+  EXPECT_EQ(hl::FormClasses().back(), "TFormTipusClic");
+  EXPECT_TRUE(Principal().MenuPanellTipusClic.Checked());
+  EXPECT_TRUE(P().Visible());
+  EXPECT_EQ(P().Caption(), "Tipo de clic");  // made in the language in force
+  EXPECT_EQ(P().BotoEsquerre.Text(), "Izquierdo");
+  hl::ChooseSystemMenuItem(Principal(), Principal().MenuPanellTipusClic);
+  EXPECT_FALSE(P().Visible());
+  Principal().Close();
+  EXPECT_NE(TextFitxer().find("[TipusClic]\r\nMostrarPanell=false\r\n"), std::string::npos);
+}
+
+TEST_F(TipusClicTest, PauseChosenByHandDuringADragOutlastsTheDrag) {
+  Inici();
+  Triar(TipusClic::Arrossegar);
+  EXPECT_EQ(Reposar(Diana), (Calls{Prem, Beep}));
+  EXPECT_TRUE(hl::Click(P().BotoPausa));
+  // The next rest lets the button go, as it would have; the pause stays.
+  EXPECT_EQ(Reposar(Diana2), (Calls{Deixa, Beep}));
+  EXPECT_EQ(P().Triat(), TipusClic::Pausa);
+  EXPECT_EQ(Reposar(Diana), Calls{});
+  EXPECT_EQ(hl::InjectedInput().size(), 2u);
 }
 
 TEST_F(TipusClicTest, SwitchedOffByDefaultTheDwellClickAndTheFileAreAsBefore) {
@@ -192,7 +233,7 @@ TEST_F(TipusClicTest, SwitchedOffByDefaultTheDwellClickAndTheFileAreAsBefore) {
   hl::SetCursor(Diana);
   Principal().MenuClicAutomaticAlEstarParatClick();
   EXPECT_FALSE(Principal().MenuPanellTipusClic.Checked());
-  EXPECT_FALSE(P().Visible());
+  EXPECT_EQ(FormTipusClic, nullptr);
   // Resting where the panel would be is a left click like anywhere else.
   hl::ClearPlatformCalls();
   hl::SetCursor({20, 384});
@@ -235,7 +276,7 @@ TEST_F(TipusClicTest, TheSettingsAreReadAtStartAndWrittenAtCloseBesideTheOthers)
   EXPECT_EQ(P().BoundsRect().left, 12);
   EXPECT_EQ(P().BoundsRect().top, 34);
   EXPECT_TRUE(Principal().MenuPanellTipusClic.Checked());
-  hl::ChooseMenuItem(Principal().MenuOpcions, Principal().MenuPanellTipusClic);
+  hl::ChooseSystemMenuItem(Principal(), Principal().MenuPanellTipusClic);
   Principal().Close();
   EXPECT_NE(TextFitxer().find("MostrarPanell=false\r\n"), std::string::npos);
 }
@@ -252,6 +293,39 @@ TEST_F(TipusClicTest, AtOneAndAHalfTimesTheScaleThePanelAndItsButtonsGrowAndStil
   EXPECT_GT(f.top + b.bottom - 3, f.top + disseny_panell::Alcada);
   EXPECT_EQ(Reposar({f.left + b.left + 5, f.top + b.bottom - 3}), Calls{Beep});
   EXPECT_EQ(P().Triat(), TipusClic::Pausa);
+}
+
+// The first shape drawn in ink on a button's face, the mouse or the pause's first bar, and the
+// caption's letter height.
+std::pair<ui::Rect, int> MidesDibuix(const std::vector<hl::DrawOp>& ops) {
+  constexpr ui::Colour Tinta = 0x202020;
+  std::pair<ui::Rect, int> mides;
+  bool tinta = false;
+  for (const hl::DrawOp& op : ops) {
+    if (op.kind == hl::DrawOp::Kind::Rectangle && tinta && mides.first.Width() == 0)
+      mides.first = {op.at[0], op.at[1], op.at[2], op.at[3]};
+    tinta = tinta || op.colour == Tinta;
+    if (op.kind == hl::DrawOp::Kind::Text) mides.second = op.width;
+  }
+  return mides;
+}
+
+TEST_F(TipusClicTest, AtOneAndAHalfTimesTheScaleThePicturesGrowWithTheButtons) {
+  std::vector<std::pair<ui::Rect, int>> a96;
+  Inici();
+  for (TipusClic t : TotsElsTipusClic) a96.push_back(MidesDibuix(hl::PaintPicture(P().Boto(t))));
+  TornarAComencar();
+  hl::SetDpi(144);
+  Inici();
+  for (TipusClic t : TotsElsTipusClic) {
+    SCOPED_TRACE(P().Boto(t).Text());
+    const auto [dibuix, lletra] = MidesDibuix(hl::PaintPicture(P().Boto(t)));
+    const auto& [dibuix96, lletra96] = a96[static_cast<std::size_t>(t)];
+    ASSERT_GT(dibuix96.Width(), 0);
+    EXPECT_NEAR(dibuix.Width(), dibuix96.Width() * 3 / 2, 1) << dibuix96.Width();
+    EXPECT_NEAR(dibuix.Height(), dibuix96.Height() * 3 / 2, 1) << dibuix96.Height();
+    EXPECT_EQ(lletra, ui::ScaleForDpi(lletra96, 144));
+  }
 }
 
 TEST_F(TipusClicTest, ThePanelNeverGoesOffTheScreen) {

@@ -149,6 +149,7 @@ bool ControlChecked(const Control&, bool mirror) { return mirror; }
 void FocusControl(Control& control) { W().focus = &control; }
 bool ControlFocused(const Control& control) { return W().focus == &control; }
 void MenuChanged(MenuItem&, Change) {}
+void SystemMenuChanged(Form&) {}
 bool MenuChecked(const MenuItem&, bool mirror) { return mirror; }
 
 void TimerChanged(Timer& timer) {
@@ -520,6 +521,21 @@ void ChooseMenuItem(MenuItem& topLevel, MenuItem& item) {
   if (topLevel.OnPopup) topLevel.OnPopup();
   if (topLevel.form) topLevel.form->DispatchExitMenuLoop();
   if (item.OnClick) item.OnClick();
+}
+
+void OpenSystemMenu(Form& form) { form.DispatchExitMenuLoop(); }
+
+void ChooseSystemMenuItem(Form& form, MenuItem& item) {
+  form.DispatchExitMenuLoop();
+  const auto& own = form.SystemMenuItems();
+  if (item.Visible() && std::find(own.begin(), own.end(), &item) != own.end() && item.OnClick)
+    item.OnClick();
+}
+
+std::vector<std::string> FormClasses() {
+  std::vector<std::string> classes;
+  for (auto& [h, form] : W().forms) classes.push_back(form->ClassName());
+  return classes;
 }
 
 int PaintCount(const Form& form) { return StateOf(form).paints; }

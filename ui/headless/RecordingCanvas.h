@@ -13,7 +13,8 @@ struct DrawOp {
   enum class Kind { Pen, MoveTo, LineTo, Ellipse, Arc, Brush, Rectangle, Polygon, Text };
   Kind kind = Kind::Pen;
   // Pen: colour and width; Brush: colour. The others: their coordinates in call order, the
-  // rest 0; Text: its box, its text and its font's colour; Polygon: its points.
+  // rest 0; Text: its box, its text, its font's colour and its height (as width); Polygon: its
+  // points.
   Colour colour = 0;
   int width = 0;
   std::array<int, 8> at{};
@@ -48,6 +49,7 @@ class RecordingCanvas : public Canvas {
     DrawOp& op = Add(DrawOp::Kind::Text, {box.left, box.top, box.right, box.bottom});
     op.text = text;
     op.colour = font.colour;
+    op.width = font.height;
   }
   const std::vector<DrawOp>& Ops() const { return ops_; }
 

@@ -99,6 +99,13 @@ void OpenMenu(MenuItem& item);
 // A command chosen from an open menu: drop-down, end of the menu loop, then the command,
 // in the order Windows delivers them.
 void ChooseMenuItem(MenuItem& topLevel, MenuItem& item);
+// The window's own menu (Alt+Space) opens and closes with nothing chosen: no drop-down of the
+// menu bar opens, and the menu loop ends.
+void OpenSystemMenu(Form& form);
+// The same with one of the form's own items chosen: its command comes after the end of the loop.
+void ChooseSystemMenuItem(Form& form, MenuItem& item);
+// The class names of the windows that exist, in the order they were made.
+std::vector<std::string> FormClasses();
 int PaintCount(const Form& form);
 // What the form's last paint drew, in call order; empty before its first paint.
 const std::vector<DrawOp>& LastPaint(const Form& form);

@@ -12,6 +12,10 @@ namespace ui::win32 {
 namespace {
 
 constexpr int kFirstMenuId = 1000;
+// Commands of the window's own menu: below the system's own (0xF000 up), and with the four low
+// bits clear, which the system keeps for itself in WM_SYSCOMMAND.
+constexpr int kFirstSystemMenuId = 0x1000;
+constexpr int kSystemMenuIdStep = 0x10;
 constexpr int kTipWidth = 320;  // longer hints wrap
 
 ControlState* StateOf(const Control& c) { return c.native.get(); }
@@ -419,6 +423,38 @@ void BuildMenu(Form& form) {
   DrawMenuBar(Hwnd(form));
 }
 
+void BuildSystemMenu(Form& form) {
+  const HWND h = Hwnd(form);
+  if (!h || form.SystemMenuItems().empty()) return;
+  GetSystemMenu(h, TRUE);  // back to the standard items, then a copy of them to add to
+  const HMENU menu = GetSystemMenu(h, FALSE);
+  if (!menu) return;
+  int id = kFirstSystemMenuId;
+  bool separated = false;
+  for (MenuItem* item : form.SystemMenuItems()) {
+    item->id = id;
+    id += kSystemMenuIdStep;
+    if (!item->Visible()) continue;
+    if (!separated) AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    separated = true;
+    if (item->GetKind() == MenuItem::Kind::Separator) {
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    AppendMenuW(menu, MF_STRING | (item->Checked() ? MF_CHECKED : 0),
+                static_cast<UINT_PTR>(item->id), Widen(item->Caption()).c_str());
+  }
+}
+
+bool SystemCommand(Form& form, WPARAM command) {
+  for (MenuItem* item : form.SystemMenuItems())
+    if (static_cast<WPARAM>(item->id) == (command & 0xFFF0)) {
+      if (item->OnClick) item->OnClick();
+      return true;
+    }
+  return false;
+}
+
 }  // namespace ui::win32
 
 namespace ui::backend {
@@ -496,6 +532,11 @@ bool ControlFocused(const Control& control) {
 }
 
 void MenuChanged(MenuItem& item, Change what) {
+  // Few items, and no command finds them by id in every Wine: made again on every change.
+  if (item.inSystemMenu) {
+    if (item.form) BuildSystemMenu(*item.form);
+    return;
+  }
   if (!item.form || !item.form->native || !win32::StateOf(*item.form)->menuBar) return;
   if (what == Change::Checked) {
     if (InNativeMenu(item))
@@ -509,6 +550,8 @@ void MenuChanged(MenuItem& item, Change what) {
 // The mark is written through to the native menu at once; Wine's GetMenuState does not find
 // items of a drop-down by command, so the item's own record is the one read back.
 bool MenuChecked(const MenuItem&, bool mirror) { return mirror; }
+
+void SystemMenuChanged(Form& form) { BuildSystemMenu(form); }
 
 void TimerChanged(Timer& timer) {
   HWND h = Hwnd(timer.OwnerForm());

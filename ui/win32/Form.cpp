@@ -135,6 +135,9 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
         backend::Command(form, id, ControlById(form, id));
       return 0;
     }
+    case WM_SYSCOMMAND:
+      if (SystemCommand(form, wp)) return 0;
+      break;
     case WM_INITMENUPOPUP:
       if (!HIWORD(lp)) {
         if (auto it = st.popups.find(reinterpret_cast<HMENU>(wp));
@@ -334,6 +337,7 @@ void Form::Create() {
                   GetModuleHandleW(nullptr), this);
   st->font = MakeFont(ScaleForDpi(style_.font, st->dpi));
   if (menu_) BuildMenu(*this);
+  BuildSystemMenu(*this);
   for (Timer* t : timers_)
     if (t->Enabled()) backend::TimerChanged(*t);
   FormCreate();

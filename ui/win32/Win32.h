@@ -163,6 +163,11 @@ void ScaleControls(Form& form);
 int WindowDpi(HWND hwnd);
 // Rebuilds the native menu bar from the item tree, leaving hidden items out.
 void BuildMenu(Form& form);
+// Gives the window's own menu its standard items, then the form's own after a separator.
+void BuildSystemMenu(Form& form);
+// Runs the form's own item of the window menu that a WM_SYSCOMMAND names; false for the
+// system's commands.
+bool SystemCommand(Form& form, WPARAM command);
 LRESULT ColourStatic(Form& form, HDC dc, HWND control);
 bool DrawItem(Form& form, const DRAWITEMSTRUCT& item);
 Control* ControlById(Form& form, int id);
