@@ -139,20 +139,18 @@ void TFormTipusClic::FormPaint(ui::Canvas& canvas) {
   DibuixarFonsPanell(canvas, Width(), Height());
 }
 
-void TFormTipusClic::FormMouseDown() {
-  const ui::Point c = ui::CursorPos();
+void TFormTipusClic::FormMouseDown(ui::Point c) {
   const ui::Rect r = BoundsRect();
   agafat_ = {c.x - r.left, c.y - r.top};
   movent_ = true;
 }
 
-void TFormTipusClic::FormMouseMove() {
+void TFormTipusClic::FormMouseMove(ui::Point c) {
   if (!movent_) return;
-  const ui::Point c = ui::CursorPos();
   PosarA({c.x - agafat_.x, c.y - agafat_.y});
 }
 
-void TFormTipusClic::FormMouseUp() {
-  FormMouseMove();
+void TFormTipusClic::FormMouseUp(ui::Point c) {
+  FormMouseMove(c);
   movent_ = false;
 }

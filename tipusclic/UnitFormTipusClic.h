@@ -46,9 +46,9 @@ class TFormTipusClic : public ui::Form {
  protected:
   void FormCreate() override;
   void FormPaint(ui::Canvas& canvas) override;
-  void FormMouseDown() override;
-  void FormMouseMove() override;
-  void FormMouseUp() override;
+  void FormMouseDown(ui::Point c) override;
+  void FormMouseMove(ui::Point c) override;
+  void FormMouseUp(ui::Point c) override;
 
  private:
   void Canviat();

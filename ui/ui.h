@@ -518,9 +518,9 @@ class Form {
   void DispatchDpiChanged(Rect suggested);
   void DispatchQueryEndSession() { QueryEndSession(); }
   void DispatchEndSession(bool ending) { EndSession(ending); }
-  void DispatchMouseDown() { FormMouseDown(); }
-  void DispatchMouseMove() { FormMouseMove(); }
-  void DispatchMouseUp() { FormMouseUp(); }
+  void DispatchMouseDown(Point p) { FormMouseDown(p); }
+  void DispatchMouseMove(Point p) { FormMouseMove(p); }
+  void DispatchMouseUp(Point p) { FormMouseUp(p); }
 
  protected:
   virtual void FormCreate() {}
@@ -530,10 +530,11 @@ class Form {
   // A click on the client area where no control is.
   virtual void FormClick() {}
   // The left button pressed on the bare client area, the pointer moved while it is held, and
-  // released; the pointer is read with CursorPos.
-  virtual void FormMouseDown() {}
-  virtual void FormMouseMove() {}
-  virtual void FormMouseUp() {}
+  // released, each with the screen point where it happened: a busy program handles them late,
+  // when the pointer may be elsewhere already.
+  virtual void FormMouseDown(Point) {}
+  virtual void FormMouseMove(Point) {}
+  virtual void FormMouseUp(Point) {}
   virtual void UserMessage(std::uintptr_t, std::intptr_t) {}
   // After the default processing of the end of a menu loop.
   virtual void ExitMenuLoop() {}

@@ -22,6 +22,10 @@ enum class Key { Enter, Escape, Tab, ShiftTab };
 void Press(ui::Form& form, Key key);
 // A left click at the middle of where the control is, once the click has been handled.
 void Click(ui::Control& control);
+// The left button pressed at from (on the form's bare client area), the pointer moved to to
+// and the button released there, all of it before the program handles any of it, as on a
+// busy machine; returns once it has been handled.
+void Drag(ui::Form& form, ui::Point from, ui::Point to);
 // Lets time pass, the messages and timers running, until condition holds; false if it still
 // does not after limitMs.
 bool Until(const std::function<bool()>& condition, unsigned limitMs);

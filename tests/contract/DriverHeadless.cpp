@@ -46,6 +46,8 @@ void Press(ui::Form& form, Key key) {
 
 void Click(ui::Control& control) { hl::Click(control); }
 
+void Drag(ui::Form& form, ui::Point from, ui::Point to) { hl::DragForm(form, from, to); }
+
 bool Until(const std::function<bool()>& condition, unsigned limitMs) {
   for (unsigned waited = 0;; ++waited) {
     if (condition()) return true;

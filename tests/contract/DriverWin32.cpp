@@ -166,6 +166,17 @@ void Click(ui::Control& control) {
   WaitForKeyDown(kMarker);
 }
 
+void Drag(ui::Form&, ui::Point from, ui::Point to) {
+  INPUT drag[] = {MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, POINT{from.x, from.y}),
+                  MouseInput(MOUSEEVENTF_LEFTDOWN),
+                  MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, POINT{to.x, to.y}),
+                  MouseInput(MOUSEEVENTF_LEFTUP)};
+  SendInput(4, drag, sizeof(INPUT));
+  // Nothing was handled yet: the marker comes after all of it.
+  Type(kMarker, false);
+  WaitForKeyDown(kMarker);
+}
+
 bool Until(const std::function<bool()>& condition, unsigned limitMs) {
   const DWORD start = GetTickCount();
   for (;;) {

@@ -580,10 +580,10 @@ void ClickForm(Form& form) {
 void DragForm(Form& form, Point from, Point to) {
   if (!form.Visible()) return;
   W().cursor = from;
-  form.DispatchMouseDown();
+  form.DispatchMouseDown(from);
   W().cursor = to;
-  form.DispatchMouseMove();
-  form.DispatchMouseUp();
+  form.DispatchMouseMove(to);
+  form.DispatchMouseUp(to);
 }
 
 std::vector<DrawOp> PaintPicture(Picture& picture) {

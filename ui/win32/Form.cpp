@@ -77,6 +77,13 @@ void EnableOtherForms(Form& except, bool enable) {
   }
 }
 
+// The screen point of a mouse message, which carries it in client coordinates.
+Point MessagePoint(HWND hwnd, LPARAM lp) {
+  POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+  ClientToScreen(hwnd, &p);
+  return {p.x, p.y};
+}
+
 }  // namespace
 
 LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -212,23 +219,23 @@ LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       st.pressed = true;
       st.held = true;
       SetCapture(hwnd);
-      form.DispatchMouseDown();
+      form.DispatchMouseDown(MessagePoint(hwnd, lp));
       return 0;
     case WM_LBUTTONDBLCLK:
       // The class takes double clicks: a quick second press is a press all the same, though
       // not a second click.
       st.held = true;
       SetCapture(hwnd);
-      form.DispatchMouseDown();
+      form.DispatchMouseDown(MessagePoint(hwnd, lp));
       return 0;
     case WM_MOUSEMOVE:
-      if (st.held) form.DispatchMouseMove();
+      if (st.held) form.DispatchMouseMove(MessagePoint(hwnd, lp));
       break;
     case WM_LBUTTONUP: {
       const bool click = st.pressed, held = st.held;
       st.pressed = st.held = false;
       if (GetCapture() == hwnd) ReleaseCapture();
-      if (held) form.DispatchMouseUp();
+      if (held) form.DispatchMouseUp(MessagePoint(hwnd, lp));
       RECT client;
       GetClientRect(hwnd, &client);
       if (click && PtInRect(&client, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}))
