@@ -7,7 +7,8 @@
 // window take double clicks, whose second press is written "dbl L 100 200", and EDIT adds an edit
 // box at the top left of the window whose text is written whole at each change, "text abc".
 // Wheel notches are written with their sign, "wheel +120 100 200" (away from the user) and
-// "hwheel -120 100 200" (to the left); Windows sends them to the window with the keyboard focus.
+// "hwheel -120 100 200" (to the left), at the position the message gives (Wine 8 gives the
+// horizontal one in client coordinates); Windows sends them to the window with the keyboard focus.
 // Losing the keyboard focus writes "focus lost". The background is a pale blue, so that
 // see-through parts of other windows above it can be told from their white.
 #include <windows.h>
