@@ -8,6 +8,7 @@ nothing behind. Only the processes started here are stopped: Xvfb by its PID, Wi
 `wineserver -k` under the case's own prefix.
 """
 
+import hashlib
 import json
 import os
 import shutil
@@ -181,6 +182,73 @@ def copy_prefix(template, target):
                            check=True)
 
 
+# Several monitors. Xvfb puts every Xinerama head at 0,0, so a case that declares monitors gets
+# one Xvfb screen covering all of them and a stand-in libXinerama.so.1 of ours, first on
+# LD_LIBRARY_PATH, that reports them as heads; with XRandR off in the prefix, Wine takes its
+# monitors from Xinerama. Wine makes the first head the primary monitor at 0,0, so a head left of
+# or above it has negative Windows coordinates, and X root coordinates are Windows ones minus the
+# top left corner of the virtual screen.
+XINERAMA_SOURCE = Path(__file__).with_name("stand_in_xinerama.c")
+XINERAMA_HEADS_VARIABLE = "PELVORO_XINERAMA_HEADS"
+# Per machine: the compiler's flag and the C library the stand-in links against (no headers and
+# no libgcc are needed, so no multilib package either).
+XINERAMA_MACHINES = {"i386": ("-m32", "/lib/i386-linux-gnu/libc.so.6"),
+                     "x86_64": ("-m64", "/lib/x86_64-linux-gnu/libc.so.6")}
+# What each build's Wine loads; wine64 may start 32-bit helpers too, so it gets both when it can.
+XINERAMA_NEEDED = {"win32": ("i386",), "win64": ("x86_64",)}
+
+
+def virtual_screen(monitors):
+    """The rectangle (left, top, right, bottom) covering monitors given as (x, y, width, height)."""
+    return (min(x for x, _, _, _ in monitors), min(y for _, y, _, _ in monitors),
+            max(x + w for x, _, w, _ in monitors), max(y + h for _, y, _, h in monitors))
+
+
+def xinerama_heads(monitors):
+    """The stand-in's list of heads in X root coordinates, the primary first."""
+    left, top, _, _ = virtual_screen(monitors)
+    return ";".join(f"{x - left},{y - top},{w},{h}" for x, y, w, h in monitors)
+
+
+def stand_in_xinerama(root, arch):
+    """Builds the stand-in libXinerama.so.1 under root, one folder per machine, unless this
+    source was built there already; returns the folders that hold one, the build's own first."""
+    source = XINERAMA_SOURCE.read_bytes()
+    built = Path(root) / f"xinerama-{hashlib.sha256(source).hexdigest()[:12]}"
+    compiler = _program(["cc", "gcc", "clang"], [])
+    check(compiler, "no C compiler for the stand-in libXinerama")
+    folders = []
+    for machine, (flag, libc) in XINERAMA_MACHINES.items():
+        library = built / machine / "libXinerama.so.1"
+        if not library.exists() and Path(libc).exists():
+            library.parent.mkdir(parents=True, exist_ok=True)
+            # Built beside and renamed into place: cases running at the same time share it.
+            partial = library.with_name(f"libXinerama.so.1.{os.getpid()}")
+            made = subprocess.run(
+                [compiler, flag, "-O2", "-fPIC", "-shared", "-nostdlib", "-w",
+                 "-Wl,-soname,libXinerama.so.1", str(XINERAMA_SOURCE), libc, "-o", str(partial)],
+                stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, timeout=120)
+            if made.returncode == 0:
+                os.replace(partial, library)
+            else:
+                partial.unlink(missing_ok=True)
+            if made.returncode != 0 and machine in XINERAMA_NEEDED[arch]:
+                raise Failure(f"the {machine} stand-in libXinerama did not build: {made.stdout}")
+        if library.exists():
+            folders.append(library.parent)
+        else:
+            check(machine not in XINERAMA_NEEDED[arch], f"no {machine} C library to build the stand-in libXinerama")
+    folders.sort(key=lambda folder: folder.name not in XINERAMA_NEEDED[arch])
+    return folders
+
+
+def add_user_registry_value(prefix, key, name, value):
+    """Adds a string value under HKEY_CURRENT_USER to a prefix no wineserver has open."""
+    escaped = key.replace("\\", "\\\\")
+    with (Path(prefix) / "user.reg").open("a", encoding="utf-8") as reg:
+        reg.write(f'\n[{escaped}] {int(time.time())}\n"{name}"="{value}"\n')
+
+
 class Ini:
     """The settings file as sections of (key, value) pairs in file order."""
 
@@ -317,8 +385,19 @@ class Screenshot:
 class Case:
     """One end-to-end case: display, prefix, programs, and their clean-up."""
 
-    def __init__(self, name, bin_dir, template, work_root, arch="win64", screen=None):
+    def __init__(self, name, bin_dir, template, work_root, arch="win64", screen=None, monitors=None):
+        """monitors, ((x, y, width, height), ...) in Windows coordinates with the primary first
+        at 0,0, gives Wine these monitors on one screen that covers them all (self.monitors, as
+        (left, top, right, bottom) lists, and self.virtual); without it one screen of the size
+        screen, or the harness's own."""
         self.name = name
+        self.monitors = None
+        self.virtual = None
+        if monitors:
+            self.monitors = [[x, y, x + w, y + h] for x, y, w, h in monitors]
+            self.virtual = list(virtual_screen(monitors))
+            screen = (self.virtual[2] - self.virtual[0], self.virtual[3] - self.virtual[1])
+        self.heads = monitors
         self.screen = screen or (SCREEN_W, SCREEN_H)
         self.arch = arch
         self.wine = wine(arch)
@@ -342,6 +421,8 @@ class Case:
             copy_prefix(booted / "prefix", self.prefix)
             self._start_xvfb()
             self.env = dict(wine_env(self.arch, self.prefix), DISPLAY=self.display)
+            if self.heads:
+                self._several_monitors()
         except BaseException:
             self._tear_down()
             raise
@@ -371,6 +452,14 @@ class Case:
                 number += chunk
         check(number.strip().isdigit(), "Xvfb gave no display number")
         self.display = ":" + number.strip().decode()
+
+    def _several_monitors(self):
+        folders = stand_in_xinerama(self.work_root.parent, self.arch)
+        search = [str(f) for f in folders] + [p for p in [os.environ.get("LD_LIBRARY_PATH")] if p]
+        self.env["LD_LIBRARY_PATH"] = ":".join(search)
+        self.env[XINERAMA_HEADS_VARIABLE] = xinerama_heads(self.heads)
+        # Wine asks XRandR first, which Xvfb answers with one output covering the screen.
+        add_user_registry_value(self.prefix, r"Software\Wine\X11 Driver", "UseXRandR", "N")
 
     def _tear_down(self):
         if self._inspector:
@@ -431,6 +520,16 @@ class Case:
         return self._inspector
 
     # --- input and pixels -----------------------------------------------------------------
+
+    def root_point(self, x, y):
+        """The X root position, as xdotool and screenshots count, of a point on the Windows screen."""
+        if self.virtual is None:
+            return x, y
+        return x - self.virtual[0], y - self.virtual[1]
+
+    def move_pointer(self, x, y):
+        """Moves the pointer to a point given in Windows screen coordinates."""
+        self.xdotool("mousemove", *self.root_point(x, y))
 
     def xdotool(self, *args):
         subprocess.run(["xdotool", *[str(a) for a in args]], env=self.env, check=True,

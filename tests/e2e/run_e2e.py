@@ -36,7 +36,7 @@ def run_case(name, args):
     start = time.monotonic()
     try:
         with harness.Case(name, args.bin, args.template, args.work, args.arch,
-                          screen=entry.screen) as c:
+                          screen=entry.screen, monitors=entry.monitors) as c:
             entry.function(c)
     except harness.Skip as skip:
         print(f"SKIP {name}: {skip}")
