@@ -63,11 +63,13 @@ Var EstavaEnMarxa  ; 1 when the install closed a running Pelvoro
 !define MUI_ICON "${SRCDIR}/app/Pelvoro.ico"
 !define MUI_UNICON "${SRCDIR}/app/Pelvoro.ico"
 !define MUI_ABORTWARNING
+!define MUI_WELCOMEPAGE_TEXT "$(QueFa)$\r$\n$\r$\n$(^ClickNext)"
 !define MUI_COMPONENTSPAGE_NODESC
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${EXE}"
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\$(GuiaFitxer)"
 !define MUI_FINISHPAGE_SHOWREADME_TEXT "$(GuiaObrir)"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
+!define MUI_FINISHPAGE_SHOWREADME_FUNCTION ObrirGuia
 
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_COMPONENTS
@@ -83,6 +85,10 @@ Var EstavaEnMarxa  ; 1 when the install closed a running Pelvoro
 !insertmacro MUI_LANGUAGE "Catalan"
 !insertmacro MUI_LANGUAGE "Spanish"
 
+; The first sentence of each guide: what Pelvoro does, on the welcome page.
+LangString QueFa ${LANG_ENGLISH} "Pelvoro makes mouse clicks for people who can move a mouse, a pen or a finger but cannot click reliably."
+LangString QueFa ${LANG_CATALAN} "Pelvoro fa els clics del ratolí per a les persones que poden moure un ratolí, un llapis o el dit però no poden fer clic amb seguretat."
+LangString QueFa ${LANG_SPANISH} "Pelvoro hace los clics del ratón para las personas que pueden mover un ratón, un lápiz o el dedo pero no pueden hacer clic con seguridad."
 LangString SeccioPrograma ${LANG_ENGLISH} "Pelvoro (the program and the user guide)"
 LangString SeccioPrograma ${LANG_CATALAN} "Pelvoro (el programa i la guia d'ús)"
 LangString SeccioPrograma ${LANG_SPANISH} "Pelvoro (el programa y la guía de uso)"
@@ -202,6 +208,27 @@ Section "-Registre"
     Exec '"$INSTDIR\${EXE}"'
   ${EndIf}
 SectionEnd
+
+; The guide in the installer's language, in the program that shows web pages. Windows finds it
+; by the type of .html files, as for a double click on one. A system where .html has no type
+; (a Wine prefix made without its HTML engine) still has the class that Windows and Wine both
+; register for web pages, "htmlfile": Wine's hands the page to the desktop's browser.
+!define SEE_MASK_CLASSNAME 0x00000001
+!define SEE_MASK_FLAG_NO_UI 0x00000400
+Function ObrirGuia
+  ClearErrors
+  ExecShell "open" "$INSTDIR\$(GuiaFitxer)"
+  ${IfNot} ${Errors}
+    Return
+  ${EndIf}
+  Push $0
+  System::Call '*(&l4, i ${SEE_MASK_CLASSNAME}|${SEE_MASK_FLAG_NO_UI}, p $HWNDPARENT, w "open", \
+      w "$INSTDIR\$(GuiaFitxer)", p 0, p 0, i ${SW_SHOWNORMAL}, p 0, p 0, w "htmlfile", p 0, \
+      i 0, p 0, p 0) p .r0'
+  System::Call 'shell32::ShellExecuteExW(p r0)'
+  System::Free $0
+  Pop $0
+FunctionEnd
 
 ; The options untick sections, so this comes after them.
 Function .onInit

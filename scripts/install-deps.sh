@@ -20,6 +20,7 @@ packages=(
   libxi6:i386 libxrandr2:i386 libxrender1:i386 libxcursor1:i386 libxinerama1:i386
   libxcomposite1:i386 libxfixes3:i386 libxxf86vm1:i386
   xvfb xdotool imagemagick x11-utils
+  fonts-wine optipng  # the guides' pictures: Wine's own fonts, and a PNG optimiser
   nsis zip unzip
   libgtest-dev python3 file
 )

@@ -36,10 +36,13 @@ folder="Pelvoro-$version"
 mkdir "$stage/$folder"
 # The build's list of shipped files, in its order, which the installer takes too.
 mapfile -t files < "$build/shipped-files.txt"
-for f in "${files[@]}"; do cp "$build/$f" "$stage/$folder/"; done
+for f in "${files[@]}"; do
+  mkdir -p "$(dirname "$stage/$folder/$f")"
+  cp "$build/$f" "$stage/$folder/$f"
+done
 # The zip dates its files by the last commit, not by the build, and lists them in a fixed order.
 stamp=$(git log -1 --format=%ct 2>/dev/null || date +%s)
-touch -d "@$stamp" "$stage/$folder" "$stage/$folder"/*
+find "$stage/$folder" -exec touch -d "@$stamp" {} +
 (cd "$stage" && TZ=UTC zip -q -X -D "$OLDPWD/$dist/$portable" "${files[@]/#/$folder/}")
 
 (cd "$dist" && sha256sum "$setup" "$portable" > SHA256SUMS)

@@ -1,21 +1,25 @@
 """The installer of the release target, as a user or a school runs it: silent install, start
-at sign-in, installing over a running Pelvoro, uninstalling, and the options that leave things
-out. The installer is a 32-bit program; these cases run under 32-bit Wine only."""
+at sign-in, installing over a running Pelvoro, uninstalling, the options that leave things out,
+and the wizard's own words: what Pelvoro does, and the guide it opens at the end. The installer
+is a 32-bit program; these cases run under 32-bit Wine only."""
 
 import os
 import re
 import signal
 from pathlib import Path, PureWindowsPath
+from urllib.parse import unquote, urlparse
 
 from harness import check, wait_for
 from registry import case
 
 ROOT = Path(__file__).resolve().parents[2]
+# The guides' pictures go in a folder beside them.
+PICTURES = [f"imatges/{p.name}" for p in sorted((ROOT / "docs" / "imatges").glob("*.png"))]
+FILES = ["Pelvoro.exe", "LlibreriaPelvoro.dll", "guia-ca.html", "guia-es.html", "guia-en.html",
+         "README.txt"] + PICTURES
 WAIT = 30
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pelvoro"
-FILES = ["Pelvoro.exe", "LlibreriaPelvoro.dll", "guia-ca.html", "guia-es.html", "guia-en.html",
-         "README.txt"]
 CLOSED_SECTIONS = ["LlibreriaPelvoro", "Llenguatge", "Parametres", "Menu"]
 INSTALLER = dict(timeout=120, labels=("installer",), arches=("win32",))
 
@@ -98,6 +102,11 @@ def check_in_place(inst):
     check((inst.folder / "uninstall.exe").is_file(), "no uninstaller")
 
 
+def installed_files(inst):
+    return {p.relative_to(inst.folder).as_posix(): p.read_bytes()
+            for p in inst.folder.rglob("*") if p.is_file()}
+
+
 def check_shortcut(inst, where):
     link = inst.shortcuts[where]
     check(link.is_file(), f"no {where} shortcut")
@@ -120,7 +129,7 @@ def check_registration(inst):
     for name, value in expected.items():
         check(values.get(name) == value, f"{name} is {values.get(name)}, expected {value}")
     kind, size = values.get("EstimatedSize", (None, "0"))
-    kilobytes = sum(p.stat().st_size for p in inst.folder.iterdir()) // 1024
+    kilobytes = sum(p.stat().st_size for p in inst.folder.rglob("*") if p.is_file()) // 1024
     # Counted file by file in whole kilobytes.
     check(kind == "REG_DWORD" and abs(int(size, 16) - kilobytes) <= len(FILES) + 1,
           f"EstimatedSize is {kind} {size}, the folder holds {kilobytes} KB")
@@ -315,7 +324,7 @@ def installer_cancel_for_a_pelvoro_that_would_not_close_leaves_the_installed_fil
     inst.run("/NOAUTOSTART")
     guide = inst.folder / "guia-en.html"
     guide.write_bytes(b"an earlier guide")
-    before = {p.name: p.read_bytes() for p in inst.folder.iterdir()}
+    before = installed_files(inst)
     pelvoro, window, pid = hung_pelvoro(inst)
     try:
         wizard = Wizard(inst)
@@ -327,7 +336,97 @@ def installer_cancel_for_a_pelvoro_that_would_not_close_leaves_the_installed_fil
         wait_for(lambda: "Cancel" in wizard.page()["buttons"], WAIT, "the installer's page again")
     finally:
         os.kill(pid, signal.SIGCONT)
-    after = {p.name: p.read_bytes() for p in inst.folder.iterdir()}
+    after = installed_files(inst)
     check(after == before, f"the installed files changed: {sorted(set(after) ^ set(before))}"
           f" or {[n for n in before if after.get(n) != before[n]]}")
     check(pelvoro.running(), "the Pelvoro that would not close was ended")
+
+
+WIZARD_LOCALES = {"ca": "ca_ES.UTF-8", "es": "es_ES.UTF-8", "en": "en_US.UTF-8"}
+NEXT_ID = 1  # the wizard's button that goes on: Next, Install, Finish in every language
+
+
+def statics(c, hwnd):
+    return [k["text"] for k in c.inspector.children(hwnd) if k["class"].lower() == "static"]
+
+
+def wizard_window(c):
+    return wait_for(lambda: next((w for w in c.inspector.windows(cls="#32770")
+                                  if w["visible"] and w["caption"]), None),
+                    WAIT, "the installer's window")
+
+
+def control(c, hwnd, **wanted):
+    """The child of the wizard with these fields (id=1, text="..."), once it is there."""
+    return wait_for(lambda: next((k for k in c.inspector.children(hwnd)
+                                  if all(k[f] == v for f, v in wanted.items())), None),
+                    WAIT + 30, f"the control {wanted}")
+
+
+def click(c, child):
+    """A real click in the control, near its left end (where a check box has its box)."""
+    left, top, right, bottom = child["rect"]
+    c.xdotool("mousemove", left + min(8, (right - left) // 2), (top + bottom) // 2, "click", 1)
+
+
+def welcome_body(c, hwnd):
+    """The welcome page's text: its one static text of more than one paragraph."""
+    return wait_for(lambda: next((t for t in statics(c, hwnd) if "\r\n\r\n" in t), None),
+                    WAIT, "the welcome page's text")
+
+
+def first_sentence(guide):
+    """What the guide's first paragraph says first: what Pelvoro does."""
+    text = re.search(r"<p>(.*?)</p>", guide.read_text(encoding="utf-8"), re.S).group(1)
+    return text.split(". ")[0] + "."
+
+
+@case(**INSTALLER)
+def installer_welcome_page_says_what_pelvoro_does_in_its_language(c):
+    inst = Installation(c)
+    for language, locale in WIZARD_LOCALES.items():
+        c.env["LC_ALL"] = locale
+        setup = c.start(inst.setup)
+        window = wizard_window(c)
+        paragraphs = welcome_body(c, window["hwnd"]).split("\r\n\r\n")
+        sentence = first_sentence(c.program(f"guia-{language}.html"))
+        check(paragraphs[0] == sentence,
+              f"under {locale} the welcome page begins {paragraphs[0]!r}")
+        setup.popen.kill()
+        setup.popen.wait()
+        wait_for(lambda: not any(w["visible"] for w in c.inspector.windows(cls="#32770")),
+                 WAIT, "the installer's window gone")
+
+
+def fake_browser(c):
+    """The desktop's browser as Wine's winebrowser finds it: a script writing what it is given."""
+    log = c.work / "browser.log"
+    script = c.work / "browser.sh"
+    script.write_text(f'#!/bin/sh\nprintf "%s\\n" "$@" >> "{log}"\n')
+    script.chmod(0o755)
+    added = c.start("reg", "add", r"HKCU\Software\Wine\WineBrowser", "/v", "Browsers", "/d",
+                    str(script), "/f").wait_exit(WAIT)
+    check(added == 0, "the browser could not be set")
+    return log
+
+
+@case(timeout=180, labels=("installer",), arches=("win32",))
+def installer_finish_page_opens_the_guide_in_the_wizards_language(c):
+    inst = Installation(c)
+    log = fake_browser(c)
+    c.env["LC_ALL"] = WIZARD_LOCALES["ca"]
+    c.start(inst.setup)
+    hwnd = wizard_window(c)["hwnd"]
+    # Welcome, options, folder: the third press installs.
+    for _ in range(3):
+        page = statics(c, hwnd)
+        c.inspector.ask("press", hwnd, control(c, hwnd, id=NEXT_ID)["text"])
+        wait_for(lambda: statics(c, hwnd) != page, WAIT, "the next page")
+    # As a user does it, in this order: tick "open the guide", then Finish.
+    click(c, control(c, hwnd, text="Obrir la guia d'ús"))
+    click(c, control(c, hwnd, id=NEXT_ID))
+    opened = wait_for(lambda: log.exists() and log.read_text().splitlines(), WAIT,
+                      "the browser started")
+    guide = inst.folder / "guia-ca.html"
+    shown = [Path(unquote(urlparse(line).path)).resolve() for line in opened]
+    check(shown == [guide.resolve()], f"the browser was given {opened}, not {guide}")
