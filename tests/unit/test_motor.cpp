@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "engine/Motor.h"
-#include "hook/Comunicacio.h"
 
 namespace {
 
@@ -52,10 +51,9 @@ class FinestresDoble final : public InterficieMotor {
     entrada.push_back("at " + std::to_string(q.x) + "," + std::to_string(q.y));
   }
   void MouseEvent(unsigned e) override {
-    entrada.push_back(e == ui::MouseLeftDown  ? "left down"
-                      : e == ui::MouseLeftUp  ? "left up"
-                      : e == ui::MouseRightUp ? "right up"
-                                              : "right down");
+    entrada.push_back(e == ui::MouseLeftDown ? "left down"
+                      : e == ui::MouseLeftUp ? "left up"
+                                             : "?");
   }
   void MessageBeep(unsigned) override { ++sons; }
   std::int32_t AmpladaPantalla() const override { return 1000; }
@@ -113,39 +111,6 @@ TEST_F(MotorTest, DwellClickAfterTheStartCountdownClicksOncePerRestAndStopsClean
   EXPECT_EQ(f.botons[1], ui::clBlack);
   EXPECT_FALSE(f.ModeMarcat(ModeClic::ClicParat) ||
                f.TimerActiu(TimerMotor::ComptaEnreraClicAutomatic));
-}
-
-TEST_F(MotorTest, TouchModesClickWhereThePointerWasWithTheHookOutOfTheWay) {
-  // Mode 3: a finger's landing moves the pointer first; the click goes where it was before.
-  motor.CommandaMode(ModeClic::PremerPantalla);
-  EXPECT_TRUE(f.hookBotons);
-  motor.MissatgeHookMouse(hook::EventMouseMove);
-  f.cursor = {100, 100};
-  motor.MissatgeHookMouse(hook::EventMouseMove);
-  f.cursor = {300, 200};
-  motor.MissatgeHookMouse(hook::EventMouseMove);
-  motor.MissatgeHookMouse(hook::EventMouseDown);
-  motor.MissatgeHookMouse(hook::EventMouseUp);
-  EXPECT_EQ(f.entrada, (std::vector<std::string>{"at 100,100", "left down", "left up"}));
-  EXPECT_FALSE(f.hookBotons);
-  EXPECT_TRUE(f.TimerActiu(TimerMotor::ActivarElHookMouse));
-  motor.TimerActivarElHookMouseTimer();
-  EXPECT_TRUE(f.hookBotons);
-  EXPECT_EQ(f.sons, 0);  // a tap sounds nothing
-
-  // Mode 4: a release on the right half clicks right where the last sample was.
-  f.entrada.clear();
-  motor.CommandaMode(ModeClic::EsquerraDreta);
-  f.cursor = {700, 50};
-  motor.TimerOnEsElMouseTimer();
-  motor.MissatgeHookMouse(hook::EventMouseDown);
-  f.cursor = {720, 60};
-  motor.MissatgeHookMouse(hook::EventMouseUp);
-  EXPECT_EQ(f.entrada, (std::vector<std::string>{"at 700,50", "right down", "right up"}));
-  // The right press asks to leave: everything stops.
-  motor.MissatgeHookMouse(hook::EventSortir);
-  EXPECT_FALSE(f.ModeMarcat(ModeClic::EsquerraDreta));
-  EXPECT_FALSE(f.hookBotons);
 }
 
 }  // namespace
