@@ -16,7 +16,7 @@ ROOT = Path(__file__).resolve().parents[2]
 # The guides' pictures go in a folder beside them.
 PICTURES = [f"imatges/{p.name}" for p in sorted((ROOT / "docs" / "imatges").glob("*.png"))]
 FILES = ["Pelvoro.exe", "LlibreriaPelvoro.dll", "guia-ca.html", "guia-es.html", "guia-en.html",
-         "README.txt"] + PICTURES
+         "guia.css", "README.txt"] + PICTURES
 WAIT = 30
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pelvoro"

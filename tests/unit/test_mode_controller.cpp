@@ -15,6 +15,14 @@ class ModeTest : public ProgramaTest {
   }
   TFormPrincipal& F() { return Principal(); }
   std::string Opcio() { return LlegirClau(SeccioMenu, ClauOpcio, "-"); }
+  // The pointer moves to (x, y) and the frame, 150 pixels wide by default, shows around it.
+  void QuadreSegueix(int x, int y) {
+    ui::headless::SetCursor({x, y});
+    ASSERT_TRUE(hk::Report(::hook::EventMouseMove));
+    Advance(1);
+    EXPECT_TRUE(Transparent().Visible());
+    EXPECT_EQ(Transparent().BoundsRect().left, x - 75);
+  }
 };
 
 TEST_F(ModeTest, ArmingAModeAtOnceChecksItColoursItsButtonAndStoresIt) {
@@ -85,11 +93,7 @@ TEST_F(ModeTest, OpeningTheMenuStopsTheModeAndModeZeroComesBack200msAfterItClose
   EXPECT_FALSE(hk::MoveHookInstalled());
   Advance(1);
   EXPECT_TRUE(hk::MoveHookInstalled());
-  ui::headless::SetCursor({400, 300});
-  ASSERT_TRUE(hk::Report(::hook::EventMouseMove));
-  Advance(1);
-  EXPECT_TRUE(Transparent().Visible());
-  EXPECT_EQ(Transparent().BoundsRect().left, 400 - 75);
+  ASSERT_NO_FATAL_FAILURE(QuadreSegueix(400, 300));
 }
 
 TEST_F(ModeTest, AReactivationDecidesFromTheStateWhenItFires) {
@@ -122,11 +126,7 @@ TEST_F(ModeTest, DuringTheStartCountdownTheMouseWorksNormallyAndTheFrameFollowsI
     Advance(200);
     EXPECT_FALSE(hk::ButtonHookInstalled());
     EXPECT_TRUE(hk::MoveHookInstalled());
-    ui::headless::SetCursor({300, 200});
-    ASSERT_TRUE(hk::Report(::hook::EventMouseMove));
-    Advance(1);
-    EXPECT_TRUE(Transparent().Visible());
-    EXPECT_EQ(Transparent().BoundsRect().left, 300 - 75);
+    ASSERT_NO_FATAL_FAILURE(QuadreSegueix(300, 200));
     // Reports of presses that reach the program anyway (say, queued before the menu opened)
     // neither click, nor count in the label, nor draw the ring.
     F().MissatgeHookMouse(::hook::EventMouseDown);
