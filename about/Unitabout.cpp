@@ -2,12 +2,7 @@
 
 #include "about/Dibuixos.h"
 #include "about/TextosAbout.h"
-#include "app/UnitPelvoro.h"
-#include "engine/EstatMotor.h"
-#include "settings/Parametres.h"
 #include "settings/UnitFormParametres.h"
-
-TAboutBox* AboutBox = nullptr;
 
 namespace {
 
@@ -175,12 +170,3 @@ void TAboutBox::CommentsClick() {
 }
 
 void TAboutBox::OKButtonClick() { EndModal(ui::ResultOk); }
-
-void TFormPrincipal::MenuParlantDeClick() {
-  // No mode runs while the box is open, and the frame's move hook waits until it closes.
-  EstatMotor.PermetHookMouseMove = false;
-  AturarTot();
-  AboutBox->ShowModal();
-  EstatMotor.PermetHookMouseMove = true;
-  if (Parametres.BoolMostrarQuadreDeSeguiment) TimerActivarElHookMouse.SetEnabled(true);
-}

@@ -50,5 +50,3 @@ class TAboutBox : public ui::Form {
  private:
   void MostrarSeguent(Imatge visible);
 };
-
-extern TAboutBox* AboutBox;

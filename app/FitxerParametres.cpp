@@ -6,7 +6,7 @@
 #include "ui/ui.h"
 
 void TFormPrincipal::LlegirParametres() {
-  TParametres& p = Parametres;
+  TParametres& p = parametres_;
   const LecturaParametres lectura =
       LlegirClausParametres(p, [](const char* clau, const std::string& perDefecte) {
         return LlegirClau(SeccioParametres, clau, perDefecte);
@@ -26,5 +26,5 @@ void TFormPrincipal::DesarParametres() {
     EscriureClau(SeccioLlenguatge, ClauLlenguatge, "catala");
   else if (MenuCastella.Checked())
     EscriureClau(SeccioLlenguatge, ClauLlenguatge, "castella");
-  DesarClausParametres(Parametres, EscriureClau);
+  DesarClausParametres(parametres_, EscriureClau);
 }

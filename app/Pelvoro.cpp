@@ -1,13 +1,8 @@
 #include "app/Pelvoro.h"
 
-#include "about/Unitabout.h"
+#include "app/Programa.h"
 #include "app/UnitPelvoro.h"
-#include "overlay/UnitFormTransparent.h"
-#include "settings/UnitFormParametres.h"
-#include "tipusclic/UnitFormTipusClic.h"
 #include "ui/ui.h"
-
-std::string LiniaOrdres;
 
 namespace {
 bool Separador(char c) { return static_cast<unsigned char>(c) <= ' '; }
@@ -40,43 +35,18 @@ std::string UnirArguments(const std::string& liniaOrdres) {
   return unides;
 }
 
-void CrearFinestres() {
-  FormPrincipal = new TFormPrincipal;
-  FormPrincipal->Create();
-  AboutBox = new TAboutBox;
-  AboutBox->Create();
-  FormParametres = new TFormParametres;
-  FormParametres->Create();
-  FormTransparent = new TFormTransparent;
-  FormTransparent->Create();
-  FormPrincipal->RestaurarPanellTipusClic();
-}
-
-void DestruirFinestres() {
-  delete FormTipusClic;
-  FormTipusClic = nullptr;
-  delete FormTransparent;
-  delete FormParametres;
-  delete AboutBox;
-  delete FormPrincipal;
-  FormTransparent = nullptr;
-  FormParametres = nullptr;
-  AboutBox = nullptr;
-  FormPrincipal = nullptr;
-}
-
-int Pelvoro() {
+int Pelvoro(TPrograma& programa) {
   // Two copies would share one settings file and one hook library's reports.
   if (!ui::ClaimSingleInstance(NomInstanciaUnica)) {
     ui::ActivateOtherInstance(TFormPrincipal::NomClasse, FitxerPrograma);
     return 0;
   }
-  LiniaOrdres = UnirArguments(ui::CommandLine());
-  CrearFinestres();
-  AvisIRestauracio();
-  ui::RunMessageLoop(*FormPrincipal);
+  programa.LiniaOrdres = UnirArguments(ui::CommandLine());
+  programa.CrearFinestres();
+  AvisIRestauracio(programa);
+  ui::RunMessageLoop(programa.Principal());
   // Hooks and timers are left as they are: they end with the process.
-  DestruirFinestres();
+  programa.DestruirFinestres();
   return 0;
 }
 

@@ -5,22 +5,20 @@
 #include <string>
 #include <vector>
 
-// All arguments after the program's name, joined without separators.
-extern std::string LiniaOrdres;
+class TPrograma;
+class TFormPrincipal;
 
 // A command line split the platform's way: blanks and control characters separate arguments
 // outside double quotes, and the quotes themselves are dropped. The program's name comes first.
 std::vector<std::string> DividirArguments(const std::string& liniaOrdres);
 std::string UnirArguments(const std::string& liniaOrdres);
 
-// The four windows, created hidden in this order; the main one first, as it reads the settings
-// that the overlay, created last, takes its size from.
-void CrearFinestres();
-void DestruirFinestres();
-
 // After the windows exist and before the loop: the stored language, the three-second notice
 // (unless the joined command line is exactly "NOABOUT"), the tracking frame, the last mode.
-void AvisIRestauracio();
+void AvisIRestauracio(TPrograma& programa);
+// Start-up: the language stored at the last close. Only the exact text "castella" switches to
+// Spanish; anything else leaves the interface in Catalan, as built.
+void RestaurarLlenguatge(TFormPrincipal& principal);
 constexpr const char* SenseAvis = "NOABOUT";
 constexpr std::uint32_t DuradaAvis = 3000;
 constexpr int AlcadaFilaBoto = 28;
@@ -30,8 +28,9 @@ constexpr const char* NomInstanciaUnica = "Local\\Pelvoro";
 // The program's file: only a window of a process running it is brought forward.
 constexpr const char* FitxerPrograma = "Pelvoro.exe";
 
-// From the command line to the end of the message loop; the exit code.
-int Pelvoro();
+// From the command line to the end of the message loop; the exit code. The program given is
+// fresh, and left without windows.
+int Pelvoro(TPrograma& programa);
 
 // Waits N milliseconds while the message loop keeps running; the tick counter may wrap.
 void EsperaMilisegons(std::uint32_t N);

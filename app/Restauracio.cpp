@@ -1,14 +1,15 @@
 // Start-up: what the user had last time, and the greeting.
 #include "about/Unitabout.h"
 #include "app/Pelvoro.h"
+#include "app/Programa.h"
 #include "app/UnitPelvoro.h"
-#include "engine/EstatMotor.h"
 #include "hook/LlibreriaPelvoro.h"
-#include "language/Llenguatge.h"
 #include "overlay/UnitFormTransparent.h"
 #include "settings/Parametres.h"
 
 namespace {
+
+constexpr const char* LlenguatgeCastella = "castella";
 
 void MostrarAvis(TAboutBox& box) {
   box.OKButton.SetVisible(false);
@@ -25,20 +26,25 @@ void MostrarAvis(TAboutBox& box) {
 
 }  // namespace
 
-void AvisIRestauracio() {
-  TFormPrincipal& principal = *FormPrincipal;
+void RestaurarLlenguatge(TFormPrincipal& principal) {
+  if (LlegirClau(SeccioLlenguatge, ClauLlenguatge, "catala") == LlenguatgeCastella)
+    principal.MenuCastellaClick();
+}
+
+void AvisIRestauracio(TPrograma& programa) {
+  TFormPrincipal& principal = programa.Principal();
   RestaurarLlenguatge(principal);
 
-  if (LiniaOrdres != SenseAvis) MostrarAvis(*AboutBox);
+  if (programa.LiniaOrdres != SenseAvis) MostrarAvis(programa.AboutBox());
 
-  if (Parametres.BoolMostrarQuadreDeSeguiment) {
-    EstatMotor.AngleTemporitzador = 0;
+  if (programa.Parametres.BoolMostrarQuadreDeSeguiment) {
+    programa.EstatMotor.AngleTemporitzador = 0;
     SetHookMouseMove();
-    FormTransparent->Show();
+    programa.FormTransparent().Show();
     principal.SpeedButton0.SetFontColour(ui::clRed);
   }
 
-  if (Parametres.BoolCheckBoxArrancarAmbOpcioMenu) {
+  if (programa.Parametres.BoolCheckBoxArrancarAmbOpcioMenu) {
     const std::string opcio = LlegirClau(SeccioMenu, ClauOpcio, "0");
     if (opcio == "1")
       principal.MenuClicAutomaticAlEstarParatClick();

@@ -1,10 +1,13 @@
 #include "app/UnitPelvoro.h"
 
+#include <utility>
+
+#include "about/Unitabout.h"
+#include "app/Programa.h"
 #include "hook/LlibreriaPelvoro.h"
 #include "settings/Parametres.h"
-#include "tipusclic/TextosTipusClic.h"
-
-TFormPrincipal* FormPrincipal = nullptr;
+#include "settings/UnitFormParametres.h"
+#include "tipusclic/UnitFormTipusClic.h"
 
 namespace {
 
@@ -31,9 +34,14 @@ ui::Rect RectBoto(int i) {
   return {left, kMargeBotons, left + kBoto, kMargeBotons + kBoto};
 }
 
+// The same in every language: the program's name and each language's own name.
+constexpr const char* TitolMenuOpcions = "&Pelvoro";
+constexpr const char* TitolMenuCatala = "Català";
+constexpr const char* TitolMenuCastella = "Español";
+
 }  // namespace
 
-TFormPrincipal::TFormPrincipal()
+TFormPrincipal::TFormPrincipal(TPrograma& programa)
     : ui::Form(EstilPrincipal()),
       Panel1(*this, {0, 0, 264, AlcadaPanel}),
       SpeedButton0(*this, RectBoto(0), "0", &Panel1),
@@ -42,37 +50,41 @@ TFormPrincipal::TFormPrincipal()
       SpeedButton3(*this, RectBoto(3), "3", &Panel1),
       LabelCompteEnrera(*this, {0, AlcadaPanel, 264, 205}, "10", ui::Label::Align::Centre),
       MainMenu("MainMenu", Kind::Submenu),
-      MenuOpcions("MenuOpcions", Kind::Submenu, "&Pelvoro"),
+      MenuOpcions("MenuOpcions", Kind::Submenu, TitolMenuOpcions),
       MenuMostrarQuadreDeSeguimentDelMouse("MenuMostrarQuadreDeSeguimentDelMouse", Kind::Command,
-                                           "0-Mostrar quadre de seguiment del mouse"),
+                                           TextosCatala.menu.MenuMostrarQuadreDeSeguimentDelMouse),
       MenuClicAutomaticAlEstarParat("MenuClicAutomaticAlEstarParat", Kind::Command,
-                                    "1-Clic automàtic a l'estar parat el mouse en una posició"),
+                                    TextosCatala.menu.MenuClicAutomaticAlEstarParat),
       MenuClicTabletPCALEstarElMouseDownEnUnaCasella(
           "MenuClicTabletPCALEstarElMouseDownEnUnaCasella", Kind::Command,
-          "2-Tablet PC. Clic a l'estar el mouse down en una casella durant una estona"),
+          TextosCatala.menu.MenuClicTabletPCALEstarElMouseDownEnUnaCasella),
       MenuTabletPCClicAlPremerLaPantalla("MenuTabletPCClicAlPremerLaPantalla", Kind::Command,
-                                         "3-Tablet PC. Clic al prèmer la pantalla"),
-      MenuTabletPCClicEsquerraClicDret(
-          "MenuTabletPCClicEsquerraClicDret", Kind::Command,
-          "4-Tablet PC. Clic esquerra pantalla esquerra. Clic dret pantalla dreta"),
+                                         TextosCatala.menu.MenuTabletPCClicAlPremerLaPantalla),
+      MenuTabletPCClicEsquerraClicDret("MenuTabletPCClicEsquerraClicDret", Kind::Command,
+                                       TextosCatala.menu.MenuTabletPCClicEsquerraClicDret),
       N4("N4", Kind::Separator),
-      MenuEnviarClicksReals("MenuEnviarClicksReals", Kind::Command, "Enviar Clics reals"),
-      MenuParametres("MenuParametres", Kind::Command, "Paràmetres..."),
+      MenuEnviarClicksReals("MenuEnviarClicksReals", Kind::Command,
+                            TextosCatala.menu.MenuEnviarClicksReals),
+      MenuParametres("MenuParametres", Kind::Command, TextosCatala.menu.MenuParametres),
       N1("N1", Kind::Separator),
-      MenuLlenguatge("MenuLlenguatge", Kind::Submenu, "Llenguatge"),
-      MenuCatala("MenuCatala", Kind::Command, "Català"),
-      MenuCastella("MenuCastella", Kind::Command, "Español"),
+      MenuLlenguatge("MenuLlenguatge", Kind::Submenu, TextosCatala.menu.MenuLlenguatge),
+      MenuCatala("MenuCatala", Kind::Command, TitolMenuCatala),
+      MenuCastella("MenuCastella", Kind::Command, TitolMenuCastella),
       N3("N3", Kind::Separator),
-      MenuParlantDe("MenuParlantDe", Kind::Command, "P&arlant de..."),
+      MenuParlantDe("MenuParlantDe", Kind::Command, TextosCatala.menu.MenuParlantDe),
       N2("N2", Kind::Separator),
-      MenuSortir("MenuSortir", Kind::Command, "&Sortir"),
+      MenuSortir("MenuSortir", Kind::Command, TextosCatala.menu.MenuSortir),
       MenuPanellTipusClic("MenuPanellTipusClic", Kind::Command, TextosTipusClicCatala.menu),
       TimerEngegar(*this, 1000),
       TimerComptaEnreraClicAutomatic(*this, 100),
       TimerClicALEstarElMouseDownEnUnaCasella(*this, 100),
       TimerOnEsElMouse(*this, 100),
       TimerActivarElHookMouse(*this, 200),
-      TimerActivarElHookMouseMove(*this, 200) {
+      TimerActivarElHookMouseMove(*this, 200),
+      programa_(programa),
+      parametres_(programa.Parametres),
+      finestres_(*this, programa),
+      Motor(finestres_, programa.Parametres, programa.EstatMotor) {
   Panel1.SetDock(ui::Control::Dock::Top);
   LabelCompteEnrera.SetDock(ui::Control::Dock::Fill);
   LabelCompteEnrera.SetBackground(ui::clWhite);
@@ -175,4 +187,62 @@ void TFormPrincipal::MenuEnviarClicksRealsClick() {
 
 void TFormPrincipal::UserMessage(std::uintptr_t, std::intptr_t lParam) {
   MissatgeHookMouse(lParam);
+}
+
+void TFormPrincipal::ExitMenuLoop() { Motor.ExitMenuLoop(); }
+
+std::int32_t TFormPrincipal::ValorEtiqueta() const {
+  // Only the engine and the settings write the label, always a decimal integer.
+  return LlegirEnter(LabelCompteEnrera.Text()).value_or(0);
+}
+
+void TFormPrincipal::EscriureEtiqueta(std::int32_t valor, bool copiarAlTitol) {
+  LabelCompteEnrera.SetText(std::to_string(valor));
+  if (copiarAlTitol) SetCaption(LabelCompteEnrera.Text());
+}
+
+void TFormPrincipal::MenuParametresClick() {
+  Motor.AbansDeDialeg();
+  programa_.FormParametres().ShowModal();
+  LabelCompteEnrera.SetText(std::to_string(parametres_.SegonsIniciActivitat));
+  Motor.DespresDeDialeg();
+}
+
+void TFormPrincipal::MenuParlantDeClick() {
+  Motor.AbansDeDialeg();
+  programa_.AboutBox().ShowModal();
+  Motor.DespresDeDialeg();
+}
+
+// Nothing else changes on a language switch: no mode, no setting, no window shown or hidden.
+void TFormPrincipal::PosarTextos(const TTextos& t, const TTextosTipusClic& tipusClic) {
+  const TTextosMenu& m = t.menu;
+  const std::pair<ui::MenuItem*, const char*> titols[] = {
+      {&MenuMostrarQuadreDeSeguimentDelMouse, m.MenuMostrarQuadreDeSeguimentDelMouse},
+      {&MenuClicAutomaticAlEstarParat, m.MenuClicAutomaticAlEstarParat},
+      {&MenuClicTabletPCALEstarElMouseDownEnUnaCasella,
+       m.MenuClicTabletPCALEstarElMouseDownEnUnaCasella},
+      {&MenuTabletPCClicAlPremerLaPantalla, m.MenuTabletPCClicAlPremerLaPantalla},
+      {&MenuTabletPCClicEsquerraClicDret, m.MenuTabletPCClicEsquerraClicDret},
+      {&MenuEnviarClicksReals, m.MenuEnviarClicksReals},
+      {&MenuParametres, m.MenuParametres},
+      {&MenuLlenguatge, m.MenuLlenguatge},
+      {&MenuParlantDe, m.MenuParlantDe},
+      {&MenuSortir, m.MenuSortir},
+      {&MenuPanellTipusClic, tipusClic.menu}};
+  for (const auto& [item, titol] : titols) item->SetCaption(titol);
+  if (programa_.TeFormParametres()) programa_.FormParametres().PosarTextos(t);
+  if (TFormTipusClic* panell = programa_.FormTipusClic()) panell->PosarTextos(tipusClic);
+}
+
+void TFormPrincipal::MenuCatalaClick() {
+  MenuCatala.SetChecked(true);
+  MenuCastella.SetChecked(false);
+  PosarTextos(TextosCatala, TextosTipusClicCatala);
+}
+
+void TFormPrincipal::MenuCastellaClick() {
+  MenuCatala.SetChecked(false);
+  MenuCastella.SetChecked(true);
+  PosarTextos(TextosCastella, TextosTipusClicCastella);
 }

@@ -3,17 +3,18 @@
 
 #include <cstdint>
 
+#include "app/FinestresMotor.h"
+#include "language/Llenguatge.h"
+#include "tipusclic/TextosTipusClic.h"
+#include "engine/Motor.h"
 #include "hook/Comunicacio.h"
 #include "ui/ui.h"
 
-struct TAccioClic;
-
-// The button of an injected click.
-enum class Boto { Esquerre, Dret };
+class TPrograma;
 
 class TFormPrincipal : public ui::Form {
  public:
-  TFormPrincipal();
+  explicit TFormPrincipal(TPrograma& programa);
 
   static constexpr const char* NomClasse = hook::ClasseFinestraPrincipal;
 
@@ -64,45 +65,40 @@ class TFormPrincipal : public ui::Form {
   void LlegirParametres();
   void DesarParametres();
 
-  // Mode controller.
-  void AturarTot();
-  void EngegarOpcio();
-  void MenuMostrarQuadreDeSeguimentDelMouseClick();
-  void MenuClicAutomaticAlEstarParatClick();
-  void MenuClicTabletPCALEstarElMouseDownEnUnaCasellaClick();
-  void MenuTabletPCClicAlPremerLaPantallaClick();
-  void MenuTabletPCClicEsquerraClicDretClick();
-  void MenuOpcionsClick();
-  void LabelCompteEnreraClick();
-  void TimerEngegarTimer();
-  void TimerActivarElHookMouseTimer();
-  void TimerActivarElHookMouseMoveTimer();
-  void TimerOnEsElMouseTimer();
+  // The engine does the work of the mode commands, the timers and the hook reports; the
+  // handlers hand it on.
+  void AturarTot() { Motor.AturarTot(); }
+  void EngegarOpcio() { Motor.EngegarOpcio(); }
+  void MenuMostrarQuadreDeSeguimentDelMouseClick() { Motor.CommandaQuadre(); }
+  void MenuClicAutomaticAlEstarParatClick() { Motor.CommandaMode(ModeClic::ClicParat); }
+  void MenuClicTabletPCALEstarElMouseDownEnUnaCasellaClick() {
+    Motor.CommandaMode(ModeClic::MouseDownCasella);
+  }
+  void MenuTabletPCClicAlPremerLaPantallaClick() { Motor.CommandaMode(ModeClic::PremerPantalla); }
+  void MenuTabletPCClicEsquerraClicDretClick() { Motor.CommandaMode(ModeClic::EsquerraDreta); }
+  void MenuOpcionsClick() { Motor.MenuOpcionsClick(); }
+  void LabelCompteEnreraClick() { Motor.LabelCompteEnreraClick(); }
+  void TimerEngegarTimer() { Motor.TimerEngegarTimer(); }
+  void TimerActivarElHookMouseTimer() { Motor.TimerActivarElHookMouseTimer(); }
+  void TimerActivarElHookMouseMoveTimer() { Motor.TimerActivarElHookMouseMoveTimer(); }
+  void TimerOnEsElMouseTimer() { Motor.TimerOnEsElMouseTimer(); }
+  void TimerComptaEnreraClicAutomaticTimer() { Motor.TimerComptaEnreraClicAutomaticTimer(); }
+  void TimerClicALEstarElMouseDownEnUnaCasellaTimer() {
+    Motor.TimerClicALEstarElMouseDownEnUnaCasellaTimer();
+  }
+  void MissatgeHookMouse(std::intptr_t codi) { Motor.MissatgeHookMouse(codi); }
+  void FerClicReal(ui::Point q, Boto boto) { Motor.FerClicReal(q, boto); }
 
   // The label is the counter: read back, decreased and rewritten on each tick.
   std::int32_t ValorEtiqueta() const;
   void EscriureEtiqueta(std::int32_t valor, bool copiarAlTitol);
-  // Modes 1 to 4 share one command: switch on when unchecked, off when checked.
-  void CommandaMode(ui::MenuItem& item, ui::ToolButton* boto, const char* opcio);
-
-  // Dwell click and touch-screen modes.
-  void TimerComptaEnreraClicAutomaticTimer();
-  void TimerClicALEstarElMouseDownEnUnaCasellaTimer();
-  void MissatgeHookMouse(std::intptr_t codi);
-  // One click at q with the button hook out of the way; it comes back 200 ms later.
-  void FerClicReal(ui::Point q, Boto boto);
-  // The reports of modes 2, 3 and 4, with the cursor c read when the report was handled.
-  void MissatgeMode2(std::intptr_t codi, ui::Point c);
-  void MissatgeMode3(std::intptr_t codi, ui::Point c);
-  void MissatgeMode4(std::intptr_t codi, ui::Point c);
 
   // The click-type panel: switched in the window's own menu, shown while mode 1 is checked,
   // and made only once it is first wanted.
   void MenuPanellTipusClicClick();
   void RestaurarPanellTipusClic();
   void ActualitzarPanellTipusClic();
-  void AcabarArrossegamentTipusClic();
-  void InjectarAccioClic(const TAccioClic& accio);
+  void AcabarArrossegamentTipusClic() { Motor.AcabarArrossegamentTipusClic(); }
   // At close: no button left down, and the panel's settings written.
   void TancarTipusClic();
 
@@ -111,6 +107,8 @@ class TFormPrincipal : public ui::Form {
   void MenuCatalaClick();
   void MenuCastellaClick();
   void MenuParlantDeClick();
+  // The texts of one language on the menus, the dialog and the panel.
+  void PosarTextos(const TTextos& textos, const TTextosTipusClic& textosTipusClic);
 
  protected:
   void FormCreate() override;
@@ -121,12 +119,16 @@ class TFormPrincipal : public ui::Form {
   void ExitMenuLoop() override;
 
  private:
+  TPrograma& programa_;
+  TParametres& parametres_;
+  // The engine's view of this window and the others; made before the engine that holds it.
+  TFinestresMotor finestres_;
+
+ public:
+  TMotor Motor;
+
+ private:
   // Windows ends a session without closing the window; the settings are written then, once.
   void DesarUnCop();
   bool parametresDesats_ = false;
-  // The re-activation installed the frame's move hook during the start countdown; arming a
-  // mode that goes without it takes it away again.
-  bool hookMovimentDelCompte_ = false;
 };
-
-extern TFormPrincipal* FormPrincipal;

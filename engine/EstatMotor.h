@@ -17,6 +17,3 @@ struct TEstatMotor {
   // False while a dialog opened from the menu is up: the frame's move hook waits for it.
   bool PermetHookMouseMove = true;
 };
-
-// The one engine state of the program.
-extern TEstatMotor EstatMotor;

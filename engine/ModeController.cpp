@@ -1,195 +1,184 @@
 // Choosing and arming the click modes. The running mode is the check mark of its menu item and
 // every count is the text of the label: there are no variables of their own for them.
-#include "app/UnitPelvoro.h"
-#include "engine/EstatMotor.h"
-#include "hook/LlibreriaPelvoro.h"
-#include "overlay/UnitFormTransparent.h"
-#include "settings/Parametres.h"
+#include "engine/Motor.h"
 
 namespace {
 
-void EscriureOpcio(const char* opcio) { EscriureClau(SeccioMenu, ClauOpcio, opcio); }
+constexpr ModeClic TotsElsModes[] = {ModeClic::ClicParat, ModeClic::MouseDownCasella,
+                                     ModeClic::PremerPantalla, ModeClic::EsquerraDreta};
+// What the settings file keeps of each mode, and "0" for none.
+constexpr const char* OpcioDe[] = {"1", "2", "3", "4"};
+constexpr const char* CapOpcio = "0";
+// Modes 1 to 3 have a button of the same digit; mode 4 has none.
+constexpr int BotoDe[] = {1, 2, 3, -1};
+constexpr int BotoQuadre = 0;
+constexpr const char* Titol = "Pelvoro";
+
+std::size_t Index(ModeClic mode) { return static_cast<std::size_t>(mode); }
 
 }  // namespace
 
-std::int32_t TFormPrincipal::ValorEtiqueta() const {
-  // Only the engine and the settings write the label, always a decimal integer.
-  return LlegirEnter(LabelCompteEnrera.Text()).value_or(0);
-}
-
-void TFormPrincipal::EscriureEtiqueta(std::int32_t valor, bool copiarAlTitol) {
-  LabelCompteEnrera.SetText(std::to_string(valor));
-  if (copiarAlTitol) SetCaption(LabelCompteEnrera.Text());
-}
-
-void TFormPrincipal::AturarTot() {
-  for (ui::ToolButton* b : {&SpeedButton1, &SpeedButton2, &SpeedButton3})
-    b->SetFontColour(ui::clBlack);
-  UnHookMouse();
-  UnHookMouseMove();
+void TMotor::AturarTot() {
+  for (int b : {1, 2, 3}) f_.ColorBoto(b, ui::clBlack);
+  f_.UnHookMouse();
+  f_.UnHookMouseMove();
   hookMovimentDelCompte_ = false;
   AcabarArrossegamentTipusClic();
-  if (Parametres.BoolCheckBoxTemporitzador || Parametres.BoolMostrarQuadreDeSeguiment) {
-    EstatMotor.AngleTemporitzador = 0;
-    FormTransparent->Hide();
+  if (p_.BoolCheckBoxTemporitzador || p_.BoolMostrarQuadreDeSeguiment) {
+    e_.AngleTemporitzador = 0;
+    f_.AmagarOverlay();
   }
-  TimerComptaEnreraClicAutomatic.SetEnabled(false);
-  TimerOnEsElMouse.SetEnabled(false);
-  EstatMotor.SeguintMoviment = false;
-  for (ui::MenuItem* m :
-       {&MenuClicAutomaticAlEstarParat, &MenuClicTabletPCALEstarElMouseDownEnUnaCasella,
-        &MenuTabletPCClicAlPremerLaPantalla, &MenuTabletPCClicEsquerraClicDret})
-    m->SetChecked(false);
-  TimerClicALEstarElMouseDownEnUnaCasella.SetEnabled(false);
-  TimerEngegar.SetEnabled(false);
-  LabelCompteEnrera.SetFontColour(ui::clBlue);
-  EscriureEtiqueta(Parametres.SegonsIniciActivitat, false);
-  SetCaption("Pelvoro");
-  ui::SetApplicationTitle(Caption());
-  ActualitzarPanellTipusClic();
+  f_.ActivarTimer(TimerMotor::ComptaEnreraClicAutomatic, false);
+  f_.ActivarTimer(TimerMotor::OnEsElMouse, false);
+  e_.SeguintMoviment = false;
+  for (ModeClic m : TotsElsModes) f_.MarcarMode(m, false);
+  f_.ActivarTimer(TimerMotor::ClicALEstarElMouseDownEnUnaCasella, false);
+  f_.ActivarTimer(TimerMotor::Engegar, false);
+  f_.ColorEtiqueta(ui::clBlue);
+  f_.EscriureEtiqueta(p_.SegonsIniciActivitat, false);
+  f_.PosarTitol(Titol);
+  f_.ActualitzarTitolAplicacio();
+  f_.ActualitzarPanell();
 }
 
-void TFormPrincipal::EngegarOpcio() {
-  TEstatMotor& e = EstatMotor;
-  const TParametres& p = Parametres;
-  e.AngleTemporitzador = 0;
-  if (MenuClicAutomaticAlEstarParat.Checked()) {
-    e.PosicioMouse = ui::CursorPos();
-    e.ClicFet = false;
-    e.ColorTemporitzador = ui::clRed;
-    LabelCompteEnrera.SetFontColour(e.ColorTemporitzador);
-    EscriureEtiqueta(p.DecimesTimerClickAutomatic, true);
-    TimerComptaEnreraClicAutomatic.SetEnabled(true);
-    if (p.Bool1ClicAutomaticNoPermetAltresClics) SetHookMouse();
-    if (p.BoolCheckBoxTemporitzador || p.BoolMostrarQuadreDeSeguiment) {
-      if (!p.Bool1ClicAutomaticNoPermetAltresClics) SetHookMouseMove();
-      FormTransparent->Show();
-      FormTransparent->CentrarEnPosicio(e.PosicioMouse.x, e.PosicioMouse.y);
-    }
-  } else if (MenuClicTabletPCALEstarElMouseDownEnUnaCasella.Checked()) {
-    e.ColorTemporitzador = ui::clGreen;
-    LabelCompteEnrera.SetFontColour(e.ColorTemporitzador);
-    EscriureEtiqueta(p.DecimesDeSegonClicALEstarElMouseDownEnUnaCasella, true);
-    e.PosicioMouse = ui::CursorPos();
-    SetHookMouse();
-  } else if (MenuTabletPCClicAlPremerLaPantalla.Checked()) {
-    e.PosicioMouseAnterior = ui::CursorPos();
-    e.PosicioMouse = ui::CursorPos();
-    SetHookMouse();
-    e.SeguintMoviment = true;
-  } else if (MenuTabletPCClicEsquerraClicDret.Checked()) {
-    e.PosicioMouseAnterior = ui::CursorPos();
-    e.PosicioMouse = ui::CursorPos();
-    SetHookMouse();
-    TimerOnEsElMouse.SetEnabled(true);
+void TMotor::ArmarClicParat() {
+  e_.PosicioMouse = f_.CursorPos();
+  e_.ClicFet = false;
+  e_.ColorTemporitzador = ui::clRed;
+  f_.ColorEtiqueta(e_.ColorTemporitzador);
+  f_.EscriureEtiqueta(p_.DecimesTimerClickAutomatic, true);
+  f_.ActivarTimer(TimerMotor::ComptaEnreraClicAutomatic, true);
+  if (p_.Bool1ClicAutomaticNoPermetAltresClics) f_.SetHookMouse();
+  if (p_.BoolCheckBoxTemporitzador || p_.BoolMostrarQuadreDeSeguiment) {
+    if (!p_.Bool1ClicAutomaticNoPermetAltresClics) f_.SetHookMouseMove();
+    f_.MostrarOverlay();
+    f_.CentrarOverlay(e_.PosicioMouse);
   }
-  ui::SetApplicationTitle(Caption());
 }
 
-void TFormPrincipal::CommandaMode(ui::MenuItem& item, ui::ToolButton* boto, const char* opcio) {
-  if (!item.Checked()) {
+void TMotor::EngegarOpcio() {
+  e_.AngleTemporitzador = 0;
+  if (f_.ModeMarcat(ModeClic::ClicParat)) {
+    ArmarClicParat();
+  } else if (f_.ModeMarcat(ModeClic::MouseDownCasella)) {
+    e_.ColorTemporitzador = ui::clGreen;
+    f_.ColorEtiqueta(e_.ColorTemporitzador);
+    f_.EscriureEtiqueta(p_.DecimesDeSegonClicALEstarElMouseDownEnUnaCasella, true);
+    e_.PosicioMouse = f_.CursorPos();
+    f_.SetHookMouse();
+  } else if (f_.ModeMarcat(ModeClic::PremerPantalla)) {
+    e_.PosicioMouseAnterior = f_.CursorPos();
+    e_.PosicioMouse = f_.CursorPos();
+    f_.SetHookMouse();
+    e_.SeguintMoviment = true;
+  } else if (f_.ModeMarcat(ModeClic::EsquerraDreta)) {
+    e_.PosicioMouseAnterior = f_.CursorPos();
+    e_.PosicioMouse = f_.CursorPos();
+    f_.SetHookMouse();
+    f_.ActivarTimer(TimerMotor::OnEsElMouse, true);
+  }
+  f_.ActualitzarTitolAplicacio();
+}
+
+void TMotor::CommandaMode(ModeClic mode) {
+  if (!f_.ModeMarcat(mode)) {
     AturarTot();
-    item.SetChecked(true);
-    ActualitzarPanellTipusClic();
-    if (Parametres.BoolCheckBoxHiHaComptaEnreraPerEngegar)
-      TimerEngegar.SetEnabled(true);
+    f_.MarcarMode(mode, true);
+    f_.ActualitzarPanell();
+    if (p_.BoolCheckBoxHiHaComptaEnreraPerEngegar)
+      f_.ActivarTimer(TimerMotor::Engegar, true);
     else
       EngegarOpcio();
-    if (boto) boto->SetFontColour(ui::clRed);
-    EscriureOpcio(opcio);
+    if (BotoDe[Index(mode)] >= 0) f_.ColorBoto(BotoDe[Index(mode)], ui::clRed);
+    f_.DesarOpcio(OpcioDe[Index(mode)]);
     return;
   }
   AturarTot();
-  if (&item == &MenuClicAutomaticAlEstarParat && Parametres.BoolMostrarQuadreDeSeguiment)
-    TimerActivarElHookMouse.SetEnabled(true);
-  EscriureOpcio("0");
+  if (mode == ModeClic::ClicParat && p_.BoolMostrarQuadreDeSeguiment)
+    f_.ActivarTimer(TimerMotor::ActivarElHookMouse, true);
+  f_.DesarOpcio(CapOpcio);
 }
 
-void TFormPrincipal::MenuClicAutomaticAlEstarParatClick() {
-  CommandaMode(MenuClicAutomaticAlEstarParat, &SpeedButton1, "1");
-}
-
-void TFormPrincipal::MenuClicTabletPCALEstarElMouseDownEnUnaCasellaClick() {
-  CommandaMode(MenuClicTabletPCALEstarElMouseDownEnUnaCasella, &SpeedButton2, "2");
-}
-
-void TFormPrincipal::MenuTabletPCClicAlPremerLaPantallaClick() {
-  CommandaMode(MenuTabletPCClicAlPremerLaPantalla, &SpeedButton3, "3");
-}
-
-void TFormPrincipal::MenuTabletPCClicEsquerraClicDretClick() {
-  CommandaMode(MenuTabletPCClicEsquerraClicDret, nullptr, "4");
-}
-
-void TFormPrincipal::MenuMostrarQuadreDeSeguimentDelMouseClick() {
-  MenuMostrarQuadreDeSeguimentDelMouse.SetChecked(!MenuMostrarQuadreDeSeguimentDelMouse.Checked());
-  Parametres.BoolMostrarQuadreDeSeguiment = MenuMostrarQuadreDeSeguimentDelMouse.Checked();
-  if (Parametres.BoolMostrarQuadreDeSeguiment) {
-    SpeedButton0.SetFontColour(ui::clRed);
-    TimerActivarElHookMouse.SetEnabled(true);
+void TMotor::CommandaQuadre() {
+  f_.MarcarQuadre(!f_.QuadreMarcat());
+  p_.BoolMostrarQuadreDeSeguiment = f_.QuadreMarcat();
+  if (p_.BoolMostrarQuadreDeSeguiment) {
+    f_.ColorBoto(BotoQuadre, ui::clRed);
+    f_.ActivarTimer(TimerMotor::ActivarElHookMouse, true);
     return;
   }
-  EstatMotor.AngleTemporitzador = 0;
+  e_.AngleTemporitzador = 0;
   AturarTot();
-  SpeedButton0.SetFontColour(ui::clBlack);
-  FormTransparent->Hide();
+  f_.ColorBoto(BotoQuadre, ui::clBlack);
+  f_.AmagarOverlay();
 }
 
-void TFormPrincipal::MenuOpcionsClick() { AturarTot(); }
+void TMotor::MenuOpcionsClick() { AturarTot(); }
 
-void TFormPrincipal::ExitMenuLoop() {
-  if (Parametres.BoolMostrarQuadreDeSeguiment) TimerActivarElHookMouse.SetEnabled(true);
+void TMotor::ExitMenuLoop() {
+  if (p_.BoolMostrarQuadreDeSeguiment) f_.ActivarTimer(TimerMotor::ActivarElHookMouse, true);
 }
 
-void TFormPrincipal::LabelCompteEnreraClick() {
+void TMotor::LabelCompteEnreraClick() {
   AturarTot();
-  if (Parametres.BoolMostrarQuadreDeSeguiment) MenuMostrarQuadreDeSeguimentDelMouseClick();
+  if (p_.BoolMostrarQuadreDeSeguiment) CommandaQuadre();
 }
 
-void TFormPrincipal::TimerEngegarTimer() {
-  const std::int32_t n = ValorEtiqueta() - 1;
-  EscriureEtiqueta(n, false);
+void TMotor::AbansDeDialeg() {
+  e_.PermetHookMouseMove = false;
+  AturarTot();
+}
+
+void TMotor::DespresDeDialeg() {
+  e_.PermetHookMouseMove = true;
+  if (p_.BoolMostrarQuadreDeSeguiment) f_.ActivarTimer(TimerMotor::ActivarElHookMouse, true);
+}
+
+bool TMotor::ArmatAmbMoviment() const {
+  return f_.ModeMarcat(ModeClic::ClicParat) && !p_.Bool1ClicAutomaticNoPermetAltresClics &&
+         (p_.BoolCheckBoxTemporitzador || p_.BoolMostrarQuadreDeSeguiment);
+}
+
+void TMotor::TimerEngegarTimer() {
+  const std::int32_t n = f_.ValorEtiqueta() - 1;
+  f_.EscriureEtiqueta(n, false);
   if (n <= 0) {
-    TimerEngegar.SetEnabled(false);
+    f_.ActivarTimer(TimerMotor::Engegar, false);
     EngegarOpcio();
     // Armed, the mode holds the hooks it holds when armed at once: a move hook left from the
     // countdown would feed mode 3's history in the 200 ms after each click.
-    const TParametres& p = Parametres;
-    const bool usaMoviment = MenuClicAutomaticAlEstarParat.Checked() &&
-                             !p.Bool1ClicAutomaticNoPermetAltresClics &&
-                             (p.BoolCheckBoxTemporitzador || p.BoolMostrarQuadreDeSeguiment);
-    if (hookMovimentDelCompte_ && !usaMoviment) UnHookMouseMove();
+    if (hookMovimentDelCompte_ && !ArmatAmbMoviment()) f_.UnHookMouseMove();
     hookMovimentDelCompte_ = false;
   }
-  ui::SetApplicationTitle(Caption());
+  f_.ActualitzarTitolAplicacio();
 }
 
-void TFormPrincipal::TimerActivarElHookMouseTimer() {
-  TimerActivarElHookMouse.SetEnabled(false);
+void TMotor::TimerActivarElHookMouseTimer() {
+  f_.ActivarTimer(TimerMotor::ActivarElHookMouse, false);
   // Decided from the state when the timer fires, not when it was enabled. During the start
   // countdown the mouse is the user's: the checked mode is not armed yet, only the frame runs.
-  if (!TimerEngegar.Enabled() && ((MenuClicAutomaticAlEstarParat.Checked() &&
-                                   Parametres.Bool1ClicAutomaticNoPermetAltresClics) ||
-                                  MenuClicTabletPCALEstarElMouseDownEnUnaCasella.Checked() ||
-                                  MenuTabletPCClicAlPremerLaPantalla.Checked() ||
-                                  MenuTabletPCClicEsquerraClicDret.Checked())) {
-    SetHookMouse();
+  const bool compte = f_.TimerActiu(TimerMotor::Engegar);
+  if (!compte &&
+      ((f_.ModeMarcat(ModeClic::ClicParat) && p_.Bool1ClicAutomaticNoPermetAltresClics) ||
+       f_.ModeMarcat(ModeClic::MouseDownCasella) || f_.ModeMarcat(ModeClic::PremerPantalla) ||
+       f_.ModeMarcat(ModeClic::EsquerraDreta))) {
+    f_.SetHookMouse();
     return;
   }
-  if (Parametres.BoolMostrarQuadreDeSeguiment && EstatMotor.PermetHookMouseMove) {
-    SetHookMouseMove();
-    if (TimerEngegar.Enabled()) hookMovimentDelCompte_ = true;
+  if (p_.BoolMostrarQuadreDeSeguiment && e_.PermetHookMouseMove) {
+    f_.SetHookMouseMove();
+    if (compte) hookMovimentDelCompte_ = true;
   }
 }
 
-void TFormPrincipal::TimerActivarElHookMouseMoveTimer() {
-  TimerActivarElHookMouseMove.SetEnabled(false);
-  SetHookMouseMove();
+void TMotor::TimerActivarElHookMouseMoveTimer() {
+  f_.ActivarTimer(TimerMotor::ActivarElHookMouseMove, false);
+  f_.SetHookMouseMove();
 }
 
-void TFormPrincipal::TimerOnEsElMouseTimer() {
-  const ui::Point c = ui::CursorPos();
-  if (c == EstatMotor.PosicioMouse) return;
-  EstatMotor.PosicioMouseAnterior = EstatMotor.PosicioMouse;
-  EstatMotor.PosicioMouse = c;
+void TMotor::TimerOnEsElMouseTimer() {
+  const ui::Point c = f_.CursorPos();
+  if (c == e_.PosicioMouse) return;
+  e_.PosicioMouseAnterior = e_.PosicioMouse;
+  e_.PosicioMouse = c;
 }

@@ -1,10 +1,8 @@
-// The interface languages: the texts each one sets, and the start-up choice between them.
-// The language in force is the check mark of its menu item; there is no variable for it.
+// The interface languages: the texts each one sets. The language in force is the check mark of
+// its menu item; there is no variable for it.
 #pragma once
 
 #include <array>
-
-class TFormPrincipal;
 
 // Each text is named after the control or menu item that shows it, so a new control is a new
 // field and no other text moves.
@@ -46,7 +44,3 @@ struct TTextos {
 
 extern const TTextos TextosCatala;
 extern const TTextos TextosCastella;
-
-// Start-up: the language stored at the last close. Only the exact text "castella" switches to
-// Spanish; anything else leaves the interface in Catalan, as built.
-void RestaurarLlenguatge(TFormPrincipal& principal);

@@ -1,11 +1,6 @@
 #include "overlay/UnitFormTransparent.h"
 
-#include "app/UnitPelvoro.h"
-#include "engine/EstatMotor.h"
 #include "overlay/Geometria.h"
-#include "settings/Parametres.h"
-
-TFormTransparent* FormTransparent = nullptr;
 
 namespace {
 
@@ -51,14 +46,16 @@ void Dibuixar(ui::Canvas& canvas, const std::vector<TTraca>& traces) {
 
 }  // namespace
 
-TFormTransparent::TFormTransparent() : ui::Form(EstilTransparent()) {}
+TFormTransparent::TFormTransparent(const TParametres& parametres, const TEstatMotor& estat,
+                                   ui::Form& principal)
+    : ui::Form(EstilTransparent()), parametres_(parametres), estat_(estat), principal_(principal) {}
 
 void TFormTransparent::FormCreate() {
-  PosarMida(Parametres.AmpladaQuadreDeSeguiment, Parametres.AlcadaQuadreDeSeguiment);
+  PosarMida(parametres_.AmpladaQuadreDeSeguiment, parametres_.AlcadaQuadreDeSeguiment);
   SetColourKey(ui::clWhite);
   BringToFrontTopMost();
   // Raised after the overlay, the main window stays above it among the top-most windows.
-  if (FormPrincipal) FormPrincipal->BringToFrontTopMost();
+  principal_.BringToFrontTopMost();
 }
 
 void TFormTransparent::CentrarEnPosicio(int x, int y) {
@@ -80,22 +77,22 @@ void TFormTransparent::FormDpiChanged(ui::Rect) {
   // Around its own centre, the pointer's, at the settings' size for the new scale: not where
   // the system suggests, nor its size in proportion, which may round differently.
   const ui::Rect r = BoundsRect();
-  const int amplada = Scale(Parametres.AmpladaQuadreDeSeguiment),
-            alcada = Scale(Parametres.AlcadaQuadreDeSeguiment);
+  const int amplada = Scale(parametres_.AmpladaQuadreDeSeguiment),
+            alcada = Scale(parametres_.AlcadaQuadreDeSeguiment);
   SetBounds(r.left + r.Width() / 2 - amplada / 2, r.top + r.Height() / 2 - alcada / 2, amplada,
             alcada);
 }
 
 void TFormTransparent::FormPaint(ui::Canvas& canvas) {
-  const TParametres& p = Parametres;
+  const TParametres& p = parametres_;
   TDibuixTransparent d;
   d.Costat = Width();
   d.Gruix = p.GruixudariaQuadreDeSeguiment;
   d.MostrarQuadre = p.BoolMostrarQuadreDeSeguiment;
   d.Rodo = p.BoolQuadreSeguimentRodo;
-  d.Angle = EstatMotor.AngleTemporitzador;
+  d.Angle = estat_.AngleTemporitzador;
   d.ColorQuadre = p.ColorQuadreSeguiment;
-  d.ColorTemporitzador = EstatMotor.ColorTemporitzador;
+  d.ColorTemporitzador = estat_.ColorTemporitzador;
   d.Dpi = Dpi();
   Dibuixar(canvas, TracesTransparent(d));
 }

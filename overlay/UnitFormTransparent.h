@@ -1,11 +1,14 @@
 // The see-through window centred on the pointer that draws the tracking frame and the ring.
 #pragma once
 
+#include "engine/EstatMotor.h"
+#include "settings/Parametres.h"
 #include "ui/ui.h"
 
 class TFormTransparent : public ui::Form {
  public:
-  TFormTransparent();
+  // It draws from the settings and the engine state, and raises the main window above itself.
+  TFormTransparent(const TParametres& parametres, const TEstatMotor& estat, ui::Form& principal);
 
   // Centres the window on a screen point and shows it above the other top-most windows.
   void CentrarEnPosicio(int x, int y);
@@ -17,6 +20,9 @@ class TFormTransparent : public ui::Form {
   // Reads the settings and the engine state afresh: the window keeps nothing of its own.
   void FormPaint(ui::Canvas& canvas) override;
   void FormDpiChanged(ui::Rect suggested) override;
-};
 
-extern TFormTransparent* FormTransparent;
+ private:
+  const TParametres& parametres_;
+  const TEstatMotor& estat_;
+  ui::Form& principal_;
+};

@@ -19,13 +19,15 @@ PAGE = ROOT / "docs" / "structure.md"
 # The product's folders from the top down, and what each holds. A folder's place in this list
 # is its level: an include of a folder listed before the includer's runs back up.
 FOLDERS = [
-    ("app", "the program's entry and the main window `TFormPrincipal`; composes the rest"),
-    ("engine", "the click engine: mode controller, dwell click, touch-screen modes, engine state"),
-    ("tipusclic", "the click-type panel and its choice state"),
+    ("app", "the program `TPrograma`, owner of the windows, the settings record and the engine "
+     "state; the entry; the main window `TFormPrincipal` and the engine's view of the windows"),
     ("overlay", "the see-through window of the tracking frame and the countdown ring"),
     ("about", "the credits window and its pictures"),
+    ("engine", "the click engine `TMotor` and the interface it reaches the windows through; "
+     "engine state"),
+    ("tipusclic", "the click-type panel and its choice state"),
     ("settings", "the settings record, its keys in the settings file, the parameters dialog"),
-    ("language", "the Catalan and Spanish texts and the switch between them"),
+    ("language", "the Catalan and Spanish text tables"),
     ("ui/win32", "the user-interface layer's Win32 backend (the product)"),
     ("ui/headless", "the user-interface layer's headless backend (the tests)"),
     ("ui", "the thin user-interface layer, common part, and what its backends implement"),

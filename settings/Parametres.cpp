@@ -6,8 +6,6 @@
 
 #include "ui/ui.h"
 
-TParametres Parametres;
-
 namespace {
 
 // The writes an EscripturaConjunta gathers while one lives.

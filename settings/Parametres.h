@@ -29,9 +29,6 @@ struct TParametres {
   friend bool operator==(const TParametres&, const TParametres&) = default;
 };
 
-// The one settings record of the program.
-extern TParametres Parametres;
-
 struct Interval {
   std::int32_t minim, maxim;
   constexpr bool Conte(std::int32_t v) const { return v >= minim && v <= maxim; }

@@ -1,13 +1,9 @@
 #include "settings/UnitFormParametres.h"
 
 #include <algorithm>
+#include <utility>
 
-#include "app/UnitPelvoro.h"
-#include "engine/EstatMotor.h"
 #include "language/Llenguatge.h"
-#include "overlay/UnitFormTransparent.h"
-
-TFormParametres* FormParametres = nullptr;
 
 namespace {
 
@@ -65,7 +61,7 @@ ui::Point CantonadaCentrada(int amplada, int alcada, int ampladaPantalla, int al
   return {std::max(0, (ampladaPantalla - amplada) / 2), std::max(0, (alcadaPantalla - alcada) / 2)};
 }
 
-TFormParametres::TFormParametres()
+TFormParametres::TFormParametres(TParametres& parametres, CanviMida canviMida)
     : ui::Form(EstilParametres()),
       BitBtnDAcord(*this, Lloc(176, 552, 83, 25), "D'acord", Button::Role::Default,
                    Button::Glyph::CheckMark),
@@ -95,7 +91,9 @@ TFormParametres::TFormParametres()
       EditGruixudariaQuadreSeguiment(*this, CaixaNumero(568, 46), "10", &Panel3),
       Panel4(*this, Lloc(8, 432, AmpladaPanell, 97), nullptr, Bevel::Sunken),
       CheckBoxArrancarAmbOpcioMenu(*this, Lloc(8, 24, 457, 17), "", &Panel4),
-      CheckBoxExecutarMinimitzat(*this, Lloc(8, 60, 361, 17), "", &Panel4) {
+      CheckBoxExecutarMinimitzat(*this, Lloc(8, 60, 361, 17), "", &Panel4),
+      parametres_(parametres),
+      canviMida_(std::move(canviMida)) {
   // Texts about every mode are blue, about mode 1 red, about mode 2 green.
   CheckBoxHiHaComptaEnrdarreraPerEngegar.SetFontColour(ui::clBlue);
   Label1.SetFontColour(ui::clBlue);
@@ -157,7 +155,7 @@ void TFormParametres::FormShow() {
   KeepInWorkArea();
 
   // Whatever was typed before a cancel is gone: the controls start from the settings.
-  const TParametres& p = Parametres;
+  const TParametres& p = parametres_;
   CheckBoxHiHaComptaEnrdarreraPerEngegar.SetChecked(p.BoolCheckBoxHiHaComptaEnreraPerEngegar);
   EditSegonsPerEngegar.SetEnabled(CheckBoxHiHaComptaEnrdarreraPerEngegar.Checked());
   EditSegonsPerEngegar.SetText(std::to_string(p.SegonsIniciActivitat));
@@ -204,7 +202,7 @@ void TFormParametres::BitBtnDAcordClick() {
     return;
   }
 
-  TParametres& p = Parametres;
+  TParametres& p = parametres_;
   p.BoolCheckBoxHiHaComptaEnreraPerEngegar = CheckBoxHiHaComptaEnrdarreraPerEngegar.Checked();
   p.SegonsIniciActivitat = v.valors[CaixaSegons];
   p.DecimesTimerClickAutomatic = v.valors[CaixaDecimesClic];
@@ -219,18 +217,7 @@ void TFormParametres::BitBtnDAcordClick() {
   p.AlcadaQuadreDeSeguiment = p.AmpladaQuadreDeSeguiment;
   p.GruixudariaQuadreDeSeguiment = v.valors[CaixaGruixudaria];
   // The overlay takes the new size at once, showing or not.
-  if (FormTransparent)
-    FormTransparent->PosarMida(p.AmpladaQuadreDeSeguiment, p.AlcadaQuadreDeSeguiment);
+  if (canviMida_) canviMida_(p.AmpladaQuadreDeSeguiment, p.AlcadaQuadreDeSeguiment);
   p.ColorQuadreSeguiment = ColorTriat;
   EndModal(ui::ResultOk);
-}
-
-void TFormPrincipal::MenuParametresClick() {
-  // No mode runs while the dialog is open, and the frame's move hook waits until it closes.
-  EstatMotor.PermetHookMouseMove = false;
-  AturarTot();
-  FormParametres->ShowModal();
-  LabelCompteEnrera.SetText(std::to_string(Parametres.SegonsIniciActivitat));
-  EstatMotor.PermetHookMouseMove = true;
-  if (Parametres.BoolMostrarQuadreDeSeguiment) TimerActivarElHookMouse.SetEnabled(true);
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -52,7 +53,9 @@ ui::Point CantonadaCentrada(int amplada, int alcada, int ampladaPantalla, int al
 
 class TFormParametres : public ui::Form {
  public:
-  TFormParametres();
+  // A confirmed frame size is handed on at once.
+  using CanviMida = std::function<void(int amplada, int alcada)>;
+  TFormParametres(TParametres& parametres, CanviMida canviMida);
 
   static constexpr int Amplada = 699;  // outer size each time it opens
   static constexpr int Alcada = 618;
@@ -102,6 +105,7 @@ class TFormParametres : public ui::Form {
 
  private:
   void PosarTextosControls(const TTextos& textos);
-};
 
-extern TFormParametres* FormParametres;
+  TParametres& parametres_;
+  CanviMida canviMida_;
+};

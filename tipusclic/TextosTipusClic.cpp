@@ -1,8 +1,5 @@
 #include "tipusclic/TextosTipusClic.h"
 
-#include "app/UnitPelvoro.h"
-#include "tipusclic/UnitFormTipusClic.h"
-
 const TTextosTipusClic TextosTipusClicCatala{
     "Panell de tipus de clic",
     "Tipus de clic",
@@ -14,8 +11,3 @@ const TTextosTipusClic TextosTipusClicCastella{
     "Tipo de clic",
     {"Izquierdo", "Doble", "Derecho", "Arrastrar", "Pausa"},
 };
-
-void PosarTextosTipusClic(TFormPrincipal& principal, const TTextosTipusClic& textos) {
-  principal.MenuPanellTipusClic.SetCaption(textos.menu);
-  if (FormTipusClic) FormTipusClic->PosarTextos(textos);
-}

@@ -6,8 +6,6 @@
 
 #include "tipusclic/TipusClic.h"
 
-class TFormPrincipal;
-
 struct TTextosTipusClic {
   const char* menu;
   // The panel's window name, which screen readers say; the panel shows no title bar.
@@ -18,6 +16,3 @@ struct TTextosTipusClic {
 
 extern const TTextosTipusClic TextosTipusClicCatala;
 extern const TTextosTipusClic TextosTipusClicCastella;
-
-// Part of each language switch: the menu item's caption and the panel's button texts.
-void PosarTextosTipusClic(TFormPrincipal& principal, const TTextosTipusClic& textos);

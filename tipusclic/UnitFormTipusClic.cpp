@@ -1,9 +1,6 @@
 #include "tipusclic/UnitFormTipusClic.h"
 
-#include "app/UnitPelvoro.h"
 #include "settings/Parametres.h"
-
-TFormTipusClic* FormTipusClic = nullptr;
 
 namespace {
 
@@ -70,8 +67,7 @@ void TFormTipusClic::LlegirTipusClic() {
   PosarA(lloc);
 }
 
-void TFormTipusClic::DesarTipusClic() {
-  const bool mostrar = FormPrincipal && FormPrincipal->MenuPanellTipusClic.Checked();
+void TFormTipusClic::DesarTipusClic(bool mostrar) {
   if (!desar_ && !mostrar) return;
   const ui::Rect r = BoundsRect();
   EscriureClau(SeccioTipusClic, ClauMostrarPanell, Boolea(mostrar));

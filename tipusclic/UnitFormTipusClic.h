@@ -41,7 +41,7 @@ class TFormTipusClic : public ui::Form {
   // Section "TipusClic" of the settings file. Nothing is written there until the panel has
   // been switched on once, so a user who never does finds the file as before.
   void LlegirTipusClic();
-  void DesarTipusClic();
+  void DesarTipusClic(bool mostrar);
 
  protected:
   void FormCreate() override;
@@ -60,8 +60,6 @@ class TFormTipusClic : public ui::Form {
   bool movent_ = false;
   ui::Point agafat_;  // where the pointer holds the panel, from its top left corner
 };
-
-extern TFormTipusClic* FormTipusClic;
 
 // The settings of the panel.
 constexpr const char* SeccioTipusClic = "TipusClic";

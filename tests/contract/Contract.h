@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/contract/Driver.h"
 #include "ui/ui.h"
@@ -13,6 +14,9 @@ namespace contract {
 
 // Enough for every wait here; a step that takes longer has failed.
 constexpr unsigned kLimitMs = 5000;
+
+// A menu as the cases read it, one line per item.
+using Lines = std::vector<std::string>;
 
 class Contract : public ::testing::Test {
  protected:

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/LiniesMenu.h"
 #include "tests/contract/Driver.h"
 #include "ui/win32/Win32.h"
 
@@ -204,42 +205,6 @@ void RunLoop(ui::Form& main, const std::function<void()>& whileRunning) {
 }
 
 namespace {
-struct NativeItem {
-  UINT id = 0;
-  std::string line;
-};
-
-NativeItem ReadItem(HMENU menu, int i) {
-  wchar_t text[256] = {};
-  MENUITEMINFOW info{};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
-  info.dwTypeData = text;
-  info.cch = 255;
-  GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
-  if (info.fType & MFT_SEPARATOR) return {0, "-"};
-  return {info.wID, ((info.fState & MFS_CHECKED) ? "[x] " : "") + ui::win32::Narrow(text)};
-}
-
-void Shown(HMENU menu, const std::string& indent, std::vector<std::string>& lines) {
-  const int n = GetMenuItemCount(menu);
-  for (int i = 0; i < n; ++i) {
-    wchar_t text[256] = {};
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
-    info.dwTypeData = text;
-    info.cch = 255;
-    GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
-    if (info.fType & MFT_SEPARATOR) {
-      lines.push_back(indent + "-");
-      continue;
-    }
-    lines.push_back(indent + ((info.fState & MFS_CHECKED) ? "[x] " : "") + ui::win32::Narrow(text));
-    if (info.hSubMenu) Shown(info.hSubMenu, indent + "  ", lines);
-  }
-}
-
 struct BoxFound {
   HWND box = nullptr;
 };
@@ -262,15 +227,15 @@ std::string TextOf(HWND w) {
 
 std::vector<std::string> MenuShown(const ui::Form& form) {
   std::vector<std::string> lines;
-  if (HMENU bar = GetMenu(ui::win32::Hwnd(form))) Shown(bar, "", lines);
+  if (HMENU bar = GetMenu(ui::win32::Hwnd(form))) linies_menu::Linies(bar, "", lines);
   return lines;
 }
 
 std::vector<std::string> SystemMenuShown(const ui::Form& form) {
   const HMENU menu = GetSystemMenu(ui::win32::Hwnd(form), FALSE);
   const int n = GetMenuItemCount(menu);
-  std::vector<NativeItem> items;
-  for (int i = 0; i < n; ++i) items.push_back(ReadItem(menu, i));
+  std::vector<linies_menu::Item> items;
+  for (int i = 0; i < n; ++i) items.push_back(linies_menu::Llegir(menu, i));
   // The form's own begin with the separator before the first of them that shows.
   std::size_t own = items.size();
   for (std::size_t i = 0; i < items.size() && own == items.size(); ++i)

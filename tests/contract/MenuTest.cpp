@@ -5,7 +5,6 @@ namespace contract {
 namespace {
 
 using Kind = ui::MenuItem::Kind;
-using Lines = std::vector<std::string>;
 
 class WithMenu : public CountingForm {
  public:

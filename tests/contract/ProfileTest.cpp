@@ -1,5 +1,6 @@
 // The private-profile service as the settings file and the hook library rely on it.
 #include <cctype>
+#include <utility>
 #include <vector>
 
 #include "tests/contract/Contract.h"
@@ -68,13 +69,11 @@ TEST_F(Profile, OnePairOfEnclosingQuotesAndTheBlanksAroundAValueAreDropped) {
                    "  Blancs  =   amb blancs   \r\n"
                    "Interiors=\" dins \"\r\n"
                    "Barrejades=\"x'\r\n");
-  EXPECT_EQ(Read("S", "Dobles"), "entre cometes");
-  EXPECT_EQ(Read("S", "Simples"), "simples");
-  EXPECT_EQ(Read("S", "Mitja"), "\"sense tancar");
-  EXPECT_EQ(Read("S", "Dins"), "a\"b\"");
-  EXPECT_EQ(Read("S", "Blancs"), "amb blancs");
-  EXPECT_EQ(Read("S", "Interiors"), " dins ");
-  EXPECT_EQ(Read("S", "Barrejades"), "\"x'");
+  const std::pair<const char*, const char*> expected[] = {
+      {"Dobles", "entre cometes"}, {"Simples", "simples"},   {"Mitja", "\"sense tancar"},
+      {"Dins", "a\"b\""},          {"Blancs", "amb blancs"}, {"Interiors", " dins "},
+      {"Barrejades", "\"x'"}};
+  for (const auto& [key, value] : expected) EXPECT_EQ(Read("S", key), value) << key;
   ui::ProfileWrite(file_, "S", "Escrit", "\"escrit\"");
   EXPECT_EQ(Read("S", "Escrit"), "escrit");
 }

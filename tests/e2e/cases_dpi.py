@@ -2,8 +2,7 @@
 LogPixels, which each case sets in its own prefix before anything else starts there."""
 
 from cases_dialog import open_parameters
-from cases_dwell import watch_until_click
-from cases_hook import Target
+from cases_dwell import start_dwelling, watch_until_click
 from cases_overlay import overlay_centred_on, red_run
 from cases_program import Pelvoro, is_blue, is_red, settings
 from harness import SCREEN_W, check, wait_for
@@ -77,15 +76,10 @@ def main_window_and_its_digits(c, dpi):
 
 def frame_and_dwell_click_at_the_pointer(c, dpi):
     at_dpi(c, dpi)
-    c.write_ini(settings(f"BoolMostrarQuadreDeSeguiment=true\nAmpladaQuadreDeSeguiment={SIDE}\n"
-                         f"GruixudariaQuadreDeSeguiment={THICKNESS}\nColorQuadreSeguiment=255\n"
-                         "BoolCheckBoxArrancarAmbOpcioMenu=true\nDecimesTimerClickAutomatic=10")
-                + "[Menu]\nOpcio=1\n")
-    target = Target(c)
-    c.xdotool("mousemove", 300, 300)
-    program = Pelvoro(c, "NOABOUT")
-    hwnd = program.window()["hwnd"]
-    target.wait("up L 300 300")
+    target, program, hwnd = start_dwelling(
+        c, f"BoolMostrarQuadreDeSeguiment=true\nAmpladaQuadreDeSeguiment={SIDE}\n"
+        f"GruixudariaQuadreDeSeguiment={THICKNESS}\nColorQuadreSeguiment=255\n"
+        "BoolCheckBoxArrancarAmbOpcioMenu=true\nDecimesTimerClickAutomatic=10")
 
     c.xdotool("mousemove", 600, 400)
     w = overlay_centred_on(c, 600, 400)

@@ -10,6 +10,19 @@ from registry import case
 TENTHS = 10
 
 
+def start_dwelling(c, parameters):
+    """Starts the program with PARAMETERS and the dwell click restored, the pointer resting on a
+    target at (300, 300); returns the target, the program and its window once the first click
+    has come there."""
+    c.write_ini(settings(parameters) + "[Menu]\nOpcio=1\n")
+    target = Target(c)
+    c.xdotool("mousemove", 300, 300)
+    program = Pelvoro(c, "NOABOUT")
+    hwnd = program.window()["hwnd"]
+    target.wait("up L 300 300")
+    return target, program, hwnd
+
+
 def watch_until_click(c, target, clicks_before):
     """Samples the caption until the target has one more press; returns the captions seen, in
     order without repeats, and the seconds it took."""
@@ -41,13 +54,8 @@ def check_countdown(captions):
 
 @case()
 def dwell_click_where_the_pointer_rests(c):
-    c.write_ini(settings(f"BoolCheckBoxArrancarAmbOpcioMenu=true\nDecimesTimerClickAutomatic={TENTHS}")
-                + "[Menu]\nOpcio=1\n")
-    target = Target(c)
-    c.xdotool("mousemove", 300, 300)
-    program = Pelvoro(c, "NOABOUT")
-    hwnd = program.window()["hwnd"]
-    target.wait("up L 300 300")
+    target, program, hwnd = start_dwelling(
+        c, f"BoolCheckBoxArrancarAmbOpcioMenu=true\nDecimesTimerClickAutomatic={TENTHS}")
     check(c.inspector.windows(cls="TFormPrincipal")[0]["caption"] == "0", "the caption is not 0 after the click")
 
     # Moved and resting again: the next click comes there, about a second later, and only one.

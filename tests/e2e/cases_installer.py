@@ -16,7 +16,7 @@ ROOT = Path(__file__).resolve().parents[2]
 # The guides' pictures go in a folder beside them.
 PICTURES = [f"imatges/{p.name}" for p in sorted((ROOT / "docs" / "imatges").glob("*.png"))]
 FILES = ["Pelvoro.exe", "LlibreriaPelvoro.dll", "guia-ca.html", "guia-es.html", "guia-en.html",
-         "README.txt"] + PICTURES
+         "guia.css", "README.txt"] + PICTURES
 WAIT = 30
 RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
 UNINSTALL_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Pelvoro"
@@ -312,8 +312,10 @@ def installer_retry_waits_for_a_pelvoro_that_would_not_close_and_then_installs(c
           f"sections after the install: {list(c.ini().sections)}")
     wait_for(lambda: guide.read_bytes() == c.program("guia-en.html").read_bytes(), WAIT,
              "the new files in place")
-    wait_for(lambda: "Next >" in wizard.page()["buttons"], WAIT, "the install to finish")
-    check(not [b for b in wizard.dialogs() if b["hwnd"] != wizard.page()["hwnd"]],
+    # The wizard goes on to its last page by itself once the files are in.
+    last = wait_for(lambda: next((b for b in wizard.dialogs() if "Finish" in b["buttons"]), None),
+                    WAIT, "the install to finish")
+    check(not [b for b in wizard.dialogs() if b["hwnd"] != last["hwnd"]],
           f"another box is up: {wizard.dialogs()}")
     check_in_place(inst)
 

@@ -8,10 +8,12 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
 
 #include "about/Unitabout.h"
 #include "app/Pelvoro.h"
+#include "app/Programa.h"
 #include "app/UnitPelvoro.h"
 #include "engine/EstatMotor.h"
 #include "overlay/UnitFormTransparent.h"
@@ -34,21 +36,25 @@ class ProgramaTest : public ::testing::Test {
     ASSERT_NE(mkdtemp(plantilla.data()), nullptr) << plantilla;
     carpeta_ = plantilla;
     ui::headless::Reset(carpeta_);
-    Parametres = TParametres{};
-    EstatMotor = TEstatMotor{};
-    LiniaOrdres.clear();
+    programa_ = std::make_unique<TPrograma>();
   }
 
   void TearDown() override {
-    DestruirFinestres();
+    programa_.reset();
     std::filesystem::remove_all(carpeta_);
   }
 
   // A fresh program for the next case of a table, as each test starts.
   void TornarAComencar() {
-    DestruirFinestres();
+    programa_.reset();
     SetUp();
   }
+
+  // The program's steps, on this test's program.
+  void CrearFinestres() { programa_->CrearFinestres(); }
+  void DestruirFinestres() { programa_->DestruirFinestres(); }
+  void AvisIRestauracio() { ::AvisIRestauracio(*programa_); }
+  int Pelvoro() { return ::Pelvoro(*programa_); }
 
   // Starts the program with these lines in the settings file's [Parametres] section.
   void Inici(const std::string& parametres = "") {
@@ -62,7 +68,14 @@ class ProgramaTest : public ::testing::Test {
   }
   std::string TextFitxer() const { return ui::headless::ProfileFileText(FitxerParametres); }
 
-  TFormPrincipal& Principal() { return *FormPrincipal; }
+  TPrograma& Programa() { return *programa_; }
+  TFormPrincipal& Principal() { return programa_->Principal(); }
+  TAboutBox& About() { return programa_->AboutBox(); }
+  TFormParametres& Dialeg() { return programa_->FormParametres(); }
+  TFormTransparent& Transparent() { return programa_->FormTransparent(); }
+  TParametres& Parametres() { return programa_->Parametres; }
+  TEstatMotor& EstatMotor() { return programa_->EstatMotor; }
 
   std::filesystem::path carpeta_;
+  std::unique_ptr<TPrograma> programa_;
 };

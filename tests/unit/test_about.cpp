@@ -9,7 +9,7 @@ using hl::Advance;
 
 class AboutTest : public ProgramaTest {
  protected:
-  TAboutBox& A() { return *AboutBox; }
+  TAboutBox& A() { return About(); }
 
   // Opens the box from the menu; the script acts while it is open and ends it with Enter.
   void Obrir(const std::function<void(TAboutBox&)>& mentre = {}) {
@@ -178,8 +178,8 @@ class AboutMenuTest : public AboutTest {
   Mentre ObrirDesDelMenu() {
     Mentre m;
     hl::OnModal([&](ui::Form& f) {
-      m.permet = EstatMotor.PermetHookMouseMove;
-      m.modal = f.Modal() && &f == AboutBox;
+      m.permet = EstatMotor().PermetHookMouseMove;
+      m.modal = f.Modal() && &f == &About();
       m.mode1 = Principal().MenuClicAutomaticAlEstarParat.Checked();
       m.ganxos = hl::hook::ButtonHookInstalled() || hl::hook::MoveHookInstalled();
       // The end of the menu loop asked for the frame's hook: its tick falls while the box is up.
@@ -202,7 +202,7 @@ TEST_F(AboutMenuTest, StopsEveryModeAndHoldsTheFramesHookBackUntilTheBoxCloses) 
   EXPECT_FALSE(m.mode1);
   EXPECT_FALSE(m.ganxos);
   EXPECT_FALSE(m.ganxoDesprésDelTic);
-  EXPECT_TRUE(EstatMotor.PermetHookMouseMove);
+  EXPECT_TRUE(EstatMotor().PermetHookMouseMove);
   EXPECT_TRUE(Principal().TimerActivarElHookMouse.Enabled());
   Advance(200);
   EXPECT_TRUE(hl::hook::MoveHookInstalled());
@@ -215,7 +215,7 @@ TEST_F(AboutMenuTest, WithoutTheFrameNoHookComesBack) {
   const Mentre m = ObrirDesDelMenu();
   EXPECT_FALSE(m.permet);
   EXPECT_FALSE(m.mode1);
-  EXPECT_TRUE(EstatMotor.PermetHookMouseMove);
+  EXPECT_TRUE(EstatMotor().PermetHookMouseMove);
   EXPECT_FALSE(Principal().TimerActivarElHookMouse.Enabled());
   Advance(1000);
   EXPECT_FALSE(hl::hook::MoveHookInstalled());

@@ -63,14 +63,13 @@ TEST_F(ProgramEntryTest, CreatesTheFourWindowsHiddenShowsTheMainOneAndExitsWithZ
   ui::headless::SetCommandLine("Pelvoro.exe NO ABOUT");
   bool visibleInLoop = false, othersHidden = false;
   ui::headless::SetLoopDriver([&] {
-    visibleInLoop = FormPrincipal->Visible();
-    othersHidden =
-        !AboutBox->Visible() && !FormParametres->Visible() && !FormTransparent->Visible();
+    visibleInLoop = Principal().Visible();
+    othersHidden = !About().Visible() && !Dialeg().Visible() && !Transparent().Visible();
     ui::headless::Advance(1000);
-    FormPrincipal->MenuSortirClick();
+    Principal().MenuSortirClick();
   });
   EXPECT_EQ(Pelvoro(), 0);
-  EXPECT_EQ(LiniaOrdres, "NOABOUT");
+  EXPECT_EQ(Programa().LiniaOrdres, "NOABOUT");
   EXPECT_TRUE(visibleInLoop);
   EXPECT_TRUE(othersHidden);
   EXPECT_NE(TextFitxer().find("BoolCheckBoxExecutarMinimitzat=false"), std::string::npos);
@@ -80,8 +79,8 @@ TEST_F(ProgramEntryTest, StartsMinimisedWhenTheSettingsSaySo) {
   Fitxer("[Parametres]\r\nBoolCheckBoxExecutarMinimitzat=true\r\n");
   ui::WindowState state = ui::WindowState::Normal;
   ui::headless::SetLoopDriver([&] {
-    state = FormPrincipal->State();
-    FormPrincipal->Close();
+    state = Principal().State();
+    Principal().Close();
   });
   EXPECT_EQ(Pelvoro(), 0);
   EXPECT_EQ(state, ui::WindowState::Minimised);
@@ -95,7 +94,7 @@ TEST_F(ProgramEntryTest, ASecondCopyBringsTheRunningOneForwardAndLeavesWithoutTo
   ui::headless::SetLoopDriver([&] { looped = true; });
   EXPECT_EQ(Pelvoro(), 0);
   EXPECT_FALSE(looped);
-  EXPECT_EQ(FormPrincipal, nullptr);
+  EXPECT_FALSE(Programa().HiHaFinestres());
   EXPECT_EQ(TextFitxer(), "[LlibreriaPelvoro]\r\nHANDLE FINESTRA=4242\r\n");
   EXPECT_EQ(ui::headless::PlatformCalls(),
             (std::vector<std::string>{"ActivateOtherInstance TFormPrincipal Pelvoro.exe"}));

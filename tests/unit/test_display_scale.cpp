@@ -85,7 +85,7 @@ class ScaleTest : public ProgramaTest {
     Fitxer("[Parametres]\r\n" + parametres);
     CrearFinestres();
   }
-  TFormTransparent& T() { return *FormTransparent; }
+  TFormTransparent& T() { return Transparent(); }
 };
 
 TEST_F(ScaleTest, TheFrameIsScaledButCentredOnThePointerAndTheFileKeeps96DpiValues) {
@@ -102,7 +102,7 @@ TEST_F(ScaleTest, TheFrameIsScaledButCentredOnThePointerAndTheFileKeeps96DpiValu
 
 TEST_F(ScaleTest, TheDialogOpensScaledAndItsNewWidthTakesTheOverlayToTheScaledSize) {
   Inici(144);
-  TFormParametres& d = *FormParametres;
+  TFormParametres& d = Dialeg();
   ui::Rect obert;
   hl::OnModal([&](ui::Form&) {
     obert = d.BoundsRect();
@@ -116,7 +116,7 @@ TEST_F(ScaleTest, TheDialogOpensScaledAndItsNewWidthTakesTheOverlayToTheScaledSi
   Principal().MenuParametresClick();
   EXPECT_EQ(obert, (ui::Rect{(2560 - 1049) / 2, (1440 - 927) / 2, (2560 - 1049) / 2 + 1049,
                              (1440 - 927) / 2 + 927}));
-  EXPECT_EQ(Parametres.AmpladaQuadreDeSeguiment, 300);
+  EXPECT_EQ(Parametres().AmpladaQuadreDeSeguiment, 300);
   EXPECT_EQ(T().Width(), 450);
   EXPECT_EQ(T().Height(), 450);
 }
@@ -126,7 +126,7 @@ TEST_F(ScaleTest, At144DpiOnASmallScreenTheDialogShowsEveryOptionAndBothButtonsO
   hl::SetDpi(144);
   Fitxer("[Parametres]\r\n");
   CrearFinestres();
-  TFormParametres& d = *FormParametres;
+  TFormParametres& d = Dialeg();
   ui::Rect obert;
   std::vector<std::pair<std::string, ui::Rect>> fora;
   int lletra = 0;
@@ -154,7 +154,7 @@ TEST_F(ScaleTest, At144DpiOnASmallScreenTheDialogShowsEveryOptionAndBothButtonsO
 
 TEST_F(ScaleTest, TheAboutBoxAndItsNoticeScale) {
   Inici(192);
-  TAboutBox& a = *AboutBox;
+  TAboutBox& a = About();
   // The headless frame is 6 × 29 at 96 dpi and scales with the window.
   EXPECT_EQ(a.Width(), 606 + 12);
   EXPECT_EQ(a.Height(), 766 + 58);
@@ -233,11 +233,11 @@ std::vector<std::vector<hl::DrawOp>> Pintar(TAboutBox& a) {
 
 TEST_F(ScaleTest, ThePicturesOfTheAboutBoxDrawTwiceAsLargeAt192Dpi) {
   Inici(96);
-  const auto a96 = Pintar(*AboutBox);
+  const auto a96 = Pintar(About());
   DestruirFinestres();
   SetUp();
   Inici(192);
-  const auto a192 = Pintar(*AboutBox);
+  const auto a192 = Pintar(About());
   ASSERT_EQ(a96.size(), a192.size());
   // The bevel is one line wide per step of scale: twice the lines.
   EXPECT_EQ(a192[1].size(), 2 * a96[1].size());

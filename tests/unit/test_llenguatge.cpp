@@ -10,7 +10,7 @@ class LlenguatgeTest : public ProgramaTest {
   // The 27 texts a switch sets, read from where they show, in the table's order.
   std::vector<std::string> TextsVisibles() {
     TFormPrincipal& f = Principal();
-    TFormParametres& d = *FormParametres;
+    TFormParametres& d = Dialeg();
     std::vector<std::string> t;
     for (const ui::MenuItem* m :
          {&f.MenuMostrarQuadreDeSeguimentDelMouse, &f.MenuClicAutomaticAlEstarParat,
@@ -69,7 +69,7 @@ class LlenguatgeTest : public ProgramaTest {
 
   // The message of a bad first box, as the dialog reports it now.
   std::string MissatgeSegons() {
-    Parametres.BoolCheckBoxHiHaComptaEnreraPerEngegar = true;
+    Parametres().BoolCheckBoxHiHaComptaEnreraPerEngegar = true;
     hl::OnModal([](ui::Form& f) {
       auto& d = static_cast<TFormParametres&>(f);
       hl::Type(d.EditSegonsPerEngegar, "0");
@@ -115,8 +115,8 @@ TEST_F(LlenguatgeTest, SpanishReachesEveryTargetHiddenMenuItemsIncluded) {
   EXPECT_EQ(Principal().MenuEnviarClicksReals.Caption(), "Enviar Clics reales");
   EXPECT_EQ(Principal().MenuOpcions.Caption(), "&Pelvoro");
   EXPECT_EQ(Principal().MenuCastella.Caption(), "Español");
-  EXPECT_EQ(FormParametres->BitBtncancelar.Text(), "Cancel.lar");
-  EXPECT_EQ(AboutBox->Caption(), "Parlant de...");
+  EXPECT_EQ(Dialeg().BitBtncancelar.Text(), "Cancel.lar");
+  EXPECT_EQ(About().Caption(), "Parlant de...");
 }
 
 TEST_F(LlenguatgeTest, MessagesFollowTheLastSwitch) {

@@ -87,7 +87,7 @@ TEST_F(MainWindowTest, SignOutKeepsTheOptionsChangedThatDayWrittenOnce) {
     ui::headless::Click(d.BitBtnDAcord);
   });
   Principal().MenuParametresClick();
-  ASSERT_EQ(Parametres.PixelsDeSeparacioPerqueEsConsideriParat, 25);
+  ASSERT_EQ(Parametres().PixelsDeSeparacioPerqueEsConsideriParat, 25);
   // What closing the window would write, kept aside.
   const std::string perTancar = [&] {
     const auto abans = TextFitxer();

@@ -15,6 +15,14 @@ class ModeTest : public ProgramaTest {
   }
   TFormPrincipal& F() { return Principal(); }
   std::string Opcio() { return LlegirClau(SeccioMenu, ClauOpcio, "-"); }
+  // The pointer moves to (x, y) and the frame, 150 pixels wide by default, shows around it.
+  void QuadreSegueix(int x, int y) {
+    ui::headless::SetCursor({x, y});
+    ASSERT_TRUE(hk::Report(::hook::EventMouseMove));
+    Advance(1);
+    EXPECT_TRUE(Transparent().Visible());
+    EXPECT_EQ(Transparent().BoundsRect().left, x - 75);
+  }
 };
 
 TEST_F(ModeTest, ArmingAModeAtOnceChecksItColoursItsButtonAndStoresIt) {
@@ -79,17 +87,13 @@ TEST_F(ModeTest, OpeningTheMenuStopsTheModeAndModeZeroComesBack200msAfterItClose
   F().SpeedButton1.Clicked();
   ui::headless::OpenMenu(F().MenuOpcions);
   EXPECT_FALSE(F().MenuClicAutomaticAlEstarParat.Checked());
-  EXPECT_FALSE(FormTransparent->Visible());
+  EXPECT_FALSE(Transparent().Visible());
   EXPECT_FALSE(hk::MoveHookInstalled());
   Advance(199);
   EXPECT_FALSE(hk::MoveHookInstalled());
   Advance(1);
   EXPECT_TRUE(hk::MoveHookInstalled());
-  ui::headless::SetCursor({400, 300});
-  ASSERT_TRUE(hk::Report(::hook::EventMouseMove));
-  Advance(1);
-  EXPECT_TRUE(FormTransparent->Visible());
-  EXPECT_EQ(FormTransparent->BoundsRect().left, 400 - 75);
+  ASSERT_NO_FATAL_FAILURE(QuadreSegueix(400, 300));
 }
 
 TEST_F(ModeTest, AReactivationDecidesFromTheStateWhenItFires) {
@@ -103,7 +107,7 @@ TEST_F(ModeTest, AReactivationDecidesFromTheStateWhenItFires) {
   // After a stop it installs at most the frame's move hook, and only when allowed.
   F().AturarTot();
   F().TimerActivarElHookMouse.SetEnabled(true);
-  EstatMotor.PermetHookMouseMove = false;
+  EstatMotor().PermetHookMouseMove = false;
   Advance(200);
   EXPECT_FALSE(hk::ButtonHookInstalled());
   EXPECT_FALSE(hk::MoveHookInstalled());
@@ -122,11 +126,7 @@ TEST_F(ModeTest, DuringTheStartCountdownTheMouseWorksNormallyAndTheFrameFollowsI
     Advance(200);
     EXPECT_FALSE(hk::ButtonHookInstalled());
     EXPECT_TRUE(hk::MoveHookInstalled());
-    ui::headless::SetCursor({300, 200});
-    ASSERT_TRUE(hk::Report(::hook::EventMouseMove));
-    Advance(1);
-    EXPECT_TRUE(FormTransparent->Visible());
-    EXPECT_EQ(FormTransparent->BoundsRect().left, 300 - 75);
+    ASSERT_NO_FATAL_FAILURE(QuadreSegueix(300, 200));
     // Reports of presses that reach the program anyway (say, queued before the menu opened)
     // neither click, nor count in the label, nor draw the ring.
     F().MissatgeHookMouse(::hook::EventMouseDown);
@@ -134,7 +134,7 @@ TEST_F(ModeTest, DuringTheStartCountdownTheMouseWorksNormallyAndTheFrameFollowsI
     F().MissatgeHookMouse(::hook::EventMouseUp);
     EXPECT_TRUE(ui::headless::InjectedInput().empty());
     EXPECT_EQ(F().LabelCompteEnrera.Text(), "5");
-    EXPECT_EQ(EstatMotor.AngleTemporitzador, 0);
+    EXPECT_EQ(EstatMotor().AngleTemporitzador, 0);
     // The mode is armed when the countdown runs out, and only then.
     Advance(4498);
     EXPECT_FALSE(hk::ButtonHookInstalled());
@@ -205,7 +205,7 @@ TEST_F(ModeTest, ClickingTheLabelStopsEverythingModeZeroIncluded) {
   F().LabelCompteEnrera.Clicked();
   EXPECT_FALSE(F().MenuClicTabletPCALEstarElMouseDownEnUnaCasella.Checked());
   EXPECT_FALSE(F().MenuMostrarQuadreDeSeguimentDelMouse.Checked());
-  EXPECT_FALSE(Parametres.BoolMostrarQuadreDeSeguiment);
+  EXPECT_FALSE(Parametres().BoolMostrarQuadreDeSeguiment);
   EXPECT_EQ(F().SpeedButton0.GetFont().colour, ui::clBlack);
   EXPECT_EQ(Opcio(), "2");  // only a mode's own command rewrites it
 }
@@ -298,13 +298,13 @@ TEST_F(DwellTest, TheRingSweepsAndTheHooksAroundTheClick) {
   std::vector<int> sweeps;
   for (int i = 0; i < 9; ++i) {
     Advance(100);
-    sweeps.push_back(EstatMotor.AngleTemporitzador);
+    sweeps.push_back(EstatMotor().AngleTemporitzador);
   }
   EXPECT_EQ(sweeps, (std::vector<int>{72, 108, 144, 180, 216, 252, 288, 324, 360}));
   hk::ClearCalls();
   Advance(100);
   EXPECT_EQ(hk::Calls(), (std::vector<std::string>{"UnHookMouseMove"}));
-  EXPECT_EQ(EstatMotor.AngleTemporitzador, 0);
+  EXPECT_EQ(EstatMotor().AngleTemporitzador, 0);
   Advance(200);
   EXPECT_EQ(hk::Calls(), (std::vector<std::string>{"UnHookMouseMove", "SetHookMouseMove"}));
 }

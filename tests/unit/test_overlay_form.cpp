@@ -13,7 +13,7 @@ Op At(Kind k, std::array<int, 8> a) { return {k, 0, 0, a, {}, {}}; }
 
 class OverlayTest : public ProgramaTest {
  protected:
-  TFormTransparent& T() { return *FormTransparent; }
+  TFormTransparent& T() { return Transparent(); }
   const std::vector<Op>& Pintat() { return ui::headless::LastPaint(T()); }
   long Comptar(Kind k) {
     return std::count_if(Pintat().begin(), Pintat().end(),
@@ -75,7 +75,7 @@ TEST_F(OverlayTest, PaintsTheSquareFrameAsOneMoveAndFourLines) {
                                 At(Kind::LineTo, {144, 5}), At(Kind::LineTo, {5, 5})};
   EXPECT_EQ(Pintat(), esperat);
   // Each paint reads the settings afresh, and a resized window paints at its new size.
-  Parametres.GruixudariaQuadreDeSeguiment = 4;
+  Parametres().GruixudariaQuadreDeSeguiment = 4;
   T().SetSize(300, 300);
   T().Repaint();
   EXPECT_EQ(Pintat()[0], Pen(ui::clBlue, 4));
@@ -86,20 +86,20 @@ TEST_F(OverlayTest, PaintsTheRingFromTheEngineStateEachTime) {
   Inici();
   T().CentrarEnPosicio(400, 300);
   EXPECT_TRUE(Pintat().empty());  // mode 0 off and no countdown: nothing but white
-  EstatMotor.AngleTemporitzador = 90;
-  EstatMotor.ColorTemporitzador = ui::clGreen;
+  EstatMotor().AngleTemporitzador = 90;
+  EstatMotor().ColorTemporitzador = ui::clGreen;
   T().Repaint();
   const std::vector<Op> esperat{Pen(ui::clGreen, 20),
                                 At(Kind::Arc, {51, 51, 99, 99, 99, 75, 75, 65})};
   EXPECT_EQ(Pintat(), esperat);
-  EstatMotor.AngleTemporitzador = 0;
+  EstatMotor().AngleTemporitzador = 0;
   T().Repaint();
   EXPECT_TRUE(Pintat().empty());
 }
 
 TEST_F(OverlayTest, PaintsSpokesOnTheRoundFrame) {
   Inici("BoolMostrarQuadreDeSeguiment=true\r\nBoolQuadreSeguimentRodo=true\r\n");
-  EstatMotor.AngleTemporitzador = 36;
+  EstatMotor().AngleTemporitzador = 36;
   T().CentrarEnPosicio(400, 300);
   ASSERT_GE(Pintat().size(), 5u);
   const std::vector<Op> inici{Pen(ui::clRed, 10), At(Kind::Ellipse, {5, 5, 144, 144}),

@@ -9,7 +9,7 @@ namespace hl = ui::headless;
 
 class ParametresTest : public ProgramaTest {
  protected:
-  TFormParametres& D() { return *FormParametres; }
+  TFormParametres& D() { return Dialeg(); }
 
   // Opens the dialog from the menu command and runs what the user does while it is up.
   void Obrir(std::function<void(TFormParametres&)> usuari) {
@@ -77,7 +77,7 @@ TEST_F(ParametresTest, EachBadBoxShowsTheMessageOfItsRangeAndGetsItsInitialValue
   };
   CrearFinestres();
   // Every box enabled, so each one is checked.
-  Parametres.BoolCheckBoxHiHaComptaEnreraPerEngegar = true;
+  Parametres().BoolCheckBoxHiHaComptaEnreraPerEngegar = true;
   for (const Esperat& e : esperats) {
     SCOPED_TRACE(e.missatge);
     const std::size_t abans = hl::MessageBoxes().size();
@@ -100,21 +100,21 @@ TEST(CantonadaCentrada, CentresOnTheScreenButKeepsTheCaptionOnIt) {
 TEST_F(ParametresTest, ABoxReadsNumbersAsTheSettingsFileDoes) {
   CrearFinestres();
   EXPECT_TRUE(Confirmar(&TFormParametres::EditDecimesClicAutomatic, "  7"));
-  EXPECT_EQ(Parametres.DecimesTimerClickAutomatic, 7);
+  EXPECT_EQ(Parametres().DecimesTimerClickAutomatic, 7);
   EXPECT_TRUE(Confirmar(&TFormParametres::EditDecimesClicAutomatic, "$0A"));
-  EXPECT_EQ(Parametres.DecimesTimerClickAutomatic, 10);
+  EXPECT_EQ(Parametres().DecimesTimerClickAutomatic, 10);
   for (const std::string dolent : {"7 ", "7a", "", "-"}) {
     SCOPED_TRACE(dolent);
     EXPECT_FALSE(Confirmar(&TFormParametres::EditDecimesClicAutomatic, dolent));
-    EXPECT_EQ(Parametres.DecimesTimerClickAutomatic, 10);
+    EXPECT_EQ(Parametres().DecimesTimerClickAutomatic, 10);
   }
   EXPECT_EQ(hl::MessageBoxes().size(), 4u);
 }
 
 TEST_F(ParametresTest, AFailedConfirmReportsTheFirstBadBoxResetsAndFocusesItAndStoresNothing) {
   CrearFinestres();
-  Parametres.BoolCheckBoxHiHaComptaEnreraPerEngegar = true;
-  const TParametres abans = Parametres;
+  Parametres().BoolCheckBoxHiHaComptaEnreraPerEngegar = true;
+  const TParametres abans = Parametres();
   Obrir([&](TFormParametres& d) {
     hl::Click(d.CheckBoxTemporitzador);
     hl::Type(d.EditSegonsPerEngegar, "0");
@@ -129,7 +129,7 @@ TEST_F(ParametresTest, AFailedConfirmReportsTheFirstBadBoxResetsAndFocusesItAndS
     EXPECT_EQ(d.EditAmpladaQuadreSeguiment.Text(), "49");
     EXPECT_EQ(hl::Focused(), &d.EditSegonsPerEngegar);
     EXPECT_TRUE(d.Modal());
-    EXPECT_EQ(Parametres, abans);
+    EXPECT_EQ(Parametres(), abans);
 
     // The next confirm gets as far as the width.
     hl::Click(d.BitBtnDAcord);
@@ -138,7 +138,7 @@ TEST_F(ParametresTest, AFailedConfirmReportsTheFirstBadBoxResetsAndFocusesItAndS
               "El valor ha de ser més gran o igual que 50 i més petit o igual que 1000");
     EXPECT_EQ(d.EditAmpladaQuadreSeguiment.Text(), "150");
     EXPECT_EQ(hl::Focused(), &d.EditAmpladaQuadreSeguiment);
-    EXPECT_EQ(Parametres, abans);
+    EXPECT_EQ(Parametres(), abans);
   });
 }
 
@@ -160,7 +160,7 @@ TEST_F(ParametresTest, BadTextLeftInTheDisabledSecondsBoxSendsTheFocusToItsCheck
 
 TEST_F(ParametresTest, EachOpeningStartsFromTheSettingsCentredAndCancelDropsTypingAndColour) {
   CrearFinestres();
-  TParametres& p = Parametres;
+  TParametres& p = Parametres();
   p.BoolCheckBoxHiHaComptaEnreraPerEngegar = p.Bool1ClicAutomaticNoPermetAltresClics = true;
   p.BoolQuadreSeguimentRodo = p.BoolCheckBoxExecutarMinimitzat = true;
   p.SegonsIniciActivitat = 3, p.DecimesTimerClickAutomatic = 4,
@@ -201,7 +201,7 @@ TEST_F(ParametresTest, EachOpeningStartsFromTheSettingsCentredAndCancelDropsTypi
 
 TEST_F(ParametresTest, ASuccessfulConfirmStoresEveryControlResizesTheOverlayAndShowsTheSeconds) {
   CrearFinestres();
-  Parametres.BoolMostrarQuadreDeSeguiment = true;  // not in the dialog: left alone
+  Parametres().BoolMostrarQuadreDeSeguiment = true;  // not in the dialog: left alone
   hl::OnChooseColour([](ui::Colour& c) { return c = ui::clBlue, true; });
   Obrir([&](TFormParametres& d) {
     hl::Click(d.CheckBoxHiHaComptaEnrdarreraPerEngegar);
@@ -231,9 +231,9 @@ TEST_F(ParametresTest, ASuccessfulConfirmStoresEveryControlResizesTheOverlayAndS
   esperat.BoolMostrarQuadreDeSeguiment = esperat.BoolQuadreSeguimentRodo = true;
   esperat.BoolCheckBoxArrancarAmbOpcioMenu = esperat.BoolCheckBoxExecutarMinimitzat = true;
   esperat.ColorQuadreSeguiment = ui::clBlue;
-  EXPECT_EQ(Parametres, esperat);
-  EXPECT_EQ(FormTransparent->Width(), 300);
-  EXPECT_EQ(FormTransparent->Height(), 300);
+  EXPECT_EQ(Parametres(), esperat);
+  EXPECT_EQ(Transparent().Width(), 300);
+  EXPECT_EQ(Transparent().Height(), 300);
   EXPECT_EQ(Principal().LabelCompteEnrera.Text(), "25");
   EXPECT_TRUE(hl::MessageBoxes().empty());
 }
@@ -260,7 +260,7 @@ TEST_F(ParametresTest, TheKeyboardRunsThroughButtonsThenPanelsAndEnterAndEscAreT
     hl::PressEnter(d);  // from an edit box: the default button
     EXPECT_FALSE(d.Modal());
   });
-  EXPECT_EQ(Parametres.PixelsDeSeparacioPerqueEsConsideriParat, 33);
+  EXPECT_EQ(Parametres().PixelsDeSeparacioPerqueEsConsideriParat, 33);
 
   const auto cancelaAmb = [&](std::function<void(TFormParametres&)> tecla) {
     Obrir([&](TFormParametres& d) {
@@ -268,7 +268,7 @@ TEST_F(ParametresTest, TheKeyboardRunsThroughButtonsThenPanelsAndEnterAndEscAreT
       tecla(d);
       EXPECT_FALSE(d.Modal());
     });
-    EXPECT_EQ(Parametres.PixelsDeSeparacioPerqueEsConsideriParat, 33);
+    EXPECT_EQ(Parametres().PixelsDeSeparacioPerqueEsConsideriParat, 33);
   };
   cancelaAmb([](TFormParametres& d) { hl::PressEscape(d); });
   cancelaAmb([](TFormParametres& d) {
@@ -288,14 +288,14 @@ TEST_F(ParametresTest, WhileOpenNoModeRunsAndTheFramesMoveHookComesBack200msAfte
   ASSERT_TRUE(hl::hook::MoveHookInstalled());
   Principal().MenuClicAutomaticAlEstarParatClick();
 
-  hl::OnModal([](ui::Form&) {
-    EXPECT_FALSE(EstatMotor.PermetHookMouseMove);
-    EXPECT_FALSE(FormPrincipal->MenuClicAutomaticAlEstarParat.Checked());
+  hl::OnModal([this](ui::Form&) {
+    EXPECT_FALSE(EstatMotor().PermetHookMouseMove);
+    EXPECT_FALSE(Principal().MenuClicAutomaticAlEstarParat.Checked());
     hl::Advance(400);  // the menu's re-activation falls while the dialog is up
     EXPECT_FALSE(hl::hook::MoveHookInstalled());
   });
   hl::ChooseMenuItem(Principal().MenuOpcions, Principal().MenuParametres);
-  EXPECT_TRUE(EstatMotor.PermetHookMouseMove);
+  EXPECT_TRUE(EstatMotor().PermetHookMouseMove);
   EXPECT_FALSE(hl::hook::MoveHookInstalled());
   hl::Advance(199);
   EXPECT_FALSE(hl::hook::MoveHookInstalled());

@@ -10,7 +10,7 @@ class RestauracioTest : public ProgramaTest {
  protected:
   void Inici(const std::string& fitxer, const std::string& arguments = "") {
     if (!fitxer.empty()) Fitxer(fitxer);
-    LiniaOrdres = UnirArguments("Pelvoro.exe " + arguments);
+    Programa().LiniaOrdres = UnirArguments("Pelvoro.exe " + arguments);
     CrearFinestres();
     hk::ClearCalls();
   }
@@ -26,12 +26,12 @@ struct Mostra {
 
 TEST_F(RestauracioTest, TheNoticeShowsTheBoxWithoutItsButtonForThreeSecondsAndPutsItBack) {
   Inici("");
-  const int alcada = AboutBox->Height();
+  const int alcada = About().Height();
   std::vector<Mostra> mostres;
-  ui::Timer sonda(*AboutBox, 500);
+  ui::Timer sonda(About(), 500);
   sonda.OnTimer = [&] {
-    mostres.push_back({hl::Now(), AboutBox->Visible(), AboutBox->OKButton.Visible(),
-                       AboutBox->Timer1.Enabled(), FormPrincipal->Visible(), AboutBox->Height()});
+    mostres.push_back({hl::Now(), About().Visible(), About().OKButton.Visible(),
+                       About().Timer1.Enabled(), Principal().Visible(), About().Height()});
   };
   sonda.SetEnabled(true);
 
@@ -46,10 +46,10 @@ TEST_F(RestauracioTest, TheNoticeShowsTheBoxWithoutItsButtonForThreeSecondsAndPu
     EXPECT_EQ(m.alcada, alcada - AlcadaFilaBoto) << m.t;
   }
   EXPECT_GE(hl::Now(), DuradaAvis);
-  EXPECT_FALSE(AboutBox->Visible());
-  EXPECT_TRUE(AboutBox->OKButton.Visible());
-  EXPECT_EQ(AboutBox->Height(), alcada);
-  EXPECT_FALSE(AboutBox->Timer1.Enabled());  // until the box is next shown from the menu
+  EXPECT_FALSE(About().Visible());
+  EXPECT_TRUE(About().OKButton.Visible());
+  EXPECT_EQ(About().Height(), alcada);
+  EXPECT_FALSE(About().Timer1.Enabled());  // until the box is next shown from the menu
 }
 
 TEST_F(RestauracioTest, OnlyTheExactJoinedTextNoaboutSkipsTheNotice) {
@@ -64,8 +64,8 @@ TEST_F(RestauracioTest, OnlyTheExactJoinedTextNoaboutSkipsTheNotice) {
     TornarAComencar();
     Inici("", cas.arguments);
     bool mostrada = false;
-    ui::Timer sonda(*AboutBox, 100);
-    sonda.OnTimer = [&] { mostrada = mostrada || AboutBox->Visible(); };
+    ui::Timer sonda(About(), 100);
+    sonda.OnTimer = [&] { mostrada = mostrada || About().Visible(); };
     sonda.SetEnabled(true);
     AvisIRestauracio();
     EXPECT_EQ(mostrada, cas.avis);
@@ -92,33 +92,33 @@ TEST_F(RestauracioTest, TheStoredFrameComesBackBeforeTheLastModeStopsItAgain) {
       "true\r\n"
       "BoolCheckBoxHiHaComptaEnreraPerEngegar=true\r\n[Menu]\r\nOpcio=1\r\n",
       "NOABOUT");
-  EstatMotor.AngleTemporitzador = 90;
+  EstatMotor().AngleTemporitzador = 90;
   AvisIRestauracio();
   // The frame's move hook first; then the mode command stops everything, and mode 1 waits for
   // the start countdown.
   EXPECT_EQ(hk::Calls(),
             (std::vector<std::string>{"SetHookMouseMove", "UnHookMouse", "UnHookMouseMove"}));
-  EXPECT_EQ(EstatMotor.AngleTemporitzador, 0);
-  EXPECT_FALSE(FormTransparent->Visible());
+  EXPECT_EQ(EstatMotor().AngleTemporitzador, 0);
+  EXPECT_FALSE(Transparent().Visible());
   EXPECT_EQ(F().SpeedButton0.GetFont().colour, ui::clRed);
   EXPECT_TRUE(F().MenuClicAutomaticAlEstarParat.Checked());
   EXPECT_TRUE(F().TimerEngegar.Enabled());
   EXPECT_EQ(LlegirClau(SeccioMenu, ClauOpcio, "-"), "1");
   hl::Advance(10000);
   EXPECT_TRUE(F().TimerComptaEnreraClicAutomatic.Enabled());
-  EXPECT_TRUE(FormTransparent->Visible());  // the dwell click shows the frame again
+  EXPECT_TRUE(Transparent().Visible());  // the dwell click shows the frame again
   EXPECT_TRUE(hk::MoveHookInstalled());
 }
 
 TEST_F(RestauracioTest, TheFrameAloneShowsTheOverlayAndReportsMoves) {
   Inici("[Parametres]\r\nBoolMostrarQuadreDeSeguiment=true\r\n", "NOABOUT");
   AvisIRestauracio();
-  EXPECT_TRUE(FormTransparent->Visible());
+  EXPECT_TRUE(Transparent().Visible());
   EXPECT_TRUE(hk::MoveHookInstalled());
   hl::SetCursor({400, 300});
   ASSERT_TRUE(hk::Report(hook::EventMouseMove));
   hl::Advance(0);
-  const ui::Rect r = FormTransparent->BoundsRect();
+  const ui::Rect r = Transparent().BoundsRect();
   EXPECT_EQ((r.left + r.right) / 2, 400);
   EXPECT_EQ((r.top + r.bottom) / 2, 300);
 }
@@ -177,9 +177,9 @@ TEST_F(RestauracioTest, TheMainWindowShowsOnlyAfterTheNotice) {
   bool principal = false, about = true;
   hl::SetLoopDriver([&] {
     inici = hl::Now();
-    principal = FormPrincipal->Visible();
-    about = AboutBox->Visible();
-    FormPrincipal->Close();
+    principal = Principal().Visible();
+    about = About().Visible();
+    Principal().Close();
   });
   EXPECT_EQ(Pelvoro(), 0);
   EXPECT_GE(inici, DuradaAvis);

@@ -16,8 +16,8 @@ TEST_F(BadColourTest, ABadColourShowsItsBoxStartsMinimisedAsAskedAndTheCloseKeep
   EXPECT_EQ(Principal().LabelCompteEnrera.Text(), "25");
   // The option after the colour is the user's: the program starts minimised.
   EXPECT_EQ(Principal().State(), ui::WindowState::Minimised);
-  EXPECT_EQ(Parametres.ColorQuadreSeguiment, ui::clRed);
-  EXPECT_NE(FormTransparent, nullptr);  // start-up went on
+  EXPECT_EQ(Parametres().ColorQuadreSeguiment, ui::clRed);
+  EXPECT_TRUE(Programa().TeFormTransparent());  // start-up went on
   Principal().Close();
   // The close puts the default colour in place of the bad text and keeps every other option.
   const std::string fitxer = TextFitxer();

@@ -15,7 +15,7 @@ class SettingsFileTest : public ProgramaTest {
 
 TEST_F(SettingsFileTest, NoFileGivesTheInitialValuesAndTheFirstStartWritesOnlyTheHandle) {
   CrearFinestres();
-  EXPECT_TRUE(Parametres == TParametres{});
+  EXPECT_TRUE(Parametres() == TParametres{});
   EXPECT_EQ(TextFitxer(), "[LlibreriaPelvoro]\r\nHANDLE FINESTRA=" +
                               std::to_string(Principal().Handle()) + "\r\n");
 }
@@ -55,11 +55,11 @@ TEST_F(SettingsFileTest, BooleansAreTakenOnlyWhenExactlyTrue) {
       "TRUE\r\n"
       "BoolCheckBoxTemporitzador=True\r\nBoolQuadreSeguimentRodo="
       "yes\r\nBoolCheckBoxArrancarAmbOpcioMenu=true\r\n");
-  EXPECT_TRUE(Parametres.BoolCheckBoxHiHaComptaEnreraPerEngegar);
-  EXPECT_FALSE(Parametres.Bool1ClicAutomaticNoPermetAltresClics);
-  EXPECT_FALSE(Parametres.BoolCheckBoxTemporitzador);
-  EXPECT_FALSE(Parametres.BoolQuadreSeguimentRodo);
-  EXPECT_TRUE(Parametres.BoolCheckBoxArrancarAmbOpcioMenu);
+  EXPECT_TRUE(Parametres().BoolCheckBoxHiHaComptaEnreraPerEngegar);
+  EXPECT_FALSE(Parametres().Bool1ClicAutomaticNoPermetAltresClics);
+  EXPECT_FALSE(Parametres().BoolCheckBoxTemporitzador);
+  EXPECT_FALSE(Parametres().BoolQuadreSeguimentRodo);
+  EXPECT_TRUE(Parametres().BoolCheckBoxArrancarAmbOpcioMenu);
 }
 
 struct IntegerKey {
@@ -84,10 +84,10 @@ TEST_F(SettingsFileTest, EachIntegerKeyTakesItsRangeAndKeepsItsValueOutsideIt) {
     for (const std::int32_t value : {k.below, k.low, k.high, k.above}) {
       SCOPED_TRACE(std::string(k.key) + "=" + std::to_string(value));
       DestruirFinestres();
-      Parametres = TParametres{};
+      Parametres() = TParametres{};
       Llegir(std::string(k.key) + "=" + std::to_string(value) + "\r\n");
       const bool inRange = value == k.low || value == k.high;
-      EXPECT_EQ(Parametres.*k.field, inRange ? value : inicials.*k.field);
+      EXPECT_EQ(Parametres().*k.field, inRange ? value : inicials.*k.field);
     }
   }
 }
@@ -95,12 +95,12 @@ TEST_F(SettingsFileTest, EachIntegerKeyTakesItsRangeAndKeepsItsValueOutsideIt) {
 TEST_F(SettingsFileTest, TheSecondsShowInTheLabelAndTheWidthSetsTheHeight) {
   Llegir("SegonsIniciActivitat=1\r\nAmpladaQuadreDeSeguiment=1000\r\n");
   EXPECT_EQ(Principal().LabelCompteEnrera.Text(), "1");
-  EXPECT_EQ(Parametres.AlcadaQuadreDeSeguiment, 1000);
+  EXPECT_EQ(Parametres().AlcadaQuadreDeSeguiment, 1000);
   DestruirFinestres();
-  Parametres = TParametres{};
+  Parametres() = TParametres{};
   Llegir("SegonsIniciActivitat=101\r\nAmpladaQuadreDeSeguiment=49\r\n");
   EXPECT_EQ(Principal().LabelCompteEnrera.Text(), "10");
-  EXPECT_EQ(Parametres.AlcadaQuadreDeSeguiment, 150);
+  EXPECT_EQ(Parametres().AlcadaQuadreDeSeguiment, 150);
 }
 
 TEST_F(SettingsFileTest, IntegerTextsInEveryForm) {
@@ -108,17 +108,17 @@ TEST_F(SettingsFileTest, IntegerTextsInEveryForm) {
       "SegonsIniciActivitat=$1E\r\nDecimesTimerClickAutomatic="
       "5a\r\nPixelsDeSeparacioPerqueEsConsideriParat=-\r\n"
       "DecimesDeSegonClicALEstarElMouseDownEnUnaCasella=\r\nAmpladaQuadreDeSeguiment=+$64\r\n");
-  EXPECT_EQ(Parametres.SegonsIniciActivitat, 30);
+  EXPECT_EQ(Parametres().SegonsIniciActivitat, 30);
   EXPECT_EQ(Principal().LabelCompteEnrera.Text(), "30");
-  EXPECT_EQ(Parametres.DecimesTimerClickAutomatic, 10);
-  EXPECT_EQ(Parametres.PixelsDeSeparacioPerqueEsConsideriParat, 10);
-  EXPECT_EQ(Parametres.DecimesDeSegonClicALEstarElMouseDownEnUnaCasella, 10);
-  EXPECT_EQ(Parametres.AmpladaQuadreDeSeguiment, 150);
+  EXPECT_EQ(Parametres().DecimesTimerClickAutomatic, 10);
+  EXPECT_EQ(Parametres().PixelsDeSeparacioPerqueEsConsideriParat, 10);
+  EXPECT_EQ(Parametres().DecimesDeSegonClicALEstarElMouseDownEnUnaCasella, 10);
+  EXPECT_EQ(Parametres().AmpladaQuadreDeSeguiment, 150);
 }
 
 TEST_F(SettingsFileTest, OnlyTheFirst49CharactersOfAValueAreSeen) {
   Llegir("SegonsIniciActivitat=" + std::string(48, '0') + "12\r\n");
-  EXPECT_EQ(Parametres.SegonsIniciActivitat, 1);
+  EXPECT_EQ(Parametres().SegonsIniciActivitat, 1);
 }
 
 TEST_F(SettingsFileTest, SectionsAndKeysMatchWithoutRegardToCase) {
@@ -126,16 +126,17 @@ TEST_F(SettingsFileTest, SectionsAndKeysMatchWithoutRegardToCase) {
       "[parametres]\r\nsegonsiniciactivitat=42\r\n[PARAMETRES]\r\nDecimesTimerClickAutomatic="
       "7\r\n");
   CrearFinestres();
-  EXPECT_EQ(Parametres.SegonsIniciActivitat, 42);
-  EXPECT_EQ(Parametres.DecimesTimerClickAutomatic, 10);  // only the first section of a name counts
+  EXPECT_EQ(Parametres().SegonsIniciActivitat, 42);
+  EXPECT_EQ(Parametres().DecimesTimerClickAutomatic,
+            10);  // only the first section of a name counts
 }
 
 TEST_F(SettingsFileTest, AnyIntegerColourIsTakenOver) {
   Llegir("ColorQuadreSeguiment=16711680\r\n");
-  EXPECT_EQ(Parametres.ColorQuadreSeguiment, ui::clBlue);
+  EXPECT_EQ(Parametres().ColorQuadreSeguiment, ui::clBlue);
   DestruirFinestres();
   Llegir("ColorQuadreSeguiment=-5\r\n");
-  EXPECT_EQ(static_cast<std::int32_t>(Parametres.ColorQuadreSeguiment), -5);
+  EXPECT_EQ(static_cast<std::int32_t>(Parametres().ColorQuadreSeguiment), -5);
   Principal().Close();
   EXPECT_NE(TextFitxer().find("ColorQuadreSeguiment=-5\r\n"), std::string::npos);
 }
@@ -146,9 +147,9 @@ TEST_F(SettingsFileTest, TheFrameSettingChecksItsMenuItem) {
 }
 
 TEST_F(SettingsFileTest, AMissingThicknessKeepsTheValueHeld) {
-  Parametres.GruixudariaQuadreDeSeguiment = 7;  // as if held already
+  Parametres().GruixudariaQuadreDeSeguiment = 7;  // as if held already
   Llegir("AmpladaQuadreDeSeguiment=300\r\n");
-  EXPECT_EQ(Parametres.GruixudariaQuadreDeSeguiment, 7);
+  EXPECT_EQ(Parametres().GruixudariaQuadreDeSeguiment, 7);
 }
 
 TEST_F(SettingsFileTest, CloseWritesTheModeOnlyWhenTheLastModeIsNotRestored) {
@@ -157,7 +158,7 @@ TEST_F(SettingsFileTest, CloseWritesTheModeOnlyWhenTheLastModeIsNotRestored) {
   Principal().Close();
   EXPECT_EQ(LlegirClau(SeccioMenu, ClauOpcio, "?"), "3");
   DestruirFinestres();
-  Parametres = TParametres{};
+  Parametres() = TParametres{};
   Fitxer("[Menu]\r\nOpcio=3\r\n");
   CrearFinestres();
   Principal().Close();

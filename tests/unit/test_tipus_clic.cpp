@@ -24,7 +24,7 @@ class TipusClicTest : public ProgramaTest {
     hl::SetCursor({1, 1});
     Principal().MenuClicAutomaticAlEstarParatClick();
   }
-  TFormTipusClic& P() { return *FormTipusClic; }
+  TFormTipusClic& P() { return *Programa().FormTipusClic(); }
 
   ui::Point Centre(TipusClic t) {
     const ui::Rect b = RectBotoTipusClic(t), f = P().BoundsRect();
@@ -187,7 +187,7 @@ TEST_F(TipusClicTest, ThePanelShowsOnlyWhileModeOneIsCheckedAndTheItemIsOn) {
 
 TEST_F(TipusClicTest, TheSwitchIsInTheWindowMenuAndThePanelIsMadeTheFirstTimeItIsOn) {
   Inici("BoolMostrarQuadreDeSeguiment=true\r\n", "");
-  EXPECT_EQ(FormTipusClic, nullptr);
+  EXPECT_EQ(Programa().FormTipusClic(), nullptr);
   EXPECT_EQ(Principal().SystemMenuItems(),
             std::vector<ui::MenuItem*>{&Principal().MenuPanellTipusClic});
   EXPECT_FALSE(Principal().MenuPanellTipusClic.Checked());
@@ -203,7 +203,7 @@ TEST_F(TipusClicTest, TheSwitchIsInTheWindowMenuAndThePanelIsMadeTheFirstTimeItI
   EXPECT_EQ(hk::Calls(), Calls{"SetHookMouseMove"});
 
   hl::ChooseSystemMenuItem(Principal(), Principal().MenuPanellTipusClic);
-  ASSERT_NE(FormTipusClic, nullptr);
+  ASSERT_NE(Programa().FormTipusClic(), nullptr);
   EXPECT_EQ(hl::FormClasses().back(), "TFormTipusClic");
   EXPECT_TRUE(Principal().MenuPanellTipusClic.Checked());
   EXPECT_TRUE(P().Visible());
@@ -233,7 +233,7 @@ TEST_F(TipusClicTest, SwitchedOffByDefaultTheDwellClickAndTheFileAreAsBefore) {
   hl::SetCursor(Diana);
   Principal().MenuClicAutomaticAlEstarParatClick();
   EXPECT_FALSE(Principal().MenuPanellTipusClic.Checked());
-  EXPECT_EQ(FormTipusClic, nullptr);
+  EXPECT_EQ(Programa().FormTipusClic(), nullptr);
   // Resting where the panel would be is a left click like anywhere else.
   hl::ClearPlatformCalls();
   hl::SetCursor({20, 384});
@@ -259,7 +259,7 @@ TEST_F(TipusClicTest, TheSettingsAreReadAtStartAndWrittenAtCloseBesideTheOthers)
   // The section "Parametres" reads as it does with the panel never used.
   DestruirFinestres();
   std::filesystem::remove(hl::ProfilePath(FitxerParametres));
-  Parametres = TParametres{};
+  Parametres() = TParametres{};
   Fitxer("[Parametres]\r\nDecimesTimerClickAutomatic=3\r\n");
   CrearFinestres();
   Principal().Close();

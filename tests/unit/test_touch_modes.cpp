@@ -48,15 +48,15 @@ class TouchTest : public ProgramaTest {
   }
   std::string Etiqueta() { return F().LabelCompteEnrera.Text(); }
   // What the overlay draws for a given sweep, as the reference for a paint made by the engine.
-  static std::vector<ui::headless::DrawOp> DibuixAmb(int angle) {
-    const int abans = EstatMotor.AngleTemporitzador;
-    const bool visible = FormTransparent->Visible();
-    EstatMotor.AngleTemporitzador = angle;
-    FormTransparent->Show();
-    FormTransparent->Repaint();
-    auto ops = ui::headless::LastPaint(*FormTransparent);
-    EstatMotor.AngleTemporitzador = abans;
-    if (!visible) FormTransparent->Hide();
+  std::vector<ui::headless::DrawOp> DibuixAmb(int angle) {
+    const int abans = EstatMotor().AngleTemporitzador;
+    const bool visible = Transparent().Visible();
+    EstatMotor().AngleTemporitzador = angle;
+    Transparent().Show();
+    Transparent().Repaint();
+    auto ops = ui::headless::LastPaint(Transparent());
+    EstatMotor().AngleTemporitzador = abans;
+    if (!visible) Transparent().Hide();
     return ops;
   }
 };
@@ -78,7 +78,7 @@ TEST_F(TouchTest, ModeTwoMeasuresStillnessBetweenSuccessiveMoveReports) {
   EXPECT_EQ(Etiqueta(), "5");
   Advance(500);
   EXPECT_EQ(Clics(), (Calls{"L 531 431"}));
-  EXPECT_FALSE(FormTransparent->Visible());  // neither ring nor frame: only the label counts
+  EXPECT_FALSE(Transparent().Visible());  // neither ring nor frame: only the label counts
 }
 
 TEST_F(TouchTest, ModeTwoWithZeroToleranceRestartsOnAnyPixel) {
@@ -141,13 +141,13 @@ TEST_F(TouchTest, ModeTwoWithZeroTenthsAndTheRingPaintsOneFullTurnThenClicks) {
         "DecimesDeSegonClicALEstarElMouseDownEnUnaCasella=0\r\nBoolCheckBoxTemporitzador=true\r\n");
   const auto voltaSencera = DibuixAmb(360);
   Informe(::hook::EventMouseDown);
-  EXPECT_TRUE(FormTransparent->Visible());
-  const int pintades = ui::headless::PaintCount(*FormTransparent);
+  EXPECT_TRUE(Transparent().Visible());
+  const int pintades = ui::headless::PaintCount(Transparent());
   Advance(100);
-  EXPECT_EQ(ui::headless::PaintCount(*FormTransparent), pintades + 1);
-  EXPECT_EQ(ui::headless::LastPaint(*FormTransparent), voltaSencera);
-  EXPECT_FALSE(FormTransparent->Visible());
-  EXPECT_EQ(EstatMotor.AngleTemporitzador, 0);
+  EXPECT_EQ(ui::headless::PaintCount(Transparent()), pintades + 1);
+  EXPECT_EQ(ui::headless::LastPaint(Transparent()), voltaSencera);
+  EXPECT_FALSE(Transparent().Visible());
+  EXPECT_EQ(EstatMotor().AngleTemporitzador, 0);
   EXPECT_EQ(Clics(), (Calls{"L 500 400"}));
 }
 
@@ -159,10 +159,10 @@ TEST_F(TouchTest, ModeTwoReleaseHidesTheRingButKeepsTheFrame) {
     Armar(2, opcio);
     SetCursor({300, 200});
     Informe(::hook::EventMouseDown);
-    EXPECT_TRUE(FormTransparent->Visible());
-    EXPECT_EQ(FormTransparent->BoundsRect().left, 300 - 75);
+    EXPECT_TRUE(Transparent().Visible());
+    EXPECT_EQ(Transparent().BoundsRect().left, 300 - 75);
     Informe(::hook::EventMouseUp);
-    EXPECT_EQ(FormTransparent->Visible(), Parametres.BoolMostrarQuadreDeSeguiment);
+    EXPECT_EQ(Transparent().Visible(), Parametres().BoolMostrarQuadreDeSeguiment);
   }
 }
 
@@ -240,12 +240,12 @@ TEST_F(TouchTest, TheLeaveRequestStopsModesThreeAndFourWithTheFrame) {
     TornarAComencar();
     Armar(mode, "BoolMostrarQuadreDeSeguiment=true\r\n");
     Mou(300, 300);
-    EXPECT_TRUE(FormTransparent->Visible());
+    EXPECT_TRUE(Transparent().Visible());
     Informe(::hook::EventSortir);
     EXPECT_FALSE(F().MenuTabletPCClicAlPremerLaPantalla.Checked());
     EXPECT_FALSE(F().MenuTabletPCClicEsquerraClicDret.Checked());
     EXPECT_FALSE(F().MenuMostrarQuadreDeSeguimentDelMouse.Checked());
-    EXPECT_FALSE(FormTransparent->Visible());
+    EXPECT_FALSE(Transparent().Visible());
     EXPECT_FALSE(hk::ButtonHookInstalled() || hk::MoveHookInstalled());
     EXPECT_EQ(LlegirClau(SeccioMenu, ClauOpcio, "-"), std::to_string(mode));
     Advance(1000);
@@ -280,7 +280,7 @@ TEST_F(TouchTest, AFileNamingTheOverlayStillClicksInModes3And4AndLetsTheUserLeav
     TornarAComencar();
     CrearFinestres();
     ui::ProfileWrite(::hook::FitxerHandle, ::hook::SeccioHandle, ::hook::ClauHandle,
-                     ::hook::EscriureHandle(FormTransparent->Handle()));
+                     ::hook::EscriureHandle(Transparent().Handle()));
     SetCursor({300, 400});
     if (mode == 3) F().MenuTabletPCClicAlPremerLaPantallaClick();
     if (mode == 4) F().MenuTabletPCClicEsquerraClicDretClick();

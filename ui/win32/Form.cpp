@@ -1,5 +1,6 @@
 // Forms on Win32: one window class per form class, and one window procedure that finds its
 // form from the pointer stored at WM_NCCREATE.
+#include <optional>
 #include <set>
 
 #include "ui/backend.h"
@@ -97,161 +98,257 @@ int WindowDpi(HWND hwnd) {
   return SystemDpi();
 }
 
-LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  FormState& st = *StateOf(form);
-  switch (msg) {
-    case WM_CREATE: CreateControls(form); return 0;
-    case WM_SIZE: LayOutControls(form); return 0;
-    case WM_ERASEBKGND: {
-      RECT r;
-      GetClientRect(hwnd, &r);
-      FillRect(reinterpret_cast<HDC>(wp), &r, st.background.Get());
-      return 1;
-    }
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      {
-        GdiCanvas canvas(dc);
-        canvas.SetDpi(st.dpi);
-        form.DispatchPaint(canvas);
-      }
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
+namespace {
+
+// A message as the families below see it, with the state of the form it is for.
+struct Message {
+  Form& form;
+  FormState& st;
+  HWND hwnd;
+  UINT msg;
+  WPARAM wp;
+  LPARAM lp;
+};
+
+// What a family answers for a message: its result, or nothing when the message is not one of
+// its own or is left to the default procedure.
+using Answer = std::optional<LRESULT>;
+using Family = Answer (*)(const Message&);
+
+// Creation, layout, showing, activation and closing.
+
+Answer Activate(const Message& m) {
+  // As a dialog does, a modal form gives the keyboard back to the control that had it
+  // before a message box or the colour chooser took it.
+  if (!m.form.Modal()) return std::nullopt;
+  if (LOWORD(m.wp) == WA_INACTIVE) {
+    if (HWND f = GetFocus(); f && IsChild(m.hwnd, f)) m.st.focus = f;
+  } else if (m.st.focus && IsChild(m.hwnd, m.st.focus) && IsWindowEnabled(m.st.focus)) {
+    SetFocus(m.st.focus);
+    return 0;
+  }
+  return std::nullopt;
+}
+
+Answer WindowMessage(const Message& m) {
+  switch (m.msg) {
+    case WM_CREATE: CreateControls(m.form); return 0;
+    case WM_SIZE: LayOutControls(m.form); return 0;
     case WM_SHOWWINDOW:
-      if (wp && lp == 0) form.DispatchShow();
-      break;
+      if (m.wp && m.lp == 0) m.form.DispatchShow();
+      return std::nullopt;
+    case WM_ACTIVATE: return Activate(m);
+    case WM_CLOSE: m.form.Close(); return 0;
+    default: return std::nullopt;
+  }
+}
+
+// Painting: the background, the form's own drawing, and the controls it colours or draws.
+
+LRESULT EraseBackground(const Message& m) {
+  RECT r;
+  GetClientRect(m.hwnd, &r);
+  FillRect(reinterpret_cast<HDC>(m.wp), &r, m.st.background.Get());
+  return 1;
+}
+
+LRESULT Paint(const Message& m) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(m.hwnd, &ps);
+  {
+    GdiCanvas canvas(dc);
+    canvas.SetDpi(m.st.dpi);
+    m.form.DispatchPaint(canvas);
+  }
+  EndPaint(m.hwnd, &ps);
+  return 0;
+}
+
+Answer PaintMessage(const Message& m) {
+  switch (m.msg) {
+    case WM_ERASEBKGND: return EraseBackground(m);
+    case WM_PAINT: return Paint(m);
     case WM_CTLCOLORSTATIC:
-      return ColourStatic(form, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
+      return ColourStatic(m.form, reinterpret_cast<HDC>(m.wp), reinterpret_cast<HWND>(m.lp));
     case WM_DRAWITEM:
-      if (DrawItem(form, *reinterpret_cast<DRAWITEMSTRUCT*>(lp))) return TRUE;
-      break;
-    case WM_COMMAND: {
-      const int id = LOWORD(wp);
-      // Enter and Esc send IDOK and IDCANCEL without a control when the form has no such
-      // button: dialog commands, not menu ones (menu ids start far above them).
-      const bool dialogKey = id == IDOK || id == IDCANCEL;
-      if (lp == 0 && HIWORD(wp) == 0 && !dialogKey) {  // a menu command
-        if (auto it = st.commands.find(id); it != st.commands.end() && it->second->OnClick)
-          it->second->OnClick();
-        return 0;
-      }
-      const WORD code = HIWORD(wp);
-      if (code == BN_CLICKED || code == STN_CLICKED)
-        backend::Command(form, id, ControlById(form, id));
-      return 0;
-    }
+      if (DrawItem(m.form, *reinterpret_cast<DRAWITEMSTRUCT*>(m.lp))) return TRUE;
+      return std::nullopt;
+    default: return std::nullopt;
+  }
+}
+
+// Commands and menus: buttons, the main menu, the system menu and their drop-downs.
+
+LRESULT Command(const Message& m) {
+  const int id = LOWORD(m.wp);
+  // Enter and Esc send IDOK and IDCANCEL without a control when the form has no such
+  // button: dialog commands, not menu ones (menu ids start far above them).
+  const bool dialogKey = id == IDOK || id == IDCANCEL;
+  if (m.lp == 0 && HIWORD(m.wp) == 0 && !dialogKey) {  // a menu command
+    if (auto it = m.st.commands.find(id); it != m.st.commands.end() && it->second->OnClick)
+      it->second->OnClick();
+    return 0;
+  }
+  const WORD code = HIWORD(m.wp);
+  if (code == BN_CLICKED || code == STN_CLICKED)
+    backend::Command(m.form, id, ControlById(m.form, id));
+  return 0;
+}
+
+LRESULT InitMenuPopup(const Message& m) {
+  if (HIWORD(m.lp)) return 0;  // the system menu's
+  if (auto it = m.st.popups.find(reinterpret_cast<HMENU>(m.wp));
+      it != m.st.popups.end() && it->second->OnPopup)
+    it->second->OnPopup();
+  return 0;
+}
+
+Answer CommandMessage(const Message& m) {
+  switch (m.msg) {
+    case WM_COMMAND: return Command(m);
     case WM_SYSCOMMAND:
-      if (SystemCommand(form, wp)) return 0;
-      break;
-    case WM_INITMENUPOPUP:
-      if (!HIWORD(lp)) {
-        if (auto it = st.popups.find(reinterpret_cast<HMENU>(wp));
-            it != st.popups.end() && it->second->OnPopup)
-          it->second->OnPopup();
-      }
-      return 0;
+      if (SystemCommand(m.form, m.wp)) return 0;
+      return std::nullopt;
+    case WM_INITMENUPOPUP: return InitMenuPopup(m);
     case WM_EXITMENULOOP: {
-      const LRESULT r = DefWindowProcW(hwnd, msg, wp, lp);
-      form.DispatchExitMenuLoop();
+      const LRESULT r = DefWindowProcW(m.hwnd, m.msg, m.wp, m.lp);
+      m.form.DispatchExitMenuLoop();
       return r;
     }
+    default: return std::nullopt;
+  }
+}
+
+// Timers, and the user message the hook library posts.
+
+LRESULT UserMessage(const Message& m) {
+  // In a modal run the dialog keys ask with this same number (DM_GETDEFID) which button
+  // Enter presses; the hook library only ever posts to the main window.
+  if (m.form.Modal()) {
+    const Button* b = m.form.EnterButton();
+    return b ? MAKELRESULT(b->id, DC_HASDEFID) : 0;
+  }
+  m.form.DispatchUserMessage(m.wp, m.lp);
+  return 0;
+}
+
+Answer TimerOrUserMessage(const Message& m) {
+  switch (m.msg) {
     case WM_TIMER:
-      for (Timer* t : form.Timers())
-        if (t->id == static_cast<int>(wp)) t->Fire();
+      for (Timer* t : m.form.Timers())
+        if (t->id == static_cast<int>(m.wp)) t->Fire();
       return 0;
-    case WM_USER:
-      // In a modal run the dialog keys ask with this same number (DM_GETDEFID) which button
-      // Enter presses; the hook library only ever posts to the main window.
-      if (form.Modal()) {
-        const Button* b = form.EnterButton();
-        return b ? MAKELRESULT(b->id, DC_HASDEFID) : 0;
-      }
-      form.DispatchUserMessage(wp, lp);
-      return 0;
-    case WM_ACTIVATE:
-      // As a dialog does, a modal form gives the keyboard back to the control that had it
-      // before a message box or the colour chooser took it.
-      if (form.Modal()) {
-        if (LOWORD(wp) == WA_INACTIVE) {
-          if (HWND f = GetFocus(); f && IsChild(hwnd, f)) st.focus = f;
-        } else if (st.focus && IsChild(hwnd, st.focus) && IsWindowEnabled(st.focus)) {
-          SetFocus(st.focus);
-          return 0;
-        }
-      }
-      break;
-    case WM_CLOSE: form.Close(); return 0;
-    case WM_DPICHANGED: {
-      // Moved to a monitor of another scale: the controls and fonts follow it, and the form
-      // places itself, by default where the system suggests, which keeps it under the pointer
-      // that dragged it.
-      st.monitorDpi = HIWORD(wp);
-      backend::SetLayoutDpi(form, st.monitorDpi);
-      const RECT& r = *reinterpret_cast<const RECT*>(lp);
-      form.DispatchDpiChanged(Rect{r.left, r.top, r.right, r.bottom});
-      return 0;
-    }
-    case WM_QUERYENDSESSION: form.DispatchQueryEndSession(); return TRUE;
-    case WM_ENDSESSION: form.DispatchEndSession(wp != FALSE); return 0;
+    case WM_USER: return UserMessage(m);
+    default: return std::nullopt;
+  }
+}
+
+// The end of the session, and a move to a monitor of another scale.
+
+LRESULT DpiChanged(const Message& m) {
+  // Moved to a monitor of another scale: the controls and fonts follow it, and the form
+  // places itself, by default where the system suggests, which keeps it under the pointer
+  // that dragged it.
+  m.st.monitorDpi = HIWORD(m.wp);
+  backend::SetLayoutDpi(m.form, m.st.monitorDpi);
+  const RECT& r = *reinterpret_cast<const RECT*>(m.lp);
+  m.form.DispatchDpiChanged(Rect{r.left, r.top, r.right, r.bottom});
+  return 0;
+}
+
+Answer SystemMessage(const Message& m) {
+  switch (m.msg) {
+    case WM_QUERYENDSESSION: m.form.DispatchQueryEndSession(); return TRUE;
+    case WM_ENDSESSION: m.form.DispatchEndSession(m.wp != FALSE); return 0;
+    case WM_DPICHANGED: return DpiChanged(m);
+    default: return std::nullopt;
+  }
+}
+
+// The pointer over the form: activation by a click, hit testing and the cursor.
+
+Answer SetFormCursor(const Message& m) {
+  // Asked for the form and for each child under the pointer, before the child's class
+  // cursor is taken.
+  if (LOWORD(m.lp) != HTCLIENT) return std::nullopt;
+  const HWND under = reinterpret_cast<HWND>(m.wp);
+  Control::Cursor cursor = Control::Cursor::Default;
+  if (under == m.hwnd)
+    cursor = m.form.Style().cursor;
+  else if (const Control* c = ControlOf(m.form, under))
+    cursor = c->GetCursor();
+  if (cursor == Control::Cursor::Default) return std::nullopt;
+  SetCursor(LoadCursorW(nullptr, cursor == Control::Cursor::Hand ? IDC_HAND : IDC_ARROW));
+  return TRUE;
+}
+
+Answer PointerMessage(const Message& m) {
+  switch (m.msg) {
     case WM_MOUSEACTIVATE:
-      if (form.Style().overlay || form.Style().noActivate) return MA_NOACTIVATE;
-      break;
-    case WM_SETCURSOR:
-      // Asked for the form and for each child under the pointer, before the child's class
-      // cursor is taken.
-      if (LOWORD(lp) == HTCLIENT) {
-        const HWND under = reinterpret_cast<HWND>(wp);
-        Control::Cursor cursor = Control::Cursor::Default;
-        if (under == hwnd)
-          cursor = form.Style().cursor;
-        else if (const Control* c = ControlOf(form, under))
-          cursor = c->GetCursor();
-        if (cursor != Control::Cursor::Default) {
-          SetCursor(LoadCursorW(nullptr, cursor == Control::Cursor::Hand ? IDC_HAND : IDC_ARROW));
-          return TRUE;
-        }
-      }
-      break;
-    case WM_LBUTTONDOWN:
-      // A click is a press and a release both on the bare client area.
-      st.pressed = true;
-      st.held = true;
-      SetCapture(hwnd);
-      form.DispatchMouseDown(MessagePoint(hwnd, lp));
-      return 0;
-    case WM_LBUTTONDBLCLK:
-      // The class takes double clicks: a quick second press is a press all the same, though
-      // not a second click.
-      st.held = true;
-      SetCapture(hwnd);
-      form.DispatchMouseDown(MessagePoint(hwnd, lp));
-      return 0;
-    case WM_MOUSEMOVE:
-      if (st.held) form.DispatchMouseMove(MessagePoint(hwnd, lp));
-      break;
-    case WM_LBUTTONUP: {
-      const bool click = st.pressed, held = st.held;
-      st.pressed = st.held = false;
-      if (GetCapture() == hwnd) ReleaseCapture();
-      if (held) form.DispatchMouseUp(MessagePoint(hwnd, lp));
-      RECT client;
-      GetClientRect(hwnd, &client);
-      if (click && PtInRect(&client, POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}))
-        form.DispatchClick();
-      return 0;
-    }
-    case WM_CAPTURECHANGED:
-      if (reinterpret_cast<HWND>(lp) != hwnd) st.pressed = st.held = false;
-      break;
+      if (m.form.Style().overlay || m.form.Style().noActivate) return MA_NOACTIVATE;
+      return std::nullopt;
     case WM_NCHITTEST:
       // The layered, transparent style already lets the mouse through; this covers any
       // message that still reaches an overlay, before it is layered or where the style is ignored.
-      if (form.Style().overlay) return HTTRANSPARENT;
-      break;
-    default: break;
+      if (m.form.Style().overlay) return HTTRANSPARENT;
+      return std::nullopt;
+    case WM_SETCURSOR: return SetFormCursor(m);
+    default: return std::nullopt;
   }
+}
+
+// The left button on the bare client area: a press, a drag, and a click.
+
+LRESULT ButtonDown(const Message& m, bool firstPress) {
+  // A click is a press and a release both on the bare client area. The class takes double
+  // clicks: a quick second press is a press all the same, though not a second click.
+  if (firstPress) m.st.pressed = true;
+  m.st.held = true;
+  SetCapture(m.hwnd);
+  m.form.DispatchMouseDown(MessagePoint(m.hwnd, m.lp));
+  return 0;
+}
+
+LRESULT ButtonUp(const Message& m) {
+  const bool click = m.st.pressed, held = m.st.held;
+  m.st.pressed = m.st.held = false;
+  if (GetCapture() == m.hwnd) ReleaseCapture();
+  if (held) m.form.DispatchMouseUp(MessagePoint(m.hwnd, m.lp));
+  RECT client;
+  GetClientRect(m.hwnd, &client);
+  if (click && PtInRect(&client, POINT{GET_X_LPARAM(m.lp), GET_Y_LPARAM(m.lp)}))
+    m.form.DispatchClick();
+  return 0;
+}
+
+Answer ButtonMessage(const Message& m) {
+  switch (m.msg) {
+    case WM_LBUTTONDOWN: return ButtonDown(m, true);
+    case WM_LBUTTONDBLCLK: return ButtonDown(m, false);
+    case WM_MOUSEMOVE:
+      if (m.st.held) m.form.DispatchMouseMove(MessagePoint(m.hwnd, m.lp));
+      return std::nullopt;
+    case WM_LBUTTONUP: return ButtonUp(m);
+    case WM_CAPTURECHANGED:
+      if (reinterpret_cast<HWND>(m.lp) != m.hwnd) m.st.pressed = m.st.held = false;
+      return std::nullopt;
+    default: return std::nullopt;
+  }
+}
+
+// Each message belongs to one family at most; one that none answers goes to the default
+// procedure.
+constexpr Family kFamilies[] = {
+    WindowMessage, PaintMessage,   CommandMessage, TimerOrUserMessage,
+    SystemMessage, PointerMessage, ButtonMessage,
+};
+
+}  // namespace
+
+LRESULT HandleMessage(Form& form, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  const Message m{form, *StateOf(form), hwnd, msg, wp, lp};
+  for (const Family family : kFamilies)
+    if (const Answer answer = family(m)) return *answer;
   return DefWindowProcW(hwnd, msg, wp, lp);
 }
 

@@ -17,6 +17,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "tests/FinestraProva.h"
+
 namespace {
 
 FILE* registre = nullptr;
@@ -135,23 +137,17 @@ int main(int argc, char** argv) {
   registre = std::fopen(argv[1], "w");
   if (registre == nullptr) return 1;
 
-  WNDCLASSW classe{};
-  classe.lpfnWndProc = Proc;
-  classe.hInstance = GetModuleHandleW(nullptr);
-  classe.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  classe.hbrBackground = CreateSolidBrush(ColorFons);
-  classe.lpszClassName = L"TDianaClics";
-  if (ambDobles) classe.style = CS_DBLCLKS;
-  RegisterClassW(&classe);
+  finestra_prova::Registrar(L"TDianaClics", Proc, CreateSolidBrush(ColorFons),
+                            ambDobles ? CS_DBLCLKS : 0);
+  const HINSTANCE instancia = GetModuleHandleW(nullptr);
   HWND finestra =
-      CreateWindowExW(0, classe.lpszClassName, L"Diana", WS_POPUP, r.left, r.top, r.right - r.left,
-                      r.bottom - r.top, nullptr, nullptr, classe.hInstance, nullptr);
+      CreateWindowExW(0, L"TDianaClics", L"Diana", WS_POPUP, r.left, r.top, r.right - r.left,
+                      r.bottom - r.top, nullptr, nullptr, instancia, nullptr);
   if (ambEdicio)
     CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL,
                     LlocEdicio.left, LlocEdicio.top, LlocEdicio.right - LlocEdicio.left,
                     LlocEdicio.bottom - LlocEdicio.top, finestra,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdEdicio)), classe.hInstance,
-                    nullptr);
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(IdEdicio)), instancia, nullptr);
   ShowWindow(finestra, SW_SHOWNORMAL);
   UpdateWindow(finestra);
   std::fprintf(registre, "ready %lld %ld %ld %ld %ld\n",
@@ -159,10 +155,5 @@ int main(int argc, char** argv) {
                r.bottom);
   std::fflush(registre);
 
-  MSG missatge;
-  while (GetMessageW(&missatge, nullptr, 0, 0) > 0) {
-    TranslateMessage(&missatge);
-    DispatchMessageW(&missatge);
-  }
-  return 0;
+  return finestra_prova::Bucle();
 }

@@ -5,41 +5,27 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <string>
 
-namespace {
-
-LRESULT CALLBACK Proc(HWND finestra, UINT missatge, WPARAM w, LPARAM l) {
-  if (missatge == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcA(finestra, missatge, w, l);
-}
-
-}  // namespace
+#include "tests/FinestraProva.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: FinestraAliena CLASS\n");
     return 2;
   }
-  WNDCLASSA classe{};
-  classe.lpfnWndProc = Proc;
-  classe.hInstance = GetModuleHandleA(nullptr);
-  classe.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-  classe.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  classe.lpszClassName = argv[1];
-  if (!RegisterClassA(&classe)) return 1;
-  HWND finestra = CreateWindowExA(WS_EX_TOPMOST, argv[1], "Una altra eina", WS_OVERLAPPEDWINDOW,
-                                  100, 100, 300, 200, nullptr, nullptr, classe.hInstance, nullptr);
+  std::wstring nom(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, argv[1], -1, nullptr, 0)),
+                   L'\0');
+  MultiByteToWideChar(CP_ACP, 0, argv[1], -1, nom.data(), static_cast<int>(nom.size()));
+  if (!finestra_prova::Registrar(nom.c_str(), finestra_prova::ProcTancar,
+                                 reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)))
+    return 1;
+  HWND finestra =
+      CreateWindowExW(WS_EX_TOPMOST, nom.c_str(), L"Una altra eina", WS_OVERLAPPEDWINDOW, 100, 100,
+                      300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!finestra) return 1;
   ShowWindow(finestra, SW_SHOWMINIMIZED);
   std::printf("ready %lld\n", static_cast<long long>(reinterpret_cast<INT_PTR>(finestra)));
   std::fflush(stdout);
-  MSG m;
-  while (GetMessageA(&m, nullptr, 0, 0) > 0) {
-    TranslateMessage(&m);
-    DispatchMessageA(&m);
-  }
-  return 0;
+  return finestra_prova::Bucle();
 }

@@ -5,38 +5,19 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
+
+#include "tests/LiniesMenu.h"
 
 namespace {
 
 HMODULE modul = nullptr;
 
-std::string Utf8(const wchar_t* text) {
-  const int mida = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-  std::string sortida(static_cast<size_t>(mida > 0 ? mida - 1 : 0), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, text, -1, sortida.data(), mida, nullptr, nullptr);
-  return sortida;
-}
-
-// One line per item: "-" for a separator, "[x] " before a checked caption, two blanks of
-// indent per level.
-void Escriure(FILE* f, HMENU menu, const std::string& sagnat) {
-  const int n = GetMenuItemCount(menu);
-  for (int i = 0; i < n; ++i) {
-    wchar_t text[256] = {};
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_SUBMENU | MIIM_STRING;
-    info.dwTypeData = text;
-    info.cch = 255;
-    GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
-    if (info.fType & MFT_SEPARATOR) {
-      std::fprintf(f, "%s-\n", sagnat.c_str());
-      continue;
-    }
-    std::fprintf(f, "%s%s%s\n", sagnat.c_str(), (info.fState & MFS_CHECKED) ? "[x] " : "",
-                 Utf8(text).c_str());
-    if (info.hSubMenu) Escriure(f, info.hSubMenu, sagnat + "  ");
-  }
+// One line per item, as the tests read menus.
+void Escriure(FILE* f, HMENU menu) {
+  std::vector<std::string> linies;
+  linies_menu::Linies(menu, "", linies);
+  for (const std::string& linia : linies) std::fprintf(f, "%s\n", linia.c_str());
 }
 
 }  // namespace
@@ -48,9 +29,9 @@ extern "C" __declspec(dllexport) LRESULT CALLBACK ProcLector(int codi, WPARAM wp
     GetModuleFileNameW(modul, cami, MAX_PATH);
     if (FILE* f = _wfopen((std::wstring(cami) + L".txt").c_str(), L"wb")) {
       std::fprintf(f, "[menu]\n");
-      if (HMENU barra = GetMenu(crida->hwnd)) Escriure(f, barra, "");
+      if (HMENU barra = GetMenu(crida->hwnd)) Escriure(f, barra);
       std::fprintf(f, "[system]\n");
-      if (HMENU sistema = GetSystemMenu(crida->hwnd, FALSE)) Escriure(f, sistema, "");
+      if (HMENU sistema = GetSystemMenu(crida->hwnd, FALSE)) Escriure(f, sistema);
       std::fclose(f);
     }
   }

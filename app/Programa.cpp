@@ -1,0 +1,45 @@
+#include "app/Programa.h"
+
+#include "about/Unitabout.h"
+#include "app/UnitPelvoro.h"
+#include "overlay/UnitFormTransparent.h"
+#include "settings/UnitFormParametres.h"
+#include "tipusclic/UnitFormTipusClic.h"
+
+TPrograma::TPrograma() = default;
+
+TPrograma::~TPrograma() { DestruirFinestres(); }
+
+void TPrograma::CrearFinestres() {
+  principal_ = std::make_unique<TFormPrincipal>(*this);
+  principal_->Create();
+  about_ = std::make_unique<TAboutBox>();
+  about_->Create();
+  // The overlay takes a new size from the dialog at once, showing or not.
+  parametres_ = std::make_unique<TFormParametres>(Parametres, [this](int amplada, int alcada) {
+    if (transparent_) transparent_->PosarMida(amplada, alcada);
+  });
+  parametres_->Create();
+  transparent_ = std::make_unique<TFormTransparent>(Parametres, EstatMotor, *principal_);
+  transparent_->Create();
+  principal_->RestaurarPanellTipusClic();
+}
+
+void TPrograma::DestruirFinestres() {
+  tipusClic_.reset();
+  transparent_.reset();
+  parametres_.reset();
+  about_.reset();
+  principal_.reset();
+}
+
+// Made the first time it is wanted: a user who never switches the panel on has the program's
+// four windows and no other.
+TFormTipusClic& TPrograma::CrearTipusClic() {
+  if (tipusClic_) return *tipusClic_;
+  tipusClic_ = std::make_unique<TFormTipusClic>();
+  tipusClic_->Create();
+  tipusClic_->PosarTextos(principal_->MenuCastella.Checked() ? TextosTipusClicCastella
+                                                             : TextosTipusClicCatala);
+  return *tipusClic_;
+}

@@ -1,3 +1,0 @@
-#include "engine/EstatMotor.h"
-
-TEstatMotor EstatMotor;

@@ -1,0 +1,72 @@
+// What the click engine needs of the windows around it: the main window's label, check marks,
+// buttons and timers, the overlay, the hooks, injected input, the beep and the click-type panel.
+// The program implements it over its windows; tests may implement it over plain records.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "tipusclic/TipusClic.h"
+#include "ui/ui.h"
+
+// The four click modes, each a check mark in the main menu; at most one is checked.
+enum class ModeClic { ClicParat, MouseDownCasella, PremerPantalla, EsquerraDreta };
+// The engine's timers on the main window.
+enum class TimerMotor {
+  Engegar,
+  ComptaEnreraClicAutomatic,
+  ClicALEstarElMouseDownEnUnaCasella,
+  OnEsElMouse,
+  ActivarElHookMouse,
+  ActivarElHookMouseMove,
+};
+
+class InterficieMotor {
+ public:
+  virtual ~InterficieMotor() = default;
+
+  // The label is the counter: read back, decreased and rewritten on each tick.
+  virtual std::int32_t ValorEtiqueta() const = 0;
+  virtual void EscriureEtiqueta(std::int32_t valor, bool copiarAlTitol) = 0;
+  virtual void ColorEtiqueta(ui::Colour color) = 0;
+  virtual void PosarTitol(const char* titol) = 0;
+  // The application's title (the taskbar's) follows the main window's caption.
+  virtual void ActualitzarTitolAplicacio() = 0;
+
+  // The check marks: the running mode and the tracking frame.
+  virtual bool ModeMarcat(ModeClic mode) const = 0;
+  virtual void MarcarMode(ModeClic mode, bool marcat) = 0;
+  virtual bool QuadreMarcat() const = 0;
+  virtual void MarcarQuadre(bool marcat) = 0;
+  // The digit buttons 0 to 3.
+  virtual void ColorBoto(int boto, ui::Colour color) = 0;
+
+  virtual bool TimerActiu(TimerMotor timer) const = 0;
+  virtual void ActivarTimer(TimerMotor timer, bool actiu) = 0;
+
+  virtual void MostrarOverlay() = 0;
+  virtual void AmagarOverlay() = 0;
+  virtual void CentrarOverlay(ui::Point c) = 0;
+  virtual void RepintarOverlay() = 0;
+
+  virtual void SetHookMouse() = 0;
+  virtual void UnHookMouse() = 0;
+  virtual void SetHookMouseMove() = 0;
+  virtual void UnHookMouseMove() = 0;
+
+  virtual ui::Point CursorPos() const = 0;
+  virtual void SetCursorPos(ui::Point q) = 0;
+  virtual void MouseEvent(unsigned entrada) = 0;
+  virtual void MessageBeep(unsigned so) = 0;
+  virtual std::int32_t AmpladaPantalla() const = 0;
+
+  // The click-type panel, when it exists and is switched on: what a dwell click at c makes.
+  virtual std::optional<TAccioClic> ClicParatPanell(ui::Point c) = 0;
+  // What ends a drag the panel has in progress; nothing without one.
+  virtual TAccioClic AcabarArrossegamentPanell(ui::Point c) = 0;
+  // Shown or hidden as its switch and mode 1's check mark say.
+  virtual void ActualitzarPanell() = 0;
+
+  // The last mode switched on, kept for the next start.
+  virtual void DesarOpcio(const char* opcio) = 0;
+};

@@ -1,0 +1,61 @@
+// The click engine: choosing and arming the modes, the start countdown, the hooks' return, the
+// dwell click, the touch-screen modes and the click-type panel's input. It keeps no mode and no
+// count of its own: the running mode is a check mark and every count the label's text, both
+// reached through InterficieMotor.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/EstatMotor.h"
+#include "engine/InterficieMotor.h"
+#include "settings/Parametres.h"
+
+// The button of an injected click.
+enum class Boto { Esquerre, Dret };
+
+class TMotor {
+ public:
+  TMotor(InterficieMotor& finestres, TParametres& parametres, TEstatMotor& estat)
+      : f_(finestres), p_(parametres), e_(estat) {}
+
+  void AturarTot();
+  void EngegarOpcio();
+  // Modes 1 to 4 share one command: switch on when unchecked, off when checked.
+  void CommandaMode(ModeClic mode);
+  void CommandaQuadre();
+  void MenuOpcionsClick();
+  void ExitMenuLoop();
+  void LabelCompteEnreraClick();
+  // Around a dialog opened from the menu: no mode runs and the frame's move hook waits.
+  void AbansDeDialeg();
+  void DespresDeDialeg();
+
+  void TimerEngegarTimer();
+  void TimerActivarElHookMouseTimer();
+  void TimerActivarElHookMouseMoveTimer();
+  void TimerOnEsElMouseTimer();
+  void TimerComptaEnreraClicAutomaticTimer();
+  void TimerClicALEstarElMouseDownEnUnaCasellaTimer();
+  void MissatgeHookMouse(std::intptr_t codi);
+
+  // One click at q with the button hook out of the way; it comes back 200 ms later.
+  void FerClicReal(ui::Point q, Boto boto);
+  void InjectarAccioClic(const TAccioClic& accio);
+  void AcabarArrossegamentTipusClic();
+
+ private:
+  // The reports of modes 2, 3 and 4, with the cursor c read when the report was handled.
+  void MissatgeMode2(std::intptr_t codi, ui::Point c);
+  void MissatgeMode3(std::intptr_t codi, ui::Point c);
+  void MissatgeMode4(std::intptr_t codi, ui::Point c);
+  void ArmarClicParat();
+  void ClicParatFet(ui::Point& c);
+  bool ArmatAmbMoviment() const;
+
+  InterficieMotor& f_;
+  TParametres& p_;
+  TEstatMotor& e_;
+  // The re-activation installed the frame's move hook during the start countdown; arming a
+  // mode that goes without it takes it away again.
+  bool hookMovimentDelCompte_ = false;
+};
