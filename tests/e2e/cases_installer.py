@@ -289,13 +289,19 @@ def hung_pelvoro(inst):
     return pelvoro, window, pid
 
 
-@case(timeout=240, labels=("installer",), arches=("win32",))
-def installer_retry_waits_for_a_pelvoro_that_would_not_close_and_then_installs(c):
-    inst = Installation(c)
+def earlier_install_with_pelvoro_hung(inst):
+    """An earlier install, its guide told apart from the new one, and its Pelvoro hung."""
     inst.run("/NOAUTOSTART")
     guide = inst.folder / "guia-en.html"
     guide.write_bytes(b"an earlier guide")
-    pelvoro, window, pid = hung_pelvoro(inst)
+    pelvoro, _, pid = hung_pelvoro(inst)
+    return guide, pelvoro, pid
+
+
+@case(timeout=240, labels=("installer",), arches=("win32",))
+def installer_retry_waits_for_a_pelvoro_that_would_not_close_and_then_installs(c):
+    inst = Installation(c)
+    guide, pelvoro, pid = earlier_install_with_pelvoro_hung(inst)
     try:
         wizard = Wizard(inst)
         wizard.install()
@@ -323,11 +329,8 @@ def installer_retry_waits_for_a_pelvoro_that_would_not_close_and_then_installs(c
 @case(timeout=240, labels=("installer",), arches=("win32",))
 def installer_cancel_for_a_pelvoro_that_would_not_close_leaves_the_installed_files(c):
     inst = Installation(c)
-    inst.run("/NOAUTOSTART")
-    guide = inst.folder / "guia-en.html"
-    guide.write_bytes(b"an earlier guide")
-    before = installed_files(inst)
-    pelvoro, window, pid = hung_pelvoro(inst)
+    _, pelvoro, pid = earlier_install_with_pelvoro_hung(inst)
+    before = installed_files(inst)  # the hung program changes nothing there
     try:
         wizard = Wizard(inst)
         wizard.install()
