@@ -89,5 +89,6 @@ TAccioClic TFinestresMotor::AcabarArrossegamentPanell(ui::Point c) {
 }
 
 void TFinestresMotor::ActualitzarPanell() { principal_.ActualitzarPanellTipusClic(); }
+bool TFinestresMotor::PerfilSenseClics() const { return principal_.MenuPanellTipusClic.Checked(); }
 
 void TFinestresMotor::DesarOpcio(const char* opcio) { EscriureClau(SeccioMenu, ClauOpcio, opcio); }

@@ -40,6 +40,7 @@ class TFinestresMotor final : public InterficieMotor {
   std::optional<TAccioClic> ClicParatPanell(ui::Point c) override;
   TAccioClic AcabarArrossegamentPanell(ui::Point c) override;
   void ActualitzarPanell() override;
+  bool PerfilSenseClics() const override;
   void DesarOpcio(const char* opcio) override;
 
  private:

@@ -66,6 +66,9 @@ class InterficieMotor {
   virtual TAccioClic AcabarArrossegamentPanell(ui::Point c) = 0;
   // Shown or hidden as its switch and mode 1's check mark say.
   virtual void ActualitzarPanell() = 0;
+  // The dwell-only profile: the panel's switch in the window menu. Off, the engine works as
+  // it always has.
+  virtual bool PerfilSenseClics() const = 0;
 
   // The last mode switched on, kept for the next start.
   virtual void DesarOpcio(const char* opcio) = 0;

@@ -1,13 +1,13 @@
 #include "tipusclic/TextosTipusClic.h"
 
 const TTextosTipusClic TextosTipusClicCatala{
-    "Panell de tipus de clic",
+    "Ús sense clics: panell de tipus de clic",
     "Tipus de clic",
     {"Esquerre", "Doble", "Dret", "Arrossegar", "Pausa"},
 };
 
 const TTextosTipusClic TextosTipusClicCastella{
-    "Panel de tipo de clic",
+    "Uso sin clics: panel de tipo de clic",
     "Tipo de clic",
     {"Izquierdo", "Doble", "Derecho", "Arrastrar", "Pausa"},
 };

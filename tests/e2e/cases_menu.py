@@ -57,7 +57,7 @@ def menu_as_built_with_the_panel_switch_in_the_window_menu(c):
     menus = read_menus(c, hwnd)
     check(menus["menu"] == MAIN_MENU, f"main menu: {menus['menu']}")
     system = menus["system"]
-    check(len(system) > 3 and system[-2:] == ["-", "Panell de tipus de clic"] and system[-3] != "-",
+    check(len(system) > 3 and system[-2:] == ["-", "Ús sense clics: panell de tipus de clic"] and system[-3] != "-",
           f"window menu: {system}")
 
     # Alt+Space opens the window menu; its last item switches the panel on.
@@ -66,7 +66,7 @@ def menu_as_built_with_the_panel_switch_in_the_window_menu(c):
     c.xdotool("key", "alt+space")
     c.xdotool("key", "End", "Return")
     wait_for(lambda: "TFormTipusClic" in own_windows(c, pid), WAIT, "the panel's window made")
-    check(read_menus(c, hwnd)["system"][-1] == "[x] Panell de tipus de clic", "the switch is not checked")
+    check(read_menus(c, hwnd)["system"][-1] == "[x] Ús sense clics: panell de tipus de clic", "the switch is not checked")
     check(read_menus(c, hwnd)["menu"] == MAIN_MENU, "the main menu changed")
     check(program.close(hwnd) == 0, "exit code is not 0")
     check(c.ini().get("TipusClic", "MostrarPanell") == "true", f"stored {c.ini().section('TipusClic')}")

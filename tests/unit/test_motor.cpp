@@ -13,6 +13,7 @@ namespace {
 class FinestresDoble final : public InterficieMotor {
  public:
   std::string etiqueta = "10", titol = "Pelvoro", opcioDesada;
+  bool perfil = false;
   std::map<ModeClic, bool> modes;
   std::map<TimerMotor, bool> timers;
   std::map<int, ui::Colour> botons;
@@ -60,6 +61,7 @@ class FinestresDoble final : public InterficieMotor {
   std::optional<TAccioClic> ClicParatPanell(ui::Point) override { return std::nullopt; }
   TAccioClic AcabarArrossegamentPanell(ui::Point) override { return {}; }
   void ActualitzarPanell() override {}
+  bool PerfilSenseClics() const override { return perfil; }
   void DesarOpcio(const char* opcio) override { opcioDesada = opcio; }
 };
 

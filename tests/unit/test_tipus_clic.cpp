@@ -192,7 +192,7 @@ TEST_F(TipusClicTest, TheSwitchIsInTheWindowMenuAndThePanelIsMadeTheFirstTimeItI
             std::vector<ui::MenuItem*>{&Principal().MenuPanellTipusClic});
   EXPECT_FALSE(Principal().MenuPanellTipusClic.Checked());
   Principal().MenuCastellaClick();
-  EXPECT_EQ(Principal().MenuPanellTipusClic.Caption(), "Panel de tipo de clic");
+  EXPECT_EQ(Principal().MenuPanellTipusClic.Caption(), "Uso sin clics: panel de tipo de clic");
 
   // Opened and closed with nothing chosen, the window menu is a menu loop like the main menu's
   // end: the mode goes on, and the frame's hook comes back 200 ms later.
@@ -363,7 +363,7 @@ TEST_F(TipusClicTest, TheLanguageSwitchSetsTheItemAndTheButtons) {
     for (TipusClic c : TotsElsTipusClic) t.push_back(P().Boto(c).Text());
     return t;
   };
-  const std::vector<std::string> catala{"Panell de tipus de clic",
+  const std::vector<std::string> catala{"Ús sense clics: panell de tipus de clic",
                                         "Tipus de clic",
                                         "Esquerre",
                                         "Doble",
@@ -373,7 +373,7 @@ TEST_F(TipusClicTest, TheLanguageSwitchSetsTheItemAndTheButtons) {
   EXPECT_EQ(textos(), catala);
   Principal().MenuCastellaClick();
   EXPECT_EQ(textos(),
-            (std::vector<std::string>{"Panel de tipo de clic", "Tipo de clic", "Izquierdo", "Doble",
+            (std::vector<std::string>{"Uso sin clics: panel de tipo de clic", "Tipo de clic", "Izquierdo", "Doble",
                                       "Derecho", "Arrastrar", "Pausa"}));
   // The faces draw the text they carry.
   const auto ops = hl::PaintPicture(P().BotoDret);
