@@ -7,6 +7,15 @@
 #include "settings/Parametres.h"
 #include "tipusclic/UnitFormTipusClic.h"
 
+namespace {
+
+// Right and bottom edges outside, as the system takes a window's rectangle.
+bool DinsDelRectangle(const ui::Rect& r, ui::Point p) {
+  return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+}
+
+}  // namespace
+
 ui::MenuItem& TFinestresMotor::Item(ModeClic mode) const {
   TFormPrincipal& f = principal_;
   switch (mode) {
@@ -90,5 +99,27 @@ TAccioClic TFinestresMotor::AcabarArrossegamentPanell(ui::Point c) {
 
 void TFinestresMotor::ActualitzarPanell() { principal_.ActualitzarPanellTipusClic(); }
 bool TFinestresMotor::PerfilSenseClics() const { return principal_.MenuPanellTipusClic.Checked(); }
+
+bool TFinestresMotor::SobrePanell(ui::Point c) const {
+  const TFormTipusClic* panell = programa_.FormTipusClic();
+  return panell && ZonaDelPunt(panell->BoundsRect(), panell->Visible(), c, panell->Dpi()).tipus !=
+                       ZonaPanell::Tipus::Fora;
+}
+
+bool TFinestresMotor::PausaPanell() const {
+  // A drag under way is let go first: the pause begins once its release is made.
+  const TFormTipusClic* panell = programa_.FormTipusClic();
+  return panell && PerfilSenseClics() && panell->Triat() == TipusClic::Pausa &&
+         !panell->Arrossegant();
+}
+
+bool TFinestresMotor::SobreFinestraPrincipal(ui::Point c) const {
+  const TFormPrincipal& f = principal_;
+  return f.Visible() && f.State() != ui::WindowState::Minimised &&
+         DinsDelRectangle(f.BoundsRect(), c);
+}
+
+void TFinestresMotor::EscriureEtiquetaPausa() { principal_.EscriureEtiquetaPausa(); }
+bool TFinestresMotor::EtiquetaEnPausa() const { return principal_.EtiquetaEnPausa(); }
 
 void TFinestresMotor::DesarOpcio(const char* opcio) { EscriureClau(SeccioMenu, ClauOpcio, opcio); }

@@ -41,6 +41,11 @@ class TFinestresMotor final : public InterficieMotor {
   TAccioClic AcabarArrossegamentPanell(ui::Point c) override;
   void ActualitzarPanell() override;
   bool PerfilSenseClics() const override;
+  bool SobrePanell(ui::Point c) const override;
+  bool PausaPanell() const override;
+  bool SobreFinestraPrincipal(ui::Point c) const override;
+  void EscriureEtiquetaPausa() override;
+  bool EtiquetaEnPausa() const override;
   void DesarOpcio(const char* opcio) override;
 
  private:

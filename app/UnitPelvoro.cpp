@@ -192,7 +192,8 @@ void TFormPrincipal::UserMessage(std::uintptr_t, std::intptr_t lParam) {
 void TFormPrincipal::ExitMenuLoop() { Motor.ExitMenuLoop(); }
 
 std::int32_t TFormPrincipal::ValorEtiqueta() const {
-  // Only the engine and the settings write the label, always a decimal integer.
+  // Only the engine and the settings write the label, always a decimal integer but for the
+  // pause, which the engine never reads back as a count.
   return LlegirEnter(LabelCompteEnrera.Text()).value_or(0);
 }
 
@@ -200,6 +201,13 @@ void TFormPrincipal::EscriureEtiqueta(std::int32_t valor, bool copiarAlTitol) {
   LabelCompteEnrera.SetText(std::to_string(valor));
   if (copiarAlTitol) SetCaption(LabelCompteEnrera.Text());
 }
+
+void TFormPrincipal::EscriureEtiquetaPausa() {
+  LabelCompteEnrera.SetText(TextPausa);
+  SetCaption(TextPausa);
+}
+
+bool TFormPrincipal::EtiquetaEnPausa() const { return LabelCompteEnrera.Text() == TextPausa; }
 
 void TFormPrincipal::MenuParametresClick() {
   Motor.AbansDeDialeg();

@@ -92,6 +92,11 @@ class TFormPrincipal : public ui::Form {
   // The label is the counter: read back, decreased and rewritten on each tick.
   std::int32_t ValorEtiqueta() const;
   void EscriureEtiqueta(std::int32_t valor, bool copiarAlTitol);
+  // The pause chosen on the click-type panel, shown on the label and the caption in place of
+  // a count; any count written ends it.
+  static constexpr const char* TextPausa = "II";
+  void EscriureEtiquetaPausa();
+  bool EtiquetaEnPausa() const;
 
   // The click-type panel: switched in the window's own menu, shown while mode 1 is checked,
   // and made only once it is first wanted.

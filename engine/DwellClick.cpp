@@ -2,11 +2,33 @@
 #include "engine/Motor.h"
 #include "engine/Rellotge.h"
 
+namespace {
+
+// The label's colour while the pause shows.
+constexpr ui::Colour ColorPausa = ui::clGray;
+
+}  // namespace
+
 void TMotor::TimerComptaEnreraClicAutomaticTimer() {
   const std::int32_t N = p_.DecimesTimerClickAutomatic;
   ui::Point c = f_.CursorPos();
 
-  if (HaMogut(e_.PosicioMouse, c, p_.PixelsDeSeparacioPerqueEsConsideriParat)) {
+  MarcarAnell(c);
+  // Paused, nothing counts but on the panel, where a rest on Pausa ends the pause; back from
+  // it, the count starts afresh.
+  bool tornaDePausa = false;
+  if (f_.PerfilSenseClics()) {
+    if (f_.PausaPanell() && !f_.SobrePanell(c)) {
+      MostrarPausa();
+      e_.PosicioMouse = c;
+      f_.ActualitzarTitolAplicacio();
+      return;
+    }
+    tornaDePausa = f_.EtiquetaEnPausa();
+  }
+
+  if (tornaDePausa || HaMogut(e_.PosicioMouse, c, p_.PixelsDeSeparacioPerqueEsConsideriParat)) {
+    if (tornaDePausa) f_.ColorEtiqueta(e_.ColorTemporitzador);
     f_.EscriureEtiqueta(N, true);
     if (p_.BoolCheckBoxTemporitzador) {
       e_.AngleTemporitzador = 0;
@@ -26,9 +48,33 @@ void TMotor::TimerComptaEnreraClicAutomaticTimer() {
   f_.ActualitzarTitolAplicacio();
 }
 
+void TMotor::MarcarAnell(ui::Point c) {
+  // The program's own window is no target for a rest; the panel, which may lie over it, is.
+  const bool propia = f_.PerfilSenseClics() && f_.SobreFinestraPrincipal(c) && !f_.SobrePanell(c);
+  const EstatAnell anell = propia ? EstatAnell::NoEsObjectiu : EstatAnell::Normal;
+  if (anell == e_.Anell) return;
+  e_.Anell = anell;
+  if (p_.BoolCheckBoxTemporitzador || p_.BoolMostrarQuadreDeSeguiment) f_.RepintarOverlay();
+}
+
+void TMotor::MostrarPausa() {
+  if (!f_.EtiquetaEnPausa()) {
+    f_.ColorEtiqueta(ColorPausa);
+    f_.EscriureEtiquetaPausa();
+  }
+  e_.ClicFet = false;
+  if (p_.BoolCheckBoxTemporitzador && e_.AngleTemporitzador != 0) {
+    e_.AngleTemporitzador = 0;
+    f_.RepintarOverlay();
+  }
+}
+
 void TMotor::ClicParatFet(ui::Point& c) {
-  // A left click, or with the click-type panel on what the type chosen there makes.
-  const TAccioClic accio = f_.ClicParatPanell(c).value_or(ClicEsquerre());
+  // A left click, or with the click-type panel on what the type chosen there makes; on the
+  // program's own window nothing, and the type chosen waits for the next rest.
+  const TAccioClic accio = e_.Anell == EstatAnell::NoEsObjectiu
+                               ? TAccioClic{}
+                               : f_.ClicParatPanell(c).value_or(ClicEsquerre());
   const bool injecta = !accio.entrades.empty();
   if (injecta) {
     if (p_.Bool1ClicAutomaticNoPermetAltresClics)

@@ -69,6 +69,15 @@ class InterficieMotor {
   // The dwell-only profile: the panel's switch in the window menu. Off, the engine works as
   // it always has.
   virtual bool PerfilSenseClics() const = 0;
+  // Whether the panel shows and c is on it.
+  virtual bool SobrePanell(ui::Point c) const = 0;
+  // The pause chosen on the panel, which is switched on.
+  virtual bool PausaPanell() const = 0;
+  // Whether c is anywhere on the program's main window, frame, caption and menu bar included.
+  virtual bool SobreFinestraPrincipal(ui::Point c) const = 0;
+  // The label shows the pause instead of a count, in grey; a count written over it ends that.
+  virtual void EscriureEtiquetaPausa() = 0;
+  virtual bool EtiquetaEnPausa() const = 0;
 
   // The last mode switched on, kept for the next start.
   virtual void DesarOpcio(const char* opcio) = 0;

@@ -24,6 +24,7 @@ void TMotor::AturarTot() {
   f_.UnHookMouseMove();
   hookMovimentDelCompte_ = false;
   AcabarArrossegamentTipusClic();
+  e_.Anell = EstatAnell::Normal;
   if (p_.BoolCheckBoxTemporitzador || p_.BoolMostrarQuadreDeSeguiment) {
     e_.AngleTemporitzador = 0;
     f_.AmagarOverlay();

@@ -50,6 +50,9 @@ class TMotor {
   void MissatgeMode4(std::intptr_t codi, ui::Point c);
   void ArmarClicParat();
   void ClicParatFet(ui::Point& c);
+  // The dwell-only profile: what the ring says of c, and the pause shown on the label.
+  void MarcarAnell(ui::Point c);
+  void MostrarPausa();
   bool ArmatAmbMoviment() const;
 
   InterficieMotor& f_;

@@ -63,11 +63,12 @@ void Radis(const TDibuixTransparent& d, std::vector<TTraca>& traces) {
   const int r1 = d.Costat / 2 - Escalat(d, d.Gruix) + Escalat(d, 2);
   const int r2 = d.Costat / 2 - Escalat(d, 4);
   const int gruix = Escalat(d, GruixRadis);
+  const ui::Colour color = d.Anell == EstatAnell::NoEsObjectiu ? ColorAnellNoObjectiu : ColorRadis;
   // A wide counter, so that no sweep can overflow it.
   for (std::int64_t i = 0; i <= d.Angle; i += GrausEntreRadis) {
     const double s = SinusGraus(i);
     const double co = CosinusGraus(i);
-    traces.push_back(Traca(TTraca::Tipus::Linia, ColorRadis, gruix, c + ArrodonirAParell(r1 * s),
+    traces.push_back(Traca(TTraca::Tipus::Linia, color, gruix, c + ArrodonirAParell(r1 * s),
                            c - ArrodonirAParell(r1 * co), c + ArrodonirAParell(r2 * s),
                            c - ArrodonirAParell(r2 * co)));
   }
@@ -76,8 +77,10 @@ void Radis(const TDibuixTransparent& d, std::vector<TTraca>& traces) {
 void Arc(const TDibuixTransparent& d, std::vector<TTraca>& traces) {
   const int c = d.Costat / 2;
   const int radi = Escalat(d, RadiArc);
-  TTraca t = Traca(TTraca::Tipus::Arc, d.ColorTemporitzador, Escalat(d, GruixArc), c - radi,
-                   c - radi, c + radi, c + radi);
+  const ui::Colour color =
+      d.Anell == EstatAnell::NoEsObjectiu ? ColorAnellNoObjectiu : d.ColorTemporitzador;
+  TTraca t = Traca(TTraca::Tipus::Arc, color, Escalat(d, GruixArc), c - radi, c - radi, c + radi,
+                   c + radi);
   t.x3 = c + ArrodonirAParell(radi * SinusGraus(d.Angle));
   t.y3 = c - ArrodonirAParell(radi * CosinusGraus(d.Angle));
   t.x4 = c;
@@ -85,15 +88,31 @@ void Arc(const TDibuixTransparent& d, std::vector<TTraca>& traces) {
   traces.push_back(t);
 }
 
+// Two pieces on the diagonal, each from just outside the white middle to the band's outer edge.
+void Ratlla(const TDibuixTransparent& d, std::vector<TTraca>& traces) {
+  const int c = d.Costat / 2;
+  const int gruix = Escalat(d, GruixRatlla);
+  const int interior = Escalat(d, RadiArc - GruixArc / 2) + gruix;
+  const int exterior = Escalat(d, RadiArc + GruixArc / 2);
+  const double diagonal = SinusGraus(45);
+  const int a = ArrodonirAParell(interior * diagonal), b = ArrodonirAParell(exterior * diagonal);
+  traces.push_back(
+      Traca(TTraca::Tipus::Linia, ColorRatllaNoObjectiu, gruix, c - b, c - b, c - a, c - a));
+  traces.push_back(
+      Traca(TTraca::Tipus::Linia, ColorRatllaNoObjectiu, gruix, c + a, c + a, c + b, c + b));
+}
+
 }  // namespace
 
 std::vector<TTraca> TracesTransparent(const TDibuixTransparent& d) {
   std::vector<TTraca> traces;
   if (d.MostrarQuadre) Quadre(d, traces);
-  if (d.Angle < 1) return traces;
-  if (d.MostrarQuadre && d.Rodo)
-    Radis(d, traces);
-  else
-    Arc(d, traces);
+  if (d.Angle >= 1) {
+    if (d.MostrarQuadre && d.Rodo)
+      Radis(d, traces);
+    else
+      Arc(d, traces);
+  }
+  if (d.Anell == EstatAnell::NoEsObjectiu) Ratlla(d, traces);
   return traces;
 }

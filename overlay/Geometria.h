@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/EstatMotor.h"
 #include "ui/ui.h"
 
 // Everything a paint depends on, read afresh from the settings and the engine state each time.
@@ -16,6 +17,8 @@ struct TDibuixTransparent {
   std::int32_t Angle = 0;  // ring sweep in degrees
   ui::Colour ColorQuadre = ui::clRed;
   ui::Colour ColorTemporitzador = ui::clRed;
+  // On a point that is no target the ring turns grey and a stroke crosses it.
+  EstatAnell Anell = EstatAnell::Normal;
   // The side is the window's, in its own pixels; the thickness and the ring's measures are
   // given at 96 dpi and drawn at this one.
   int Dpi = ui::kDefaultDpi;
@@ -41,11 +44,17 @@ constexpr int GrausEntreRadis = 2;
 constexpr int RadiArc = 24;
 constexpr int GruixArc = 20;
 constexpr int AlcadaFinalArc = 10;  // the end radial is given by a point this far above the centre
+// No target: the ring and the spokes in grey, and across the ring's band, from top left to
+// bottom right, a black stroke broken in the middle, so that the pointer's spot stays white.
+constexpr ui::Colour ColorAnellNoObjectiu = ui::clGray;
+constexpr ui::Colour ColorRatllaNoObjectiu = ui::clBlack;
+constexpr int GruixRatlla = 4;
 
 // Nearest integer, halves to the even neighbour, whatever the floating-point rounding mode.
 int ArrodonirAParell(double valor);
 
 // The strokes of one paint, in drawing order: the frame, then the ring (spokes on a round
-// frame, otherwise an arc). A sweep below 1 draws no ring. At a whole turn the arc's two radials
+// frame, otherwise an arc), then the stroke of a point that is no target, drawn whatever the
+// sweep. A sweep below 1 draws no ring. At a whole turn the arc's two radials
 // coincide, which GDI draws as the complete circle; above a turn only the part past it shows.
 std::vector<TTraca> TracesTransparent(const TDibuixTransparent& d);

@@ -93,6 +93,7 @@ void TFormTransparent::FormPaint(ui::Canvas& canvas) {
   d.Angle = estat_.AngleTemporitzador;
   d.ColorQuadre = p.ColorQuadreSeguiment;
   d.ColorTemporitzador = estat_.ColorTemporitzador;
+  d.Anell = estat_.Anell;
   d.Dpi = Dpi();
   Dibuixar(canvas, TracesTransparent(d));
 }

@@ -62,6 +62,11 @@ class FinestresDoble final : public InterficieMotor {
   TAccioClic AcabarArrossegamentPanell(ui::Point) override { return {}; }
   void ActualitzarPanell() override {}
   bool PerfilSenseClics() const override { return perfil; }
+  bool SobrePanell(ui::Point) const override { return false; }
+  bool PausaPanell() const override { return false; }
+  bool SobreFinestraPrincipal(ui::Point) const override { return false; }
+  void EscriureEtiquetaPausa() override { etiqueta = "II"; }
+  bool EtiquetaEnPausa() const override { return etiqueta == "II"; }
   void DesarOpcio(const char* opcio) override { opcioDesada = opcio; }
 };
 
