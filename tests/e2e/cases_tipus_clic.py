@@ -5,7 +5,7 @@ Negative checks wait for a later click that must come after the one in question,
 not rest on sleeping."""
 
 from cases_program import Pelvoro, settings
-from harness import check, wait_for, windows_path
+from harness import check, holds, wait_for, windows_path
 from registry import case
 
 WAIT = 20
@@ -142,8 +142,12 @@ def tipus_clic_panel_pause(c):
     target, program, hwnd = start(c)
     panel = panel_window(c)
     choose(c, panel, "Pausa")
-    rest(c, 400, 400)
-    rest(c, 420, 200)
+    # Paused, a rest away from the panel counts nothing: the caption shows the pause all through
+    # the time a click would take.
+    for x, y in ((400, 400), (420, 200)):
+        c.xdotool("mousemove", x, y)
+        wait_for(lambda: caption(c) == "II", WAIT, f"the pause shown at {x},{y}")
+        holds(lambda: caption(c) == "II", 2 * TENTHS / 10, f"the pause at {x},{y}")
     choose(c, panel, "Pausa")
     rest(c, 450, 420)
     # Had a rest while paused clicked, its press would stand before this one.
