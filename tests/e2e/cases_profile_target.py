@@ -47,7 +47,9 @@ def label(program, main):
 
 
 def spots(c, main):
-    """Where a user's pointer may come to rest on the main window, by name."""
+    """Where a user's pointer may come to rest on the main window, by name. Wine with no window
+    manager draws no caption or frame, and a click there reaches the window beneath (the target,
+    which would log it); the program still counts them as its window, as Windows shows them."""
     left, top, right, bottom = main["rect"]
     client_top = main["client"][1]
     children = c.inspector.children(main["hwnd"])
