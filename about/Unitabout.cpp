@@ -103,7 +103,27 @@ std::array<ui::Picture*, NombreImatges> TAboutBox::ImatgesCicle() {
   return {&ImageProjecte, &ImageMarca, &ImageInteligencia, &ImageDedicatoria};
 }
 
-std::string TAboutBox::PaginaGuia() const { return ui::ProgramFolder() + "\\" + t::FitxerGuia; }
+std::string TAboutBox::PaginaGuia() const {
+  return ui::ProgramFolder() + "\\" + textos_->fitxerGuia;
+}
+
+void TAboutBox::PosarTextos(const TTextosAbout& textos) {
+  textos_ = &textos;
+  SetCaption(textos.titol);
+  Version.SetText(textos.versio);
+  OKButton.SetText(textos.boto);
+  MakerName.SetText(std::string(t::Autor) + " - " + textos.fitxerGuia);
+  Memo1.SetText(textos.recull);
+  ImageSorpresa.SetHint(textos.pistaSorpresa);
+  const std::string pista = textos.prefixPista + PaginaGuia();
+  ProductName.SetHint(pista);
+  MakerName.SetHint(pista);
+  PosarComentaris();
+}
+
+void TAboutBox::PosarComentaris() {
+  Comments.SetText(creditsMostrats_ ? textos_->credits : textos_->agraiment);
+}
 
 void TAboutBox::FormCreate() {
   SetDesignClientSize(AmpladaClient, AlcadaClient);
@@ -116,11 +136,7 @@ void TAboutBox::FormCreate() {
   Rect r = Comments.Bounds();
   r.top += BaixarComentaris;
   Comments.SetBounds(r);
-  Comments.SetText(t::Agraiment);
-
-  const std::string pista = t::PrefixPista + PaginaGuia();
-  ProductName.SetHint(pista);
-  MakerName.SetHint(pista);
+  PosarTextos(*textos_);
 }
 
 // Every showing, modal or the start-up notice: the pictures start taking turns.
@@ -166,7 +182,8 @@ void TAboutBox::MakerNameClick() { ui::ShellOpen(PaginaGuia()); }
 
 void TAboutBox::CommentsClick() {
   Comments.SetAlignment(ui::Label::Align::Left);
-  Comments.SetText(t::Credits);
+  creditsMostrats_ = true;
+  PosarComentaris();
 }
 
 void TAboutBox::OKButtonClick() { EndModal(ui::ResultOk); }

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "about/CicleImatges.h"
+#include "about/TextosAbout.h"
 #include "ui/ui.h"
 
 class TAboutBox : public ui::Form {
@@ -27,8 +28,10 @@ class TAboutBox : public ui::Form {
 
   // The pictures of the cycle, indexed by Imatge.
   std::array<ui::Picture*, NombreImatges> ImatgesCicle();
-  // Where the user guide opened by the name labels lives.
+  // Where the user guide opened by the name labels lives: the guide of the box's language.
   std::string PaginaGuia() const;
+  // Every text of one language; what the user has clicked open stays open.
+  void PosarTextos(const TTextosAbout& textos);
 
   void Timer1Timer();
   void ImatgeCicleClick(Imatge imatge);
@@ -49,4 +52,9 @@ class TAboutBox : public ui::Form {
 
  private:
   void MostrarSeguent(Imatge visible);
+  void PosarComentaris();
+
+  const TTextosAbout* textos_ = &TextosAboutCatala;
+  // After a click on the acknowledgement, the credit line stays for the rest of the run.
+  bool creditsMostrats_ = false;
 };

@@ -22,7 +22,9 @@ void TFormPrincipal::LlegirParametres() {
 }
 
 void TFormPrincipal::DesarParametres() {
-  if (MenuCatala.Checked())
+  if (MenuAngles.Checked())
+    EscriureClau(SeccioLlenguatge, ClauLlenguatge, LlenguatgeAngles);
+  else if (MenuCatala.Checked())
     EscriureClau(SeccioLlenguatge, ClauLlenguatge, "catala");
   else if (MenuCastella.Checked())
     EscriureClau(SeccioLlenguatge, ClauLlenguatge, "castella");

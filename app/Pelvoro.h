@@ -17,7 +17,7 @@ std::string UnirArguments(const std::string& liniaOrdres);
 // (unless the joined command line is exactly "NOABOUT"), the tracking frame, the last mode.
 void AvisIRestauracio(TPrograma& programa);
 // Start-up: the language stored at the last close. Only the exact text "castella" switches to
-// Spanish; anything else leaves the interface in Catalan, as built.
+// Spanish and "angles" to English; anything else leaves the interface in Catalan, as built.
 void RestaurarLlenguatge(TFormPrincipal& principal);
 constexpr const char* SenseAvis = "NOABOUT";
 constexpr std::uint32_t DuradaAvis = 3000;

@@ -39,7 +39,6 @@ TFormTipusClic& TPrograma::CrearTipusClic() {
   if (tipusClic_) return *tipusClic_;
   tipusClic_ = std::make_unique<TFormTipusClic>();
   tipusClic_->Create();
-  tipusClic_->PosarTextos(principal_->MenuCastella.Checked() ? TextosTipusClicCastella
-                                                             : TextosTipusClicCatala);
+  tipusClic_->PosarTextos(principal_->LlenguaActual().tipusClic);
   return *tipusClic_;
 }

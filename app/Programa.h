@@ -35,6 +35,7 @@ class TPrograma {
 
   TFormPrincipal& Principal() { return *principal_; }
   TAboutBox& AboutBox() { return *about_; }
+  bool TeAboutBox() const { return about_ != nullptr; }
   TFormParametres& FormParametres() { return *parametres_; }
   bool TeFormParametres() const { return parametres_ != nullptr; }
   bool TeFormTransparent() const { return transparent_ != nullptr; }

@@ -27,8 +27,11 @@ void MostrarAvis(TAboutBox& box) {
 }  // namespace
 
 void RestaurarLlenguatge(TFormPrincipal& principal) {
-  if (LlegirClau(SeccioLlenguatge, ClauLlenguatge, "catala") == LlenguatgeCastella)
+  const std::string llenguatge = LlegirClau(SeccioLlenguatge, ClauLlenguatge, "catala");
+  if (llenguatge == LlenguatgeCastella)
     principal.MenuCastellaClick();
+  else if (llenguatge == LlenguatgeAngles)
+    principal.MenuAnglesClick();
 }
 
 void AvisIRestauracio(TPrograma& programa) {

@@ -75,6 +75,7 @@ TFormPrincipal::TFormPrincipal(TPrograma& programa)
       N2("N2", Kind::Separator),
       MenuSortir("MenuSortir", Kind::Command, TextosCatala.menu.MenuSortir),
       MenuPanellTipusClic("MenuPanellTipusClic", Kind::Command, TextosTipusClicCatala.menu),
+      MenuAngles("MenuAngles", Kind::Command, TitolMenuAngles),
       TimerEngegar(*this, 1000),
       TimerComptaEnreraClicAutomatic(*this, 100),
       TimerClicALEstarElMouseDownEnUnaCasella(*this, 100),
@@ -124,12 +125,14 @@ TFormPrincipal::TFormPrincipal(TPrograma& programa)
   MenuParametres.OnClick = [this] { MenuParametresClick(); };
   MenuCatala.OnClick = [this] { MenuCatalaClick(); };
   MenuCastella.OnClick = [this] { MenuCastellaClick(); };
+  MenuAngles.OnClick = [this] { MenuAnglesClick(); };
   MenuParlantDe.OnClick = [this] { MenuParlantDeClick(); };
   MenuSortir.OnClick = [this] { MenuSortirClick(); };
   SetMenu(MainMenu);
   // Switches of options beyond the program as built live in the window's own menu, so the
   // main menu stays as it always was.
   AddSystemMenuItem(MenuPanellTipusClic);
+  AddSystemMenuItem(MenuAngles);
 
   TimerEngegar.OnTimer = [this] { TimerEngegarTimer(); };
   TimerComptaEnreraClicAutomatic.OnTimer = [this] { TimerComptaEnreraClicAutomaticTimer(); };
@@ -223,7 +226,8 @@ void TFormPrincipal::MenuParlantDeClick() {
 }
 
 // Nothing else changes on a language switch: no mode, no setting, no window shown or hidden.
-void TFormPrincipal::PosarTextos(const TTextos& t, const TTextosTipusClic& tipusClic) {
+void TFormPrincipal::PosarTextos(const Llengua& llengua) {
+  const TTextos& t = llengua.textos;
   const TTextosMenu& m = t.menu;
   const std::pair<ui::MenuItem*, const char*> titols[] = {
       {&MenuMostrarQuadreDeSeguimentDelMouse, m.MenuMostrarQuadreDeSeguimentDelMouse},
@@ -237,20 +241,41 @@ void TFormPrincipal::PosarTextos(const TTextos& t, const TTextosTipusClic& tipus
       {&MenuLlenguatge, m.MenuLlenguatge},
       {&MenuParlantDe, m.MenuParlantDe},
       {&MenuSortir, m.MenuSortir},
-      {&MenuPanellTipusClic, tipusClic.menu}};
+      {&MenuPanellTipusClic, llengua.tipusClic.menu}};
   for (const auto& [item, titol] : titols) item->SetCaption(titol);
   if (programa_.TeFormParametres()) programa_.FormParametres().PosarTextos(t);
-  if (TFormTipusClic* panell = programa_.FormTipusClic()) panell->PosarTextos(tipusClic);
+  if (programa_.TeAboutBox()) programa_.AboutBox().PosarTextos(llengua.about);
+  if (TFormTipusClic* panell = programa_.FormTipusClic()) panell->PosarTextos(llengua.tipusClic);
 }
 
+TFormPrincipal::Llengua TFormPrincipal::LlenguaActual() const {
+  if (MenuAngles.Checked()) return {TextosAngles, TextosTipusClicAngles, TextosAboutAngles};
+  if (MenuCastella.Checked()) return {TextosCastella, TextosTipusClicCastella, TextosAboutCatala};
+  return {TextosCatala, TextosTipusClicCatala, TextosAboutCatala};
+}
+
+// Either item of the Llenguatge submenu leaves English.
 void TFormPrincipal::MenuCatalaClick() {
   MenuCatala.SetChecked(true);
   MenuCastella.SetChecked(false);
-  PosarTextos(TextosCatala, TextosTipusClicCatala);
+  MenuAngles.SetChecked(false);
+  PosarTextos(LlenguaActual());
 }
 
 void TFormPrincipal::MenuCastellaClick() {
   MenuCatala.SetChecked(false);
   MenuCastella.SetChecked(true);
-  PosarTextos(TextosCastella, TextosTipusClicCastella);
+  MenuAngles.SetChecked(false);
+  PosarTextos(LlenguaActual());
+}
+
+void TFormPrincipal::MenuAnglesClick() {
+  if (MenuAngles.Checked()) {
+    MenuCatalaClick();
+    return;
+  }
+  MenuCatala.SetChecked(false);
+  MenuCastella.SetChecked(false);
+  MenuAngles.SetChecked(true);
+  PosarTextos(LlenguaActual());
 }

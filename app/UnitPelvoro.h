@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "about/TextosAbout.h"
 #include "app/FinestresMotor.h"
 #include "language/Llenguatge.h"
 #include "tipusclic/TextosTipusClic.h"
@@ -47,6 +48,8 @@ class TFormPrincipal : public ui::Form {
   ui::MenuItem MenuSortir;
   // In the window's own menu (Alt+Space), not in MainMenu.
   ui::MenuItem MenuPanellTipusClic;
+  // English: when checked, neither Català nor Español is.
+  ui::MenuItem MenuAngles;
 
   ui::Timer TimerEngegar;
   ui::Timer TimerComptaEnreraClicAutomatic;
@@ -111,9 +114,18 @@ class TFormPrincipal : public ui::Form {
   void MenuParametresClick();
   void MenuCatalaClick();
   void MenuCastellaClick();
+  // Switches English on, or off back to the interface as built.
+  void MenuAnglesClick();
   void MenuParlantDeClick();
-  // The texts of one language on the menus, the dialog and the panel.
-  void PosarTextos(const TTextos& textos, const TTextosTipusClic& textosTipusClic);
+  // One language's texts on the menus, the dialog, the about box and the panel.
+  struct Llengua {
+    const TTextos& textos;
+    const TTextosTipusClic& tipusClic;
+    const TTextosAbout& about;
+  };
+  void PosarTextos(const Llengua& llengua);
+  // The language in force, read from the check marks.
+  Llengua LlenguaActual() const;
 
  protected:
   void FormCreate() override;

@@ -10,6 +10,7 @@
 ; Command line of the installer, besides NSIS's own /S (silent) and /D=folder (last, unquoted):
 ;   /NOAUTOSTART  do not start Pelvoro at sign-in (no value under the user's Run key)
 ;   /NODESKTOP    no desktop shortcut
+;   /DWELLONLY    set Pelvoro up for a person who cannot click (the option off by default)
 ; Without them a silent install does what the wizard does with its defaults.
 
 !ifndef VERSION | BINDIR | SRCDIR | OUTFILE
@@ -98,6 +99,9 @@ LangString SeccioEscriptori ${LANG_SPANISH} "Acceso directo en el escritorio"
 LangString SeccioInici ${LANG_ENGLISH} "Start Pelvoro at sign-in"
 LangString SeccioInici ${LANG_CATALAN} "Engegar Pelvoro en iniciar la sessió"
 LangString SeccioInici ${LANG_SPANISH} "Iniciar Pelvoro al iniciar la sesión"
+LangString SeccioSenseClics ${LANG_ENGLISH} "Set up for a person who cannot click"
+LangString SeccioSenseClics ${LANG_CATALAN} "Preparar-lo per a una persona que no pot fer clic"
+LangString SeccioSenseClics ${LANG_SPANISH} "Prepararlo para una persona que no puede hacer clic"
 LangString GuiaFitxer ${LANG_ENGLISH} "guia-en.html"
 LangString GuiaFitxer ${LANG_CATALAN} "guia-ca.html"
 LangString GuiaFitxer ${LANG_SPANISH} "guia-es.html"
@@ -180,6 +184,27 @@ Section "$(SeccioInici)" SecInici
   WriteRegStr HKCU "${CLAU_RUN}" "${NOM}" '"$INSTDIR\${EXE}"'
 SectionEnd
 
+; The dwell-only profile is the setting the program's window menu switches, written where the
+; program will read it. Windows keeps the settings of a program that asks for no rights in the
+; user's VirtualStore when the Windows folder is closed to the user; this installer asks for its
+; rights, so Windows does not redirect it and the copy is written there by name. An earlier copy
+; there is the one the program reads, so it is kept up to date too; a new one starts from the
+; file in the Windows folder, as Windows would start it. Unticked, the setting is left as it is.
+!define INI "pelvoro.ini"
+!define INI_STORE "$LOCALAPPDATA\VirtualStore\Windows"
+Section /o "$(SeccioSenseClics)" SecSenseClics
+  ClearErrors
+  WriteINIStr "$WINDIR\${INI}" "TipusClic" "MostrarPanell" "true"
+  ${If} ${Errors}
+  ${OrIf} ${FileExists} "${INI_STORE}\${INI}"
+    ${IfNot} ${FileExists} "${INI_STORE}\${INI}"
+      CreateDirectory "${INI_STORE}"
+      CopyFiles /SILENT "$WINDIR\${INI}" "${INI_STORE}"
+    ${EndIf}
+    WriteINIStr "${INI_STORE}\${INI}" "TipusClic" "MostrarPanell" "true"
+  ${EndIf}
+SectionEnd
+
 Section "-Registre"
   ; An install over an earlier one leaves exactly what was chosen this time.
   ${IfNot} ${SectionIsSelected} ${SecEscriptori}
@@ -230,7 +255,7 @@ Function ObrirGuia
   Pop $0
 FunctionEnd
 
-; The options untick sections, so this comes after them.
+; The options tick and untick sections, so this comes after them.
 Function .onInit
   ${GetParameters} $R0
   ClearErrors
@@ -242,6 +267,11 @@ Function .onInit
   ${GetOptions} $R0 "/NODESKTOP" $R1
   ${IfNot} ${Errors}
     !insertmacro UnselectSection ${SecEscriptori}
+  ${EndIf}
+  ClearErrors
+  ${GetOptions} $R0 "/DWELLONLY" $R1
+  ${IfNot} ${Errors}
+    !insertmacro SelectSection ${SecSenseClics}
   ${EndIf}
 FunctionEnd
 

@@ -32,6 +32,10 @@ struct TTextosParametres {
   const char* Label6;
   const char* CheckBoxArrancarAmbOpcioMenu;
   const char* CheckBoxExecutarMinimitzat;
+  // The buttons: the same in Catalan and Spanish, translated only into English.
+  const char* BitBtnDAcord;
+  const char* BitBtncancelar;
+  const char* ButtonColor;
 };
 
 struct TTextos {
@@ -44,3 +48,8 @@ struct TTextos {
 
 extern const TTextos TextosCatala;
 extern const TTextos TextosCastella;
+// Chosen in the window's own menu; stored as its own value, which older readers take for Catalan.
+extern const TTextos TextosAngles;
+
+// The English switch's caption, the same in every language, as each language's own name is.
+constexpr const char* TitolMenuAngles = "English";

@@ -1,4 +1,4 @@
-// The two languages of the interface, each text under the name of what shows it. The Catalan
+// The languages of the interface, each text under the name of what shows it. The Catalan
 // column is the interface as built: the parameters dialog is made from it.
 #include "language/Llenguatge.h"
 
@@ -36,7 +36,10 @@ const TTextos TextosCatala{
      .Label6 = "Gruixudària quadre de seguiment del mouse:",
      .CheckBoxArrancarAmbOpcioMenu =
          "Quan s'executa el programa s'activa ho fa amb la última opció 1-2-3 feta servir",
-     .CheckBoxExecutarMinimitzat = "A l'arrencar es minimitza la finestra del programa"},
+     .CheckBoxExecutarMinimitzat = "A l'arrencar es minimitza la finestra del programa",
+     .BitBtnDAcord = "D'acord",
+     .BitBtncancelar = "Cancel.lar",
+     .ButtonColor = "Color"},
     // validation messages, one per range
     {"El valor ha de ser més gran que 0 i més petit o igual que 100",
      "El valor ha de ser més gran o igual que 0 i més petit o igual que 100",
@@ -80,10 +83,54 @@ const TTextos TextosCastella{
      .Label6 = "Grosor cuadro seguimiento del mouse:",
      .CheckBoxArrancarAmbOpcioMenu =
          "Cuando se ejecuta el programa se activa con la última opción 1-2-3 que se ha usado",
-     .CheckBoxExecutarMinimitzat = "Al arrancar el programa se minimiza la ventana principal"},
+     .CheckBoxExecutarMinimitzat = "Al arrancar el programa se minimiza la ventana principal",
+     .BitBtnDAcord = "D'acord",
+     .BitBtncancelar = "Cancel.lar",
+     .ButtonColor = "Color"},
     // validation messages, one per range
     {"El valor ha de ser mayor que 0 y menor o igual que 100",
      "El valor ha de ser mayor o igual que 0 y menor o igual que 100",
      "El valor ha de ser mayor o igual que 50 y menor o igual que 1000",
      "El valor ha de ser mayor o igual que 1 y menor o igual que 22"},
+};
+
+// Ours, in the words of the English user guide.
+const TTextos TextosAngles{
+    // main menu
+    {.MenuMostrarQuadreDeSeguimentDelMouse = "0-Show the tracking frame",
+     .MenuClicAutomaticAlEstarParat = "1-Dwell click: click when the pointer rests",
+     .MenuClicTabletPCALEstarElMouseDownEnUnaCasella =
+         "2-Tablet PC. Click when held down without moving for a while",
+     .MenuTabletPCClicAlPremerLaPantalla = "3-Tablet PC. Click on touch",
+     .MenuTabletPCClicEsquerraClicDret =
+         "4-Tablet PC. Left click on the left half, right click on the right half",
+     .MenuEnviarClicksReals = "Send real clicks",
+     .MenuParametres = "Parameters...",
+     .MenuLlenguatge = "Language",
+     .MenuParlantDe = "&About...",
+     .MenuSortir = "E&xit"},
+    // parameters dialog: caption, then its labels and check boxes
+    "Parameters",
+    {.CheckBoxHiHaComptaEnrdarreraPerEngegar =
+         "Applies to all. A start countdown before a mode starts, to use the mouse normally "
+         "first (to open programs, ...)",
+     .Label1 = "Applies to all. Seconds of the start countdown:",
+     .Label2 = "1-Dwell click. Tenths of a second of rest before the click:",
+     .CheckBox1ClicAutomaticNoPermetAltresClics =
+         "1-Dwell click. The user's own clicks do not get through",
+     .Label3 = "2-Tablet PC, hold. Tenths of a second held down before the click:",
+     .Label4 = "Applies to 1 - 2. Pixels the pointer may move and still be resting:",
+     .CheckBoxTemporitzador =
+         "Applies to 1 - 2. A timer ring around the pointer fills up until the click",
+     .CheckBoxQuadreSeguimentCercle = "The tracking frame is a circle instead of a square",
+     .Label5 = "Width of the tracking frame:",
+     .Label6 = "Thickness of the tracking frame:",
+     .CheckBoxArrancarAmbOpcioMenu = "At start, switch on the last mode 1-2-3 used",
+     .CheckBoxExecutarMinimitzat = "Start with the program's window minimised",
+     .BitBtnDAcord = "OK",
+     .BitBtncancelar = "Cancel",
+     .ButtonColor = "Colour"},
+    // validation messages, one per range
+    {"The value must be from 1 to 100", "The value must be from 0 to 100",
+     "The value must be from 50 to 1000", "The value must be from 1 to 22"},
 };

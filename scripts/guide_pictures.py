@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Takes the pictures of the user guides from the real i686 build under 32-bit Wine, each on an
-Xvfb display of its own, with the end-to-end harness (tests/e2e): the program in Catalan and in
-Spanish as its settings file chooses, and the installer in each of its three languages, each in
-a fresh Wine prefix. Every picture is cropped to the window it shows and written optimised to
+Xvfb display of its own, with the end-to-end harness (tests/e2e): the program in Catalan, Spanish
+and English as its settings file chooses, and the installer in each of its three languages, each
+in a fresh Wine prefix. Every picture is cropped to the window it shows and written optimised to
 docs/imatges/. Run it through scripts/guide-pictures.sh.
 """
 
@@ -24,7 +24,7 @@ from cases_tipus_clic import panel_window  # noqa: E402
 from harness import check, wait_for, windows_path  # noqa: E402
 
 WAIT = 30
-PROGRAM_LANGUAGES = {"ca": "catala", "es": "castella"}
+PROGRAM_LANGUAGES = {"ca": "catala", "es": "castella", "en": "angles"}
 GUIDE_CHECKBOX = {"ca": "Obrir la guia d'ús", "es": "Abrir la guía de uso",
                   "en": "Open the user guide"}
 DWELL_TENTHS = 100  # a slow count, so it is caught half way
@@ -190,6 +190,8 @@ def main():
     parser.add_argument("--bin", default=str(ROOT / "build" / "win32"),
                         help="the i686 build: Pelvoro.exe, the installer and tools/")
     parser.add_argument("--out", default=str(ROOT / "docs" / "imatges"))
+    parser.add_argument("--only", nargs="*", metavar="JOB",
+                        help="only these runs, e.g. program-en installer-ca (all by default)")
     args = parser.parse_args()
     missing = harness.missing_programs("win32")
     missing += [p for p in ("optipng",) if not shutil.which(p)]
@@ -204,6 +206,11 @@ def main():
     work = ROOT / "build" / "e2e" / "pictures"
     jobs = ([(program, code) for code in PROGRAM_LANGUAGES] +
             [(installer, code) for code in WIZARD_LOCALES])
+    if args.only:
+        unknown = set(args.only) - {f"{job.__name__}-{code}" for job, code in jobs}
+        if unknown:
+            sys.exit(f"no such run: {', '.join(sorted(unknown))}")
+        jobs = [(job, code) for job, code in jobs if f"{job.__name__}-{code}" in args.only]
     for job, code in jobs:
         with harness.Case(f"{job.__name__}-{code}", args.bin, template, work, "win32") as c:
             prepare(c)

@@ -104,6 +104,8 @@ constexpr const char* SeccioMenu = "Menu";
 constexpr const char* ClauOpcio = "Opcio";
 constexpr const char* SeccioLlenguatge = "Llenguatge";
 constexpr const char* ClauLlenguatge = "Llenguatge";
+// English's value: a reader that knows only "catala" and "castella" takes it for Catalan.
+constexpr const char* LlenguatgeAngles = "angles";
 // Every read sees at most the first 49 characters of a value.
 constexpr unsigned MidaBufferLectura = 50;
 

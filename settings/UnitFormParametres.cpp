@@ -63,10 +63,10 @@ ui::Point CantonadaCentrada(int amplada, int alcada, int ampladaPantalla, int al
 
 TFormParametres::TFormParametres(TParametres& parametres, CanviMida canviMida)
     : ui::Form(EstilParametres()),
-      BitBtnDAcord(*this, Lloc(176, 552, 83, 25), "D'acord", Button::Role::Default,
-                   Button::Glyph::CheckMark),
-      BitBtncancelar(*this, Lloc(392, 552, 81, 25), "Cancel.lar", Button::Role::Cancel,
-                     Button::Glyph::Cross),
+      BitBtnDAcord(*this, Lloc(176, 552, 83, 25), TextosCatala.parametres.BitBtnDAcord,
+                   Button::Role::Default, Button::Glyph::CheckMark),
+      BitBtncancelar(*this, Lloc(392, 552, 81, 25), TextosCatala.parametres.BitBtncancelar,
+                     Button::Role::Cancel, Button::Glyph::Cross),
       Panel1(*this, Lloc(8, 8, AmpladaPanell, 81), nullptr, Bevel::Sunken),
       CheckBoxHiHaComptaEnrdarreraPerEngegar(*this, Lloc(8, 16, 657, 17), "", &Panel1),
       Label1(*this, Etiqueta(29, 54), "", ui::Label::Align::Left, &Panel1),
@@ -83,8 +83,8 @@ TFormParametres::TFormParametres(TParametres& parametres, CanviMida canviMida)
       CheckBoxTemporitzador(*this, Lloc(8, 164, 601, 17), "", &Panel2),
       Panel3(*this, Lloc(8, 320, AmpladaPanell, 97), nullptr, Bevel::Sunken),
       CheckBoxQuadreSeguimentCercle(*this, Lloc(8, 16, 329, 17), "", &Panel3),
-      ButtonColor(*this, Lloc(6, 56, 75, 25), "Color", Button::Role::Normal, Button::Glyph::None,
-                  &Panel3),
+      ButtonColor(*this, Lloc(6, 56, 75, 25), TextosCatala.parametres.ButtonColor,
+                  Button::Role::Normal, Button::Glyph::None, &Panel3),
       Label5(*this, Etiqueta(344, 20), "", ui::Label::Align::Left, &Panel3),
       EditAmpladaQuadreSeguiment(*this, CaixaNumero(567, 10), "150", &Panel3),
       Label6(*this, Etiqueta(344, 56), "", ui::Label::Align::Left, &Panel3),
@@ -142,6 +142,9 @@ void TFormParametres::PosarTextosControls(const TTextos& textos) {
   Label6.SetText(textos.parametres.Label6);
   CheckBoxArrancarAmbOpcioMenu.SetText(textos.parametres.CheckBoxArrancarAmbOpcioMenu);
   CheckBoxExecutarMinimitzat.SetText(textos.parametres.CheckBoxExecutarMinimitzat);
+  BitBtnDAcord.SetText(textos.parametres.BitBtnDAcord);
+  BitBtncancelar.SetText(textos.parametres.BitBtncancelar);
+  ButtonColor.SetText(textos.parametres.ButtonColor);
   for (std::size_t i = 0; i < MissatgesError.size(); ++i)
     MissatgesError[i] = textos.missatgesError[i];
 }

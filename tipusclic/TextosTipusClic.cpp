@@ -11,3 +11,9 @@ const TTextosTipusClic TextosTipusClicCastella{
     "Tipo de clic",
     {"Izquierdo", "Doble", "Derecho", "Arrastrar", "Pausa"},
 };
+
+const TTextosTipusClic TextosTipusClicAngles{
+    "Use without clicks: click-type panel",
+    "Click type",
+    {"Left", "Double", "Right", "Drag", "Pause"},
+};

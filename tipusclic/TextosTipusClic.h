@@ -1,4 +1,4 @@
-// The texts of the click-type panel and of its menu item, in both interface languages. Kept
+// The texts of the click-type panel and of its menu item, in each interface language. Kept
 // apart from the main table: the panel is an option of its own.
 #pragma once
 
@@ -16,3 +16,4 @@ struct TTextosTipusClic {
 
 extern const TTextosTipusClic TextosTipusClicCatala;
 extern const TTextosTipusClic TextosTipusClicCastella;
+extern const TTextosTipusClic TextosTipusClicAngles;

@@ -1,5 +1,5 @@
 """The main window's menus as a new user meets them: the main menu as built, and the window
-menu (Alt+Space), where the switch of the click-type panel lives. A menu handle means nothing
+menu (Alt+Space), where the switches of the click-type panel and of English live. A menu handle means nothing
 in another process, so LlegirMenus.exe reads them inside the program."""
 
 import re
@@ -57,16 +57,17 @@ def menu_as_built_with_the_panel_switch_in_the_window_menu(c):
     menus = read_menus(c, hwnd)
     check(menus["menu"] == MAIN_MENU, f"main menu: {menus['menu']}")
     system = menus["system"]
-    check(len(system) > 3 and system[-2:] == ["-", "Ús sense clics: panell de tipus de clic"] and system[-3] != "-",
-          f"window menu: {system}")
+    check(len(system) > 4 and system[-3:] == ["-", "Ús sense clics: panell de tipus de clic", "English"]
+          and system[-4] != "-", f"window menu: {system}")
 
-    # Alt+Space opens the window menu; its last item switches the panel on.
+    # Alt+Space opens the window menu; the item before its last (English) switches the panel on.
     left, top, right, bottom = main["rect"]
     c.xdotool("mousemove", (left + right) // 2, bottom - 30)  # the keyboard focus follows the pointer
     c.xdotool("key", "alt+space")
-    c.xdotool("key", "End", "Return")
+    c.xdotool("key", "End", "Up", "Return")
     wait_for(lambda: "TFormTipusClic" in own_windows(c, pid), WAIT, "the panel's window made")
-    check(read_menus(c, hwnd)["system"][-1] == "[x] Ús sense clics: panell de tipus de clic", "the switch is not checked")
+    check(read_menus(c, hwnd)["system"][-2:] == ["[x] Ús sense clics: panell de tipus de clic", "English"],
+          "the switch is not checked")
     check(read_menus(c, hwnd)["menu"] == MAIN_MENU, "the main menu changed")
     check(program.close(hwnd) == 0, "exit code is not 0")
     check(c.ini().get("TipusClic", "MostrarPanell") == "true", f"stored {c.ini().section('TipusClic')}")

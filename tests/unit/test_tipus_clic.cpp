@@ -188,8 +188,10 @@ TEST_F(TipusClicTest, ThePanelShowsOnlyWhileModeOneIsCheckedAndTheItemIsOn) {
 TEST_F(TipusClicTest, TheSwitchIsInTheWindowMenuAndThePanelIsMadeTheFirstTimeItIsOn) {
   Inici("BoolMostrarQuadreDeSeguiment=true\r\n", "");
   EXPECT_EQ(Programa().FormTipusClic(), nullptr);
-  EXPECT_EQ(Principal().SystemMenuItems(),
-            std::vector<ui::MenuItem*>{&Principal().MenuPanellTipusClic});
+  // The panel's switch first, then the English one.
+  EXPECT_EQ(
+      Principal().SystemMenuItems(),
+      (std::vector<ui::MenuItem*>{&Principal().MenuPanellTipusClic, &Principal().MenuAngles}));
   EXPECT_FALSE(Principal().MenuPanellTipusClic.Checked());
   Principal().MenuCastellaClick();
   EXPECT_EQ(Principal().MenuPanellTipusClic.Caption(), "Uso sin clics: panel de tipo de clic");
