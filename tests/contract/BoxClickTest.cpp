@@ -15,10 +15,10 @@ TEST_F(Contract, AClickInjectedFromATimerOnABoxsButtonClosesItWithOk) {
   bool clicked = false;
   dwell.OnTimer = [&] {
     ++ticks;
-    const std::optional<ui::Point> button = OpenBoxButton();
+    const std::optional<ui::Rect> button = OpenBoxButton();
     if (clicked || !button) return;
     // As the dwell click makes it: the pointer on the spot, then a press and a release there.
-    ui::SetCursorPos(*button);
+    ui::SetCursorPos({(button->left + button->right) / 2, (button->top + button->bottom) / 2});
     ui::MouseEvent(ui::MouseLeftDown);
     ui::MouseEvent(ui::MouseLeftUp);
     clicked = true;
@@ -39,9 +39,10 @@ TEST_F(Contract, AClickBesideABoxsButtonLeavesItUp) {
   ui::Timer dwell(owner, kTickMs);
   bool clicked = false;
   dwell.OnTimer = [&] {
-    const std::optional<ui::Point> button = OpenBoxButton();
+    const std::optional<ui::Rect> button = OpenBoxButton();
     if (clicked || !button) return;
-    ui::SetCursorPos({button->x, button->y - 60});  // on the box's text, above its button
+    // In the box, just above its button.
+    ui::SetCursorPos({(button->left + button->right) / 2, button->top - 6});
     ui::MouseEvent(ui::MouseLeftDown);
     ui::MouseEvent(ui::MouseLeftUp);
     clicked = true;

@@ -60,8 +60,8 @@ BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& cap
 // up after limitMs is answered with Esc.
 BoxSeen ShowBoxLeftAlone(ui::Form* owner, const std::string& text, const std::string& caption,
                          unsigned flags, unsigned limitMs);
-// The middle of the button of the message box that is up, on screen; none while none is.
-std::optional<ui::Point> OpenBoxButton();
+// Where the button of the message box that is up lies on screen; none while none is.
+std::optional<ui::Rect> OpenBoxButton();
 
 // A file of the private-profile service (a bare name, where the service keeps it) as a user or
 // another program left it, byte for byte; and removed again.

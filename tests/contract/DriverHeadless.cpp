@@ -132,11 +132,10 @@ BoxSeen ShowBoxLeftAlone(ui::Form* owner, const std::string& text, const std::st
   return seen;
 }
 
-std::optional<ui::Point> OpenBoxButton() {
+std::optional<ui::Rect> OpenBoxButton() {
   const hl::ShownMessageBox* box = hl::OpenMessageBox();
   if (!box) return std::nullopt;
-  return ui::Point{(box->button.left + box->button.right) / 2,
-                   (box->button.top + box->button.bottom) / 2};
+  return box->button;
 }
 
 void WriteProfileFile(const std::string& file, const std::string& bytes) {

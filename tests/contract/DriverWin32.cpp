@@ -322,7 +322,7 @@ BoxSeen ShowBoxLeftAlone(ui::Form* owner, const std::string& text, const std::st
   return seen;
 }
 
-std::optional<ui::Point> OpenBoxButton() {
+std::optional<ui::Rect> OpenBoxButton() {
   const HWND box = OpenBox();
   if (!box) return std::nullopt;
   for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -331,7 +331,7 @@ std::optional<ui::Point> OpenBoxButton() {
     if (_wcsicmp(cls, L"Button") != 0 || !IsWindowVisible(child)) continue;
     RECT r{};
     GetWindowRect(child, &r);
-    return ui::Point{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    return ui::Rect{r.left, r.top, r.right, r.bottom};
   }
   return std::nullopt;
 }
