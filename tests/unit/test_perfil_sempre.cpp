@@ -194,18 +194,4 @@ TEST_F(PerfilSempreTest, ARestOnTheButtonOfTheProgramsBoxesClosesThem) {
   EXPECT_LE(FinsArmat(), UnSegon);
 }
 
-TEST_F(PerfilSempreTest, WithTheProfileOffTheBadColoursBoxComesAtCreationWithNoDwell) {
-  bool oberta = false;
-  hl::OnMessageBox([&](const hl::ShownMessageBox&) {
-    ReposarSobreElBoto();
-    oberta = hl::OpenMessageBox() != nullptr;
-  });
-  Fitxer("[Parametres]\r\nColorQuadreSeguiment=zz\r\n");
-  CrearFinestres();
-  hl::OnMessageBox(nullptr);
-  ASSERT_EQ(hl::MessageBoxes().size(), 1u);
-  EXPECT_TRUE(oberta);
-  EXPECT_TRUE(hl::InjectedInput().empty());
-}
-
 }  // namespace prova_perfil_sempre
