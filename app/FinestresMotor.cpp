@@ -36,9 +36,10 @@ ui::Timer& TFinestresMotor::Timer(TimerMotor timer) const {
       return f.TimerClicALEstarElMouseDownEnUnaCasella;
     case TimerMotor::OnEsElMouse: return f.TimerOnEsElMouse;
     case TimerMotor::ActivarElHookMouse: return f.TimerActivarElHookMouse;
-    case TimerMotor::ActivarElHookMouseMove: break;
+    case TimerMotor::ActivarElHookMouseMove: return f.TimerActivarElHookMouseMove;
+    case TimerMotor::TornarAClicar: break;
   }
-  return f.TimerActivarElHookMouseMove;
+  return f.TimerTornarAClicar;
 }
 
 std::int32_t TFinestresMotor::ValorEtiqueta() const { return principal_.ValorEtiqueta(); }

@@ -5,6 +5,12 @@
 #include "settings/Parametres.h"
 #include "ui/ui.h"
 
+namespace {
+std::string TextColorDolent(const std::string& color) {
+  return "'" + color + "' is not a valid integer value.";
+}
+}  // namespace
+
 void TFormPrincipal::LlegirParametres() {
   TParametres& p = parametres_;
   const LecturaParametres lectura =
@@ -14,11 +20,23 @@ void TFormPrincipal::LlegirParametres() {
   if (lectura.Presa(&TParametres::SegonsIniciActivitat))
     LabelCompteEnrera.SetText(std::to_string(p.SegonsIniciActivitat));
   if (p.BoolMostrarQuadreDeSeguiment) MenuMostrarQuadreDeSeguimentDelMouse.SetChecked(true);
-  // Reported as it is met, before the keys after it act; start-up goes on.
-  if (lectura.colorDolent)
-    ui::ShowMessageBox(this, "'" + *lectura.colorDolent + "' is not a valid integer value.",
-                       "Pelvoro", ui::BoxOk | ui::BoxIconError);
+  // Reported as it is met, before the keys after it act; start-up goes on. With the dwell-only
+  // profile it waits until mode 1 runs, so that a rest can close it.
+  if (lectura.colorDolent) {
+    if (PerfilDesat())
+      colorDolentPendent_ = lectura.colorDolent;
+    else
+      ui::ShowMessageBox(this, TextColorDolent(*lectura.colorDolent), "Pelvoro",
+                         ui::BoxOk | ui::BoxIconError);
+  }
   if (p.BoolCheckBoxExecutarMinimitzat) SetState(ui::WindowState::Minimised);
+}
+
+void TFormPrincipal::MostrarColorDolentPendent() {
+  if (!colorDolentPendent_) return;
+  const std::string color = *colorDolentPendent_;
+  colorDolentPendent_.reset();
+  MostrarMissatge(this, TextColorDolent(color), "Pelvoro", ui::BoxOk | ui::BoxIconError);
 }
 
 void TFormPrincipal::DesarParametres() {

@@ -9,10 +9,16 @@ void TFormPrincipal::MenuPanellTipusClicClick() {
   MenuPanellTipusClic.SetChecked(!MenuPanellTipusClic.Checked());
   if (MenuPanellTipusClic.Checked()) programa_.CrearTipusClic();
   ActualitzarPanellTipusClic();
+  // Switched on, the profile has mode 1 run from now.
+  Motor.DemanarTornada();
+}
+
+bool TFormPrincipal::PerfilDesat() {
+  return LlegirClau(SeccioTipusClic, ClauMostrarPanell, "") == "true";
 }
 
 void TFormPrincipal::RestaurarPanellTipusClic() {
-  if (LlegirClau(SeccioTipusClic, ClauMostrarPanell, "") != "true") return;
+  if (!PerfilDesat()) return;
   MenuPanellTipusClic.SetChecked(true);
   programa_.CrearTipusClic();
 }
@@ -27,4 +33,13 @@ void TFormPrincipal::TancarTipusClic() {
   if (!panell) return;
   AcabarArrossegamentTipusClic();
   panell->DesarTipusClic(MenuPanellTipusClic.Checked());
+}
+
+int TFormPrincipal::MostrarMissatge(ui::Form* propietari, const std::string& text,
+                                    const std::string& titol, unsigned opcions) {
+  // The box's own loop runs the main window's timers: the dwell click goes on under it.
+  const bool engegat = Motor.AbansDeMissatge();
+  const int resposta = ui::ShowMessageBox(propietari, text, titol, opcions);
+  Motor.DespresDeMissatge(engegat);
+  return resposta;
 }

@@ -20,6 +20,10 @@ void TPrograma::CrearFinestres() {
     if (transparent_) transparent_->PosarMida(amplada, alcada);
   });
   parametres_->Create();
+  parametres_->MostrarMissatge = [this](ui::Form* propietari, const std::string& text,
+                                        const std::string& titol, unsigned opcions) {
+    return principal_->MostrarMissatge(propietari, text, titol, opcions);
+  };
   transparent_ = std::make_unique<TFormTransparent>(Parametres, EstatMotor, *principal_);
   transparent_->Create();
   principal_->RestaurarPanellTipusClic();

@@ -47,6 +47,11 @@ void AvisIRestauracio(TPrograma& programa) {
     principal.SpeedButton0.SetFontColour(ui::clRed);
   }
 
+  // The dwell-only profile clicks from every start, whatever mode was stored.
+  const bool perfil = principal.Motor.EngegarPerfil();
+  principal.MostrarColorDolentPendent();
+  if (perfil) return;
+
   if (programa.Parametres.BoolCheckBoxArrancarAmbOpcioMenu) {
     const std::string opcio = LlegirClau(SeccioMenu, ClauOpcio, "0");
     if (opcio == "1")

@@ -82,6 +82,7 @@ TFormPrincipal::TFormPrincipal(TPrograma& programa)
       TimerOnEsElMouse(*this, 100),
       TimerActivarElHookMouse(*this, 200),
       TimerActivarElHookMouseMove(*this, 200),
+      TimerTornarAClicar(*this, TornadaMs),
       programa_(programa),
       parametres_(programa.Parametres),
       finestres_(*this, programa),
@@ -142,6 +143,7 @@ TFormPrincipal::TFormPrincipal(TPrograma& programa)
   TimerOnEsElMouse.OnTimer = [this] { TimerOnEsElMouseTimer(); };
   TimerActivarElHookMouse.OnTimer = [this] { TimerActivarElHookMouseTimer(); };
   TimerActivarElHookMouseMove.OnTimer = [this] { TimerActivarElHookMouseMoveTimer(); };
+  TimerTornarAClicar.OnTimer = [this] { TimerTornarAClicarTimer(); };
 }
 
 void TFormPrincipal::FormCreate() {

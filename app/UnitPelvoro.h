@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "about/TextosAbout.h"
 #include "app/FinestresMotor.h"
@@ -57,6 +59,7 @@ class TFormPrincipal : public ui::Form {
   ui::Timer TimerOnEsElMouse;
   ui::Timer TimerActivarElHookMouse;
   ui::Timer TimerActivarElHookMouseMove;
+  ui::Timer TimerTornarAClicar;
 
   // The primary screen's width, taken once at creation.
   std::int32_t AmpladaPantalla = 0;
@@ -85,6 +88,7 @@ class TFormPrincipal : public ui::Form {
   void TimerActivarElHookMouseTimer() { Motor.TimerActivarElHookMouseTimer(); }
   void TimerActivarElHookMouseMoveTimer() { Motor.TimerActivarElHookMouseMoveTimer(); }
   void TimerOnEsElMouseTimer() { Motor.TimerOnEsElMouseTimer(); }
+  void TimerTornarAClicarTimer() { Motor.TimerTornarAClicarTimer(); }
   void TimerComptaEnreraClicAutomaticTimer() { Motor.TimerComptaEnreraClicAutomaticTimer(); }
   void TimerClicALEstarElMouseDownEnUnaCasellaTimer() {
     Motor.TimerClicALEstarElMouseDownEnUnaCasellaTimer();
@@ -109,6 +113,15 @@ class TFormPrincipal : public ui::Form {
   void AcabarArrossegamentTipusClic() { Motor.AcabarArrossegamentTipusClic(); }
   // At close: no button left down, and the panel's settings written.
   void TancarTipusClic();
+  // The switch as the settings file holds it, before the panel is restored.
+  static bool PerfilDesat();
+
+  // A message box of the program's; with the dwell-only profile on, a rest on its button
+  // closes it.
+  int MostrarMissatge(ui::Form* propietari, const std::string& text, const std::string& titol,
+                      unsigned opcions);
+  // With the profile on, a bad colour met at the creation waits for mode 1 to run.
+  void MostrarColorDolentPendent();
 
   // Dialogs and language.
   void MenuParametresClick();
@@ -148,4 +161,5 @@ class TFormPrincipal : public ui::Form {
   // Windows ends a session without closing the window; the settings are written then, once.
   void DesarUnCop();
   bool parametresDesats_ = false;
+  std::optional<std::string> colorDolentPendent_;
 };

@@ -19,7 +19,11 @@ enum class TimerMotor {
   OnEsElMouse,
   ActivarElHookMouse,
   ActivarElHookMouseMove,
+  // The dwell-only profile's: mode 1 back after a menu, a dialog or a stop has ended.
+  TornarAClicar,
 };
+// Within a second of the end of a menu or a dialog, and after the command chosen there.
+constexpr unsigned TornadaMs = 200;
 
 class InterficieMotor {
  public:

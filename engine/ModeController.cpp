@@ -98,6 +98,7 @@ void TMotor::CommandaMode(ModeClic mode) {
   if (mode == ModeClic::ClicParat && p_.BoolMostrarQuadreDeSeguiment)
     f_.ActivarTimer(TimerMotor::ActivarElHookMouse, true);
   f_.DesarOpcio(CapOpcio);
+  DemanarTornada();
 }
 
 void TMotor::CommandaQuadre() {
@@ -112,20 +113,30 @@ void TMotor::CommandaQuadre() {
   AturarTot();
   f_.ColorBoto(BotoQuadre, ui::clBlack);
   f_.AmagarOverlay();
+  DemanarTornada();
 }
 
-void TMotor::MenuOpcionsClick() { AturarTot(); }
+void TMotor::MenuOpcionsClick() {
+  // Nothing comes back while the menu is open, though it may have closed just before.
+  f_.ActivarTimer(TimerMotor::TornarAClicar, false);
+  AturarTot();
+}
 
 void TMotor::ExitMenuLoop() {
   if (p_.BoolMostrarQuadreDeSeguiment) f_.ActivarTimer(TimerMotor::ActivarElHookMouse, true);
+  // A command chosen from the menu comes after this: the return waits, and a mode chosen
+  // there stands.
+  DemanarTornada();
 }
 
 void TMotor::LabelCompteEnreraClick() {
   AturarTot();
   if (p_.BoolMostrarQuadreDeSeguiment) CommandaQuadre();
+  DemanarTornada();
 }
 
 void TMotor::AbansDeDialeg() {
+  f_.ActivarTimer(TimerMotor::TornarAClicar, false);
   e_.PermetHookMouseMove = false;
   AturarTot();
 }
@@ -133,6 +144,33 @@ void TMotor::AbansDeDialeg() {
 void TMotor::DespresDeDialeg() {
   e_.PermetHookMouseMove = true;
   if (p_.BoolMostrarQuadreDeSeguiment) f_.ActivarTimer(TimerMotor::ActivarElHookMouse, true);
+  DemanarTornada();
+}
+
+bool TMotor::EngegarPerfil() {
+  if (!f_.PerfilSenseClics()) return false;
+  for (ModeClic m : TotsElsModes)
+    if (f_.ModeMarcat(m)) return false;
+  AturarTot();
+  f_.MarcarMode(ModeClic::ClicParat, true);
+  f_.ActualitzarPanell();
+  EngegarOpcio();
+  f_.ColorBoto(BotoDe[Index(ModeClic::ClicParat)], ui::clRed);
+  return true;
+}
+
+void TMotor::DemanarTornada() {
+  if (f_.PerfilSenseClics()) f_.ActivarTimer(TimerMotor::TornarAClicar, true);
+}
+
+void TMotor::TimerTornarAClicarTimer() {
+  f_.ActivarTimer(TimerMotor::TornarAClicar, false);
+  EngegarPerfil();
+}
+
+void TMotor::DespresDeMissatge(bool engegatPerAlMissatge) {
+  // Back as the box found it: a dialog under it keeps every mode stopped until it closes.
+  if (engegatPerAlMissatge) AturarTot();
 }
 
 bool TMotor::ArmatAmbMoviment() const {

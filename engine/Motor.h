@@ -30,6 +30,18 @@ class TMotor {
   void AbansDeDialeg();
   void DespresDeDialeg();
 
+  // The dwell-only profile keeps mode 1 on whenever no mode runs: armed at once, without the
+  // start countdown, which would leave a user who cannot click without clicks for its length.
+  // True when it armed it. The stored "Opcio" is left as it is: nobody chose the mode.
+  bool EngegarPerfil();
+  // After a menu, a dialog or a stop: mode 1 back TornadaMs later, unless a mode is on by then.
+  void DemanarTornada();
+  void TimerTornarAClicarTimer();
+  // Around a message box: with the profile on, the dwell runs during it, so that a rest on its
+  // button closes it; a mode armed only for the box stops again after it.
+  bool AbansDeMissatge() { return EngegarPerfil(); }
+  void DespresDeMissatge(bool engegatPerAlMissatge);
+
   void TimerEngegarTimer();
   void TimerActivarElHookMouseTimer();
   void TimerActivarElHookMouseMoveTimer();

@@ -21,6 +21,7 @@ void TMotor::MissatgeHookMouse(std::intptr_t codi) {
       codi == hook::EventSortir) {
     AturarTot();
     if (mode0) CommandaQuadre();
+    DemanarTornada();
     return;
   }
   if (armat && f_.ModeMarcat(ModeClic::ClicParat)) {

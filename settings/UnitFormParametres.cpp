@@ -193,8 +193,8 @@ void TFormParametres::BitBtnDAcordClick() {
 
   if (v.errada) {
     ui::Edit& caixa = *caixes[*v.errada];
-    ui::ShowMessageBox(this, MissatgesError[ReglesCaixes[*v.errada].missatge], TitolMissatges,
-                       ui::BoxOk | ui::BoxIconInformation);
+    MostrarMissatge(this, MissatgesError[ReglesCaixes[*v.errada].missatge], TitolMissatges,
+                    ui::BoxOk | ui::BoxIconInformation);
     caixa.SetText(TextPerDefecte(*v.errada));
     // The seconds box is disabled while its check box is unticked, and a disabled box
     // cannot take the focus: the check box that enables it gets it.

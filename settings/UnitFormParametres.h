@@ -56,6 +56,10 @@ class TFormParametres : public ui::Form {
   // A confirmed frame size is handed on at once.
   using CanviMida = std::function<void(int amplada, int alcada)>;
   TFormParametres(TParametres& parametres, CanviMida canviMida);
+  // How a bad number's box is shown: the program may keep its dwell click running under it.
+  using Missatge = std::function<int(ui::Form* propietari, const std::string& text,
+                                     const std::string& titol, unsigned opcions)>;
+  Missatge MostrarMissatge = ui::ShowMessageBox;
 
   static constexpr int Amplada = 699;  // outer size each time it opens
   static constexpr int Alcada = 618;

@@ -65,6 +65,8 @@ void TFormTipusClic::LlegirTipusClic() {
   const auto dalt = LlegirEnter(LlegirClau(SeccioTipusClic, ClauDaltPanell, ""));
   if (esquerra && dalt) lloc = {*esquerra, *dalt};
   PosarA(lloc);
+  if (LlegirClau(SeccioTipusClic, ClauPausaPanell, "") == Boolea(true))
+    Estat.Triar(TipusClic::Pausa);
 }
 
 void TFormTipusClic::DesarTipusClic(bool mostrar) {
@@ -73,6 +75,7 @@ void TFormTipusClic::DesarTipusClic(bool mostrar) {
   EscriureClau(SeccioTipusClic, ClauMostrarPanell, Boolea(mostrar));
   EscriureClau(SeccioTipusClic, ClauEsquerraPanell, std::to_string(r.left));
   EscriureClau(SeccioTipusClic, ClauDaltPanell, std::to_string(r.top));
+  EscriureClau(SeccioTipusClic, ClauPausaPanell, Boolea(Estat.Triat() == TipusClic::Pausa));
 }
 
 void TFormTipusClic::PosarA(ui::Point lloc) {

@@ -66,3 +66,5 @@ constexpr const char* SeccioTipusClic = "TipusClic";
 constexpr const char* ClauMostrarPanell = "MostrarPanell";
 constexpr const char* ClauEsquerraPanell = "Esquerra";
 constexpr const char* ClauDaltPanell = "Dalt";
+// A pause chosen on the panel outlasts the run: a paused user finds it paused at the next start.
+constexpr const char* ClauPausaPanell = "Pausa";

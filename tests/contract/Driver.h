@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -49,10 +50,18 @@ void ChooseFromSystemMenu(ui::Form& form, ui::MenuItem& item);
 struct BoxSeen {
   int answer = 0;
   std::string text, caption;
+  // Closed by the program's own doing before the driver answered it.
+  bool closedByItself = false;
 };
 // Shows a message box and answers it with the key, as the user would.
 BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& caption,
                 unsigned flags, Key answer);
+// Shows a message box and leaves it to the program, the timers running in its loop; one still
+// up after limitMs is answered with Esc.
+BoxSeen ShowBoxLeftAlone(ui::Form* owner, const std::string& text, const std::string& caption,
+                         unsigned flags, unsigned limitMs);
+// Where the button of the message box that is up lies on screen; none while none is.
+std::optional<ui::Rect> OpenBoxButton();
 
 // A file of the private-profile service (a bare name, where the service keeps it) as a user or
 // another program left it, byte for byte; and removed again.

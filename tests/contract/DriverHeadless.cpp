@@ -120,6 +120,24 @@ BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& cap
   return seen;
 }
 
+BoxSeen ShowBoxLeftAlone(ui::Form* owner, const std::string& text, const std::string& caption,
+                         unsigned flags, unsigned limitMs) {
+  BoxSeen seen;
+  hl::OnMessageBox([&](const hl::ShownMessageBox&) {
+    for (unsigned waited = 0; hl::OpenMessageBox() && waited < limitMs; ++waited) hl::Advance(1);
+    seen.closedByItself = hl::OpenMessageBox() == nullptr;
+  });
+  seen.answer = ui::ShowMessageBox(owner, text, caption, flags);
+  hl::OnMessageBox(nullptr);
+  return seen;
+}
+
+std::optional<ui::Rect> OpenBoxButton() {
+  const hl::ShownMessageBox* box = hl::OpenMessageBox();
+  if (!box) return std::nullopt;
+  return box->button;
+}
+
 void WriteProfileFile(const std::string& file, const std::string& bytes) {
   std::ofstream(hl::ProfilePath(file), std::ios::binary) << bytes;
 }

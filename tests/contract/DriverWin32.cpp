@@ -294,6 +294,48 @@ BoxSeen ShowBox(ui::Form* owner, const std::string& text, const std::string& cap
   return seen;
 }
 
+namespace {
+HWND OpenBox() {
+  BoxFound found;
+  EnumThreadWindows(GetCurrentThreadId(), FindBox, reinterpret_cast<LPARAM>(&found));
+  return found.box;
+}
+
+bool boxTimedOut = false;
+void CALLBACK AnswerBoxLeftAlone(HWND, UINT, UINT_PTR timer, DWORD) {
+  KillTimer(nullptr, timer);
+  if (!OpenBox()) return;
+  boxTimedOut = true;
+  SetForegroundWindow(OpenBox());
+  Type(VK_ESCAPE, false);
+}
+}  // namespace
+
+BoxSeen ShowBoxLeftAlone(ui::Form* owner, const std::string& text, const std::string& caption,
+                         unsigned flags, unsigned limitMs) {
+  BoxSeen seen;
+  boxTimedOut = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, limitMs, AnswerBoxLeftAlone);
+  seen.answer = ui::ShowMessageBox(owner, text, caption, flags);
+  KillTimer(nullptr, timer);
+  seen.closedByItself = !boxTimedOut;
+  return seen;
+}
+
+std::optional<ui::Rect> OpenBoxButton() {
+  const HWND box = OpenBox();
+  if (!box) return std::nullopt;
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    wchar_t cls[16] = {};
+    GetClassNameW(child, cls, 16);
+    if (_wcsicmp(cls, L"Button") != 0 || !IsWindowVisible(child)) continue;
+    RECT r{};
+    GetWindowRect(child, &r);
+    return ui::Rect{r.left, r.top, r.right, r.bottom};
+  }
+  return std::nullopt;
+}
+
 void WriteProfileFile(const std::string& file, const std::string& bytes) {
   const HANDLE h = CreateFileW(ProfilePath(file).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -68,6 +68,8 @@ def menu_as_built_with_the_panel_switch_in_the_window_menu(c):
     wait_for(lambda: "TFormTipusClic" in own_windows(c, pid), WAIT, "the panel's window made")
     check(read_menus(c, hwnd)["system"][-2:] == ["[x] Ús sense clics: panell de tipus de clic", "English"],
           "the switch is not checked")
-    check(read_menus(c, hwnd)["menu"] == MAIN_MENU, "the main menu changed")
+    # Switched on, the dwell-only use clicks at once: mode 1 comes on, and the menu is the same.
+    with_mode_1 = [line.replace("  1-", "  [x] 1-") for line in MAIN_MENU]
+    wait_for(lambda: read_menus(c, hwnd)["menu"] == with_mode_1, WAIT, "mode 1 on and the main menu as built")
     check(program.close(hwnd) == 0, "exit code is not 0")
     check(c.ini().get("TipusClic", "MostrarPanell") == "true", f"stored {c.ini().section('TipusClic')}")

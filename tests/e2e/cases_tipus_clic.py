@@ -134,7 +134,7 @@ def tipus_clic_panel_double_right_and_drag(c):
     check(got == ["down L 650 450", "up L 650 450"], f"after the drags: {got}")
     check(program.close(hwnd) == 0, "exit code is not 0")
     stored = c.ini().section("TipusClic")
-    check(stored == {"MostrarPanell": "true", "Esquerra": str(left), "Dalt": str(top)}, f"stored {stored}")
+    check(stored == {"MostrarPanell": "true", "Esquerra": str(left), "Dalt": str(top), "Pausa": "false"}, f"stored {stored}")
 
 
 @case(timeout=120)

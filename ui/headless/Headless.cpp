@@ -71,6 +71,8 @@ struct World {
   std::vector<unsigned> beeps;
   std::vector<headless::ShownMessageBox> boxes;
   std::function<void(const headless::ShownMessageBox&)> whileBoxShown;
+  bool boxOpen = false;
+  bool pressedOnBoxButton = false;
   std::function<void()> loopDriver;
   std::function<void(Form&)> modalScript;
   std::function<bool(Colour&)> colourChooser;
@@ -354,9 +356,32 @@ void SetCursorPos(Point p) {
   W().cursor = p;
 }
 
+namespace {
+// A box's button takes a click as a push button does: pressed and released on it.
+void ClickOnOpenBox(unsigned flags) {
+  if (!W().boxOpen) return;
+  headless::ShownMessageBox& box = W().boxes.back();
+  const Point p = W().cursor;
+  const bool on = p.x >= box.button.left && p.x < box.button.right && p.y >= box.button.top &&
+                  p.y < box.button.bottom;
+  if (flags & MouseLeftDown) W().pressedOnBoxButton = on;
+  if (!(flags & MouseLeftUp)) return;
+  if (W().pressedOnBoxButton && on) {
+    box.closedByClick = W().now;
+    W().boxOpen = false;
+  }
+  W().pressedOnBoxButton = false;
+}
+
+// Sizes of a one-line box with one button, as Windows 10 draws it at 96 dpi.
+constexpr int kBoxWidth = 300, kBoxHeight = 140;
+constexpr int kBoxButtonWidth = 75, kBoxButtonHeight = 23, kBoxButtonFoot = 11;
+}  // namespace
+
 void MouseEvent(unsigned flags) {
   W().platformCalls.push_back("mouse_event " + std::to_string(flags));
   W().injected.push_back({flags, W().cursor, W().now});
+  ClickOnOpenBox(flags);
 }
 
 void MessageBeep(unsigned type) {
@@ -365,8 +390,19 @@ void MessageBeep(unsigned type) {
 }
 
 int ShowMessageBox(Form*, const std::string& text, const std::string& caption, unsigned flags) {
-  W().boxes.push_back({text, caption, flags, W().now});
-  if (W().whileBoxShown) W().whileBoxShown(W().boxes.back());
+  const int left = (W().screenWidth - kBoxWidth) / 2, top = (W().screenHeight - kBoxHeight) / 2;
+  const int buttonLeft = left + (kBoxWidth - kBoxButtonWidth) / 2;
+  const int buttonBottom = top + kBoxHeight - kBoxButtonFoot;
+  W().boxes.push_back({text, caption, flags, W().now,
+                       Rect{left, top, left + kBoxWidth, top + kBoxHeight},
+                       Rect{buttonLeft, buttonBottom - kBoxButtonHeight,
+                            buttonLeft + kBoxButtonWidth, buttonBottom},
+                       std::nullopt});
+  W().boxOpen = true;
+  W().pressedOnBoxButton = false;
+  // Copied: the script may show another box, which moves the records.
+  if (W().whileBoxShown) W().whileBoxShown(headless::ShownMessageBox(W().boxes.back()));
+  W().boxOpen = false;
   return ResultOk;
 }
 
@@ -499,6 +535,7 @@ const std::vector<unsigned>& Beeps() { return W().beeps; }
 const std::vector<std::string>& PlatformCalls() { return W().platformCalls; }
 void ClearPlatformCalls() { W().platformCalls.clear(); }
 const std::vector<ShownMessageBox>& MessageBoxes() { return W().boxes; }
+const ShownMessageBox* OpenMessageBox() { return W().boxOpen ? &W().boxes.back() : nullptr; }
 void OnMessageBox(std::function<void(const ShownMessageBox&)> whileShown) {
   W().whileBoxShown = std::move(whileShown);
 }

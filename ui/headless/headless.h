@@ -55,10 +55,17 @@ struct ShownMessageBox {
   std::string text, caption;
   unsigned flags;
   std::uint64_t time;
+  // On screen: the box centred on the screen, its one button at the middle of its foot.
+  Rect bounds, button;
+  // When a left press and release on its button closed it, as they do on Windows.
+  std::optional<std::uint64_t> closedByClick;
 };
 const std::vector<ShownMessageBox>& MessageBoxes();
-// Runs while a message box is up, before it returns; the box's answer is IDOK.
+// Runs while a message box is up, before it returns; the box's answer is IDOK. Time passed
+// there runs the timers and the posted messages, as the box's own loop does on Windows.
 void OnMessageBox(std::function<void(const ShownMessageBox&)> whileShown);
+// The box that is up and not yet closed by a click on its button; null when there is none.
+const ShownMessageBox* OpenMessageBox();
 
 // The message loop of the program entry runs this instead of waiting for real input; it ends
 // when the driver returns. Without one, the loop ends at once.
