@@ -9,12 +9,17 @@ void TFormPrincipal::MenuPanellTipusClicClick() {
   MenuPanellTipusClic.SetChecked(!MenuPanellTipusClic.Checked());
   if (MenuPanellTipusClic.Checked()) programa_.CrearTipusClic();
   ActualitzarPanellTipusClic();
+  if (MenuPanellTipusClic.Checked())
+    Acoblament.Acoblar();
+  else
+    Acoblament.Desacoblar();
 }
 
 void TFormPrincipal::RestaurarPanellTipusClic() {
   if (LlegirClau(SeccioTipusClic, ClauMostrarPanell, "") != "true") return;
   MenuPanellTipusClic.SetChecked(true);
   programa_.CrearTipusClic();
+  Acoblament.Acoblar();
 }
 
 void TFormPrincipal::ActualitzarPanellTipusClic() {

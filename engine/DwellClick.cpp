@@ -7,6 +7,7 @@ void TMotor::TimerComptaEnreraClicAutomaticTimer() {
   ui::Point c = f_.CursorPos();
 
   if (HaMogut(e_.PosicioMouse, c, p_.PixelsDeSeparacioPerqueEsConsideriParat)) {
+    TreureNoEsPotClicar();
     f_.EscriureEtiqueta(N, true);
     if (p_.BoolCheckBoxTemporitzador) {
       e_.AngleTemporitzador = 0;
@@ -27,6 +28,7 @@ void TMotor::TimerComptaEnreraClicAutomaticTimer() {
 }
 
 void TMotor::ClicParatFet(ui::Point& c) {
+  if (NoEsPotClicarA(c)) return;
   // A left click, or with the click-type panel on what the type chosen there makes.
   const TAccioClic accio = f_.ClicParatPanell(c).value_or(ClicEsquerre());
   const bool injecta = !accio.entrades.empty();
@@ -49,6 +51,24 @@ void TMotor::ClicParatFet(ui::Point& c) {
     e_.AngleTemporitzador = 0;
     f_.RepintarOverlay();
   }
+}
+
+// Windows would drop the click without a word: with the dwell-only profile nothing is injected,
+// and the ring says so where the pointer rests until it moves.
+bool TMotor::NoEsPotClicarA(ui::Point c) {
+  if (!f_.PerfilSenseClics() || f_.PotClicarA(c)) return false;
+  e_.ClicFet = true;
+  e_.AngleTemporitzador = 0;
+  e_.Anell = EstatAnell::NoEsPotClicar;
+  f_.CentrarOverlay(c);
+  f_.RepintarOverlay();
+  return true;
+}
+
+void TMotor::TreureNoEsPotClicar() {
+  if (e_.Anell != EstatAnell::NoEsPotClicar) return;
+  e_.Anell = EstatAnell::Normal;
+  f_.RepintarOverlay();
 }
 
 void TMotor::InjectarAccioClic(const TAccioClic& accio) {

@@ -50,6 +50,8 @@ class TMotor {
   void MissatgeMode4(std::intptr_t codi, ui::Point c);
   void ArmarClicParat();
   void ClicParatFet(ui::Point& c);
+  bool NoEsPotClicarA(ui::Point c);
+  void TreureNoEsPotClicar();
   bool ArmatAmbMoviment() const;
 
   InterficieMotor& f_;
