@@ -80,6 +80,7 @@ def dock_maximised_close_box_clear_of_the_column(c):
     check(panel["rect"][0] == 0 and main["rect"][3] <= panel["rect"][1],
           f"main window {main['rect']} not above the panel {panel['rect']}")
 
+    print(f"Pelvoro's column: main window {main['rect']}, panel {panel['rect']}")
     areas, window, process, _ = maximised(c)
     print(f"with the column: work area {areas['work']}, SPI_GETWORKAREA {areas['spi']}, "
           f"maximised window {window['rect']}, its close box at {window['close']}")
