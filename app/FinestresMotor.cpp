@@ -2,6 +2,7 @@
 
 #include "app/Programa.h"
 #include "app/UnitPelvoro.h"
+#include "engine/DretsEntrada.h"
 #include "hook/LlibreriaPelvoro.h"
 #include "overlay/UnitFormTransparent.h"
 #include "settings/Parametres.h"
@@ -86,6 +87,10 @@ void TFinestresMotor::SetCursorPos(ui::Point q) { ui::SetCursorPos(q); }
 void TFinestresMotor::MouseEvent(unsigned entrada) { ui::MouseEvent(entrada); }
 void TFinestresMotor::MessageBeep(unsigned so) { ui::MessageBeep(so); }
 std::int32_t TFinestresMotor::AmpladaPantalla() const { return principal_.AmpladaPantalla; }
+bool TFinestresMotor::PotClicarA(ui::Point c) const {
+  const ui::InputRights propis = ui::OwnInputRights();
+  return EsPotClicar(propis.integrity, ui::IntegrityAt(c), propis.uiAccess);
+}
 
 std::optional<TAccioClic> TFinestresMotor::ClicParatPanell(ui::Point c) {
   TFormTipusClic* panell = programa_.FormTipusClic();

@@ -37,6 +37,7 @@ class TFinestresMotor final : public InterficieMotor {
   void MouseEvent(unsigned entrada) override;
   void MessageBeep(unsigned so) override;
   std::int32_t AmpladaPantalla() const override;
+  bool PotClicarA(ui::Point c) const override;
   std::optional<TAccioClic> ClicParatPanell(ui::Point c) override;
   TAccioClic AcabarArrossegamentPanell(ui::Point c) override;
   void ActualitzarPanell() override;

@@ -9,6 +9,10 @@ void TFormPrincipal::MenuPanellTipusClicClick() {
   MenuPanellTipusClic.SetChecked(!MenuPanellTipusClic.Checked());
   if (MenuPanellTipusClic.Checked()) programa_.CrearTipusClic();
   ActualitzarPanellTipusClic();
+  if (MenuPanellTipusClic.Checked())
+    Acoblament.Acoblar();
+  else
+    Acoblament.Desacoblar();
   // Switched on, the profile has mode 1 run from now.
   Motor.DemanarTornada();
 }
@@ -21,6 +25,7 @@ void TFormPrincipal::RestaurarPanellTipusClic() {
   if (!PerfilDesat()) return;
   MenuPanellTipusClic.SetChecked(true);
   programa_.CrearTipusClic();
+  Acoblament.Acoblar();
 }
 
 void TFormPrincipal::ActualitzarPanellTipusClic() {

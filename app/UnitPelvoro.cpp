@@ -163,15 +163,20 @@ void TFormPrincipal::FormCreate() {
   LlegirParametres();
 }
 
-void TFormPrincipal::FormClose() { DesarUnCop(); }
+void TFormPrincipal::FormClose() {
+  DesarUnCop();
+  Acoblament.Alliberar();
+}
 
 void TFormPrincipal::QueryEndSession() { DesarUnCop(); }
 
 void TFormPrincipal::EndSession(bool ending) {
-  if (ending)
+  if (ending) {
     DesarUnCop();
-  else
+    Acoblament.Alliberar();
+  } else {
     parametresDesats_ = false;  // the session goes on: later changes are written at the close
+  }
 }
 
 void TFormPrincipal::DesarUnCop() {

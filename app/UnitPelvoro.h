@@ -6,6 +6,7 @@
 #include <string>
 
 #include "about/TextosAbout.h"
+#include "app/Acoblament.h"
 #include "app/FinestresMotor.h"
 #include "language/Llenguatge.h"
 #include "tipusclic/TextosTipusClic.h"
@@ -147,6 +148,7 @@ class TFormPrincipal : public ui::Form {
   void EndSession(bool ending) override;
   void UserMessage(std::uintptr_t wParam, std::intptr_t lParam) override;
   void ExitMenuLoop() override;
+  void AppBarMoved() override { Acoblament.Recolocar(); }
 
  private:
   TPrograma& programa_;
@@ -156,6 +158,8 @@ class TFormPrincipal : public ui::Form {
 
  public:
   TMotor Motor;
+  // With the dwell-only profile, this window and the panel make a column at a screen edge.
+  TAcoblament Acoblament{*this, programa_};
 
  private:
   // Windows ends a session without closing the window; the settings are written then, once.

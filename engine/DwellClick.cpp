@@ -29,6 +29,7 @@ void TMotor::TimerComptaEnreraClicAutomaticTimer() {
 
   if (tornaDePausa || HaMogut(e_.PosicioMouse, c, p_.PixelsDeSeparacioPerqueEsConsideriParat)) {
     if (tornaDePausa) f_.ColorEtiqueta(e_.ColorTemporitzador);
+    TreureNoEsPotClicar();
     f_.EscriureEtiqueta(N, true);
     if (p_.BoolCheckBoxTemporitzador) {
       e_.AngleTemporitzador = 0;
@@ -51,6 +52,8 @@ void TMotor::TimerComptaEnreraClicAutomaticTimer() {
 void TMotor::MarcarAnell(ui::Point c) {
   // The program's own window is no target for a rest; the panel, which may lie over it, is.
   const bool propia = f_.PerfilSenseClics() && f_.SobreFinestraPrincipal(c) && !f_.SobrePanell(c);
+  // The cannot-click sign stays until the pointer moves on.
+  if (!propia && e_.Anell == EstatAnell::NoEsPotClicar) return;
   const EstatAnell anell = propia ? EstatAnell::NoEsObjectiu : EstatAnell::Normal;
   if (anell == e_.Anell) return;
   e_.Anell = anell;
@@ -70,6 +73,7 @@ void TMotor::MostrarPausa() {
 }
 
 void TMotor::ClicParatFet(ui::Point& c) {
+  if (NoEsPotClicarA(c)) return;
   // A left click, or with the click-type panel on what the type chosen there makes; on the
   // program's own window nothing, and the type chosen waits for the next rest.
   const TAccioClic accio = e_.Anell == EstatAnell::NoEsObjectiu
@@ -95,6 +99,24 @@ void TMotor::ClicParatFet(ui::Point& c) {
     e_.AngleTemporitzador = 0;
     f_.RepintarOverlay();
   }
+}
+
+// Windows would drop the click without a word: with the dwell-only profile nothing is injected,
+// and the ring says so where the pointer rests until it moves.
+bool TMotor::NoEsPotClicarA(ui::Point c) {
+  if (!f_.PerfilSenseClics() || f_.PotClicarA(c)) return false;
+  e_.ClicFet = true;
+  e_.AngleTemporitzador = 0;
+  e_.Anell = EstatAnell::NoEsPotClicar;
+  f_.CentrarOverlay(c);
+  f_.RepintarOverlay();
+  return true;
+}
+
+void TMotor::TreureNoEsPotClicar() {
+  if (e_.Anell != EstatAnell::NoEsPotClicar) return;
+  e_.Anell = EstatAnell::Normal;
+  f_.RepintarOverlay();
 }
 
 void TMotor::InjectarAccioClic(const TAccioClic& accio) {

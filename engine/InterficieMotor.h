@@ -63,6 +63,9 @@ class InterficieMotor {
   virtual void MouseEvent(unsigned entrada) = 0;
   virtual void MessageBeep(unsigned so) = 0;
   virtual std::int32_t AmpladaPantalla() const = 0;
+  // Whether input injected with the pointer at c reaches the window there: not that of a
+  // program with higher rights than this one.
+  virtual bool PotClicarA(ui::Point c) const = 0;
 
   // The click-type panel, when it exists and is switched on: what a dwell click at c makes.
   virtual std::optional<TAccioClic> ClicParatPanell(ui::Point c) = 0;

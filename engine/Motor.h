@@ -65,6 +65,8 @@ class TMotor {
   // The dwell-only profile: what the ring says of c, and the pause shown on the label.
   void MarcarAnell(ui::Point c);
   void MostrarPausa();
+  bool NoEsPotClicarA(ui::Point c);
+  void TreureNoEsPotClicar();
   bool ArmatAmbMoviment() const;
 
   InterficieMotor& f_;

@@ -116,3 +116,17 @@ std::vector<TTraca> TracesTransparent(const TDibuixTransparent& d) {
   if (d.Anell == EstatAnell::NoEsObjectiu) Ratlla(d, traces);
   return traces;
 }
+
+std::vector<TTraca> TracesNoEsPotClicar(int costat, int dpi) {
+  const int c = costat / 2;
+  const int r = ui::ScaleForDpi(RadiNoEsPotClicar, dpi);
+  const int gruix = ui::ScaleForDpi(GruixNoEsPotClicar, dpi);
+  // The bar runs from the upper left to the lower right at 45 degrees, in two halves.
+  const int dins = ArrodonirAParell(ui::ScaleForDpi(ForatNoEsPotClicar, dpi) * SinusGraus(45));
+  const int fora = ArrodonirAParell(r * SinusGraus(45));
+  return {Traca(TTraca::Tipus::Ellipse, ColorNoEsPotClicar, gruix, c - r, c - r, c + r, c + r),
+          Traca(TTraca::Tipus::Linia, ColorNoEsPotClicar, gruix, c - fora, c - fora, c - dins,
+                c - dins),
+          Traca(TTraca::Tipus::Linia, ColorNoEsPotClicar, gruix, c + dins, c + dins, c + fora,
+                c + fora)};
+}

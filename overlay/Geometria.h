@@ -58,3 +58,12 @@ int ArrodonirAParell(double valor);
 // sweep. A sweep below 1 draws no ring. At a whole turn the arc's two radials
 // coincide, which GDI draws as the complete circle; above a turn only the part past it shows.
 std::vector<TTraca> TracesTransparent(const TDibuixTransparent& d);
+
+// The ring's "cannot click here" state: a rest where Windows would drop the click. A dark ring
+// crossed by a bar, the pointer's spot left clear, around the window's centre; its measures are
+// given at 96 dpi.
+constexpr ui::Colour ColorNoEsPotClicar = 0x404040;
+constexpr int GruixNoEsPotClicar = 6;
+constexpr int RadiNoEsPotClicar = 24;
+constexpr int ForatNoEsPotClicar = 8;  // no stroke this near the centre
+std::vector<TTraca> TracesNoEsPotClicar(int costat, int dpi);

@@ -95,5 +95,10 @@ void TFormTransparent::FormPaint(ui::Canvas& canvas) {
   d.ColorTemporitzador = estat_.ColorTemporitzador;
   d.Anell = estat_.Anell;
   d.Dpi = Dpi();
-  Dibuixar(canvas, TracesTransparent(d));
+  std::vector<TTraca> traces = TracesTransparent(d);
+  if (estat_.Anell == EstatAnell::NoEsPotClicar) {
+    const std::vector<TTraca> senyal = TracesNoEsPotClicar(d.Costat, d.Dpi);
+    traces.insert(traces.end(), senyal.begin(), senyal.end());
+  }
+  Dibuixar(canvas, traces);
 }

@@ -118,7 +118,13 @@ void TFormTipusClic::Agafar(ui::Point c) {
     const ui::Rect r = BoundsRect();
     agafat_ = {c.x - r.left, c.y - r.top};
   }
+  const bool portat = TimerSeguirPunter.Enabled();
   TimerSeguirPunter.SetEnabled(Estat.ArrossegantPanell());
+  if (portat && !Estat.ArrossegantPanell()) Deixat();
+}
+
+void TFormTipusClic::Deixat() {
+  if (OnDeixat) OnDeixat();
 }
 
 void TFormTipusClic::TimerSeguirPunterTimer() {
@@ -152,4 +158,5 @@ void TFormTipusClic::FormMouseMove(ui::Point c) {
 void TFormTipusClic::FormMouseUp(ui::Point c) {
   FormMouseMove(c);
   movent_ = false;
+  Deixat();
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 
 #include "tipusclic/DibuixosTipusClic.h"
@@ -34,6 +35,9 @@ class TFormTipusClic : public ui::Form {
   // What ends a drag in progress when the mode stops or the program closes.
   TAccioClic AcabarArrossegament(ui::Point c);
 
+  // The panel let go after it was carried, by hand or by a rest.
+  std::function<void()> OnDeixat;
+
   // Shown or hidden as the switch and the mode say.
   void Mostrar(bool mostrar);
   void PosarTextos(const TTextosTipusClic& textos);
@@ -53,6 +57,7 @@ class TFormTipusClic : public ui::Form {
  private:
   void Canviat();
   void Agafar(ui::Point c);
+  void Deixat();
   void PosarA(ui::Point lloc);
 
   TEstatTipusClic Estat;

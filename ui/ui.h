@@ -521,6 +521,7 @@ class Form {
   void DispatchMouseDown(Point p) { FormMouseDown(p); }
   void DispatchMouseMove(Point p) { FormMouseMove(p); }
   void DispatchMouseUp(Point p) { FormMouseUp(p); }
+  void DispatchAppBarMoved() { AppBarMoved(); }
 
  protected:
   virtual void FormCreate() {}
@@ -548,6 +549,9 @@ class Form {
   virtual void QueryEndSession() {}
   // The session's end is decided: ending true, it ends once this returns; false, it was cancelled.
   virtual void EndSession(bool) {}
+  // Registered as a desktop toolbar: the system says that the bars may have to take their
+  // places again (the task bar or another bar moved, the screen changed).
+  virtual void AppBarMoved() {}
 
  private:
   FormStyle style_;
@@ -629,6 +633,48 @@ void ProfileWriteAll(const std::string& file, const std::vector<ProfileEntry>& e
 bool ShellOpen(const std::string& path);
 // The folder the program was started from, without a separator at the end.
 std::string ProgramFolder();
+
+// ----- Desktop toolbars -----
+
+// A strip along an edge of a monitor that the system keeps for one form's window: windows
+// maximised while it is held fit beside it, and the monitor's work area leaves it out. The
+// system may move the strip's inner side, top and bottom for the task bar and bars registered
+// before it.
+enum class ScreenEdge { Left, Right };
+// False where the system has no such service or refuses.
+bool RegisterAppBar(Form& form);
+// What the system would grant of wanted at edge, nothing reserved yet.
+Rect QueryAppBarPos(Form& form, ScreenEdge edge, Rect wanted);
+// Reserves wanted at edge; the rectangle the system holds for the form from now.
+Rect SetAppBarPos(Form& form, ScreenEdge edge, Rect wanted);
+// The reservation given back; nothing for a form that holds none.
+void RemoveAppBar(Form& form);
+bool AppBarRegistered(const Form& form);
+
+// The monitor nearest to r: its whole rectangle and its work area (less the task bar and the
+// desktop toolbars).
+struct MonitorAreas {
+  Rect monitor, work;
+};
+MonitorAreas MonitorNear(Rect r);
+
+// ----- Rights over other programs' windows -----
+
+// Windows drops input that a program sends to a window of a process with a higher integrity
+// level than its own, unless the sender has uiAccess. The levels, as the system numbers them.
+constexpr std::uint32_t IntegrityLow = 0x1000;
+constexpr std::uint32_t IntegrityMedium = 0x2000;
+constexpr std::uint32_t IntegrityHigh = 0x3000;
+constexpr std::uint32_t IntegritySystem = 0x4000;
+struct InputRights {
+  std::uint32_t integrity = IntegrityMedium;
+  bool uiAccess = false;
+};
+// This program's; where the system has no integrity levels, medium without uiAccess.
+InputRights OwnInputRights();
+// The integrity level of the process whose window is at p; nothing when it cannot be known (no
+// window, no levels, the process cannot be asked).
+std::optional<std::uint32_t> IntegrityAt(Point p);
 
 // Posts a message to a window of this program, as another thread or process would.
 void PostMessageTo(std::intptr_t window, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);

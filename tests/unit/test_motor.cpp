@@ -58,6 +58,7 @@ class FinestresDoble final : public InterficieMotor {
   }
   void MessageBeep(unsigned) override { ++sons; }
   std::int32_t AmpladaPantalla() const override { return 1000; }
+  bool PotClicarA(ui::Point) const override { return true; }
   std::optional<TAccioClic> ClicParatPanell(ui::Point) override { return std::nullopt; }
   TAccioClic AcabarArrossegamentPanell(ui::Point) override { return {}; }
   void ActualitzarPanell() override {}

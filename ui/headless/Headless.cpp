@@ -92,6 +92,11 @@ struct World {
   std::intptr_t hookTarget = 0;  // where the stand-in's reports go, chosen at each install
   int dpi = kDefaultDpi;         // of the monitor new windows open on
   bool otherInstance = false;
+  // Desktop toolbars by window, in the order registered, and what was asked of the system.
+  std::vector<std::pair<std::intptr_t, std::optional<std::pair<ScreenEdge, Rect>>>> appBars;
+  std::vector<std::string> appBarCalls;
+  InputRights ownRights;
+  std::vector<std::pair<Rect, std::optional<std::uint32_t>>> foreignWindows;  // bottom first
 };
 
 World& W() {
@@ -108,6 +113,8 @@ void Deliver(const PostedMessage& m) {
   if (m.msg == ui::msg::Close) it->second->Close();
   if (m.msg == ui::msg::QueryEndSession) it->second->DispatchQueryEndSession();
   if (m.msg == ui::msg::EndSession) it->second->DispatchEndSession(m.wParam != 0);
+  if (m.msg == ui::msg::AppBar && m.wParam == ui::msg::AppBarPosChanged)
+    it->second->DispatchAppBarMoved();
 }
 
 // The earliest due timer at or before limit, ties broken by enabling order.
@@ -172,7 +179,18 @@ Size FrameSize(const Form& form) {
   return {ScaleForDpi(kFrameWidth, dpi), ScaleForDpi(kFrameHeight, dpi)};
 }
 
-Rect WorkArea(Rect) { return {0, 0, W().screenWidth, W().screenHeight}; }
+// The screen less the strips that desktop toolbars hold, as Windows keeps it.
+Rect WorkArea(Rect) {
+  Rect work{0, 0, W().screenWidth, W().screenHeight};
+  for (const auto& [handle, held] : W().appBars) {
+    if (!held) continue;
+    if (held->first == ScreenEdge::Left)
+      work.left = std::max(work.left, held->second.right);
+    else
+      work.right = std::min(work.right, held->second.left);
+  }
+  return work;
+}
 
 void SetLayoutDpi(Form& form, int dpi) {
   if (form.native) StateOf(form).dpi = dpi;
@@ -479,6 +497,91 @@ void PostMessageTo(std::intptr_t window, unsigned msg, std::uintptr_t wParam,
   W().queue.push_back({window, msg, wParam, lParam});
 }
 
+// ----- desktop toolbars and rights, as Windows would answer -----
+
+namespace {
+
+auto FindAppBar(const Form& form) {
+  const std::intptr_t handle = form.Handle();
+  return std::find_if(W().appBars.begin(), W().appBars.end(),
+                      [handle](const auto& bar) { return bar.first == handle; });
+}
+
+std::string AppBarCall(const char* call, ScreenEdge edge, Rect r) {
+  std::ostringstream text;
+  text << call << (edge == ScreenEdge::Left ? " left " : " right ") << r.left << ' ' << r.top << ' '
+       << r.right << ' ' << r.bottom;
+  return text.str();
+}
+
+// Kept on the screen, and beside the strips of the bars registered before it on that edge.
+Rect Granted(const Form& form, ScreenEdge edge, Rect r) {
+  const int width = r.Width();
+  r.top = std::max(r.top, 0), r.bottom = std::min(r.bottom, W().screenHeight);
+  for (auto it = W().appBars.begin(); it != FindAppBar(form); ++it) {
+    if (!it->second || it->second->first != edge) continue;
+    const Rect other = it->second->second;
+    if (edge == ScreenEdge::Left && r.left < other.right)
+      r.left = other.right, r.right = r.left + width;
+    if (edge == ScreenEdge::Right && r.right > other.left)
+      r.right = other.left, r.left = r.right - width;
+  }
+  return r;
+}
+
+}  // namespace
+
+bool RegisterAppBar(Form& form) {
+  if (!form.native) return false;
+  if (AppBarRegistered(form)) return true;
+  W().appBars.push_back({form.Handle(), std::nullopt});
+  W().appBarCalls.push_back("ABM_NEW");
+  return true;
+}
+
+Rect QueryAppBarPos(Form& form, ScreenEdge edge, Rect wanted) {
+  W().appBarCalls.push_back(AppBarCall("ABM_QUERYPOS", edge, wanted));
+  return AppBarRegistered(form) ? Granted(form, edge, wanted) : wanted;
+}
+
+Rect SetAppBarPos(Form& form, ScreenEdge edge, Rect wanted) {
+  W().appBarCalls.push_back(AppBarCall("ABM_SETPOS", edge, wanted));
+  const auto bar = FindAppBar(form);
+  if (bar == W().appBars.end()) return wanted;
+  const Rect held = Granted(form, edge, wanted);
+  bar->second = {{edge, held}};
+  return held;
+}
+
+void RemoveAppBar(Form& form) {
+  const auto bar = FindAppBar(form);
+  if (bar == W().appBars.end()) return;
+  W().appBars.erase(bar);
+  W().appBarCalls.push_back("ABM_REMOVE");
+}
+
+bool AppBarRegistered(const Form& form) {
+  return form.native && FindAppBar(form) != W().appBars.end();
+}
+
+MonitorAreas MonitorNear(Rect r) {
+  return {{0, 0, W().screenWidth, W().screenHeight}, backend::WorkArea(r)};
+}
+
+InputRights OwnInputRights() { return W().ownRights; }
+
+std::optional<std::uint32_t> IntegrityAt(Point p) {
+  const auto inside = [p](Rect r) {
+    return p.x >= r.left && p.x < r.right && p.y >= r.top && p.y < r.bottom;
+  };
+  const auto& foreign = W().foreignWindows;
+  for (auto it = foreign.rbegin(); it != foreign.rend(); ++it)
+    if (inside(it->first)) return it->second;
+  for (const auto& [handle, form] : W().forms)
+    if (form->Visible() && inside(form->BoundsRect())) return W().ownRights.integrity;
+  return std::nullopt;
+}
+
 // ----- the test side -----
 
 namespace headless {
@@ -669,6 +772,17 @@ void SetProgramFolder(const std::string& folder) { W().programFolder = folder; }
 
 std::filesystem::path ProfilePath(const std::string& file) { return ProfileFile(file); }
 std::string ProfileFileText(const std::string& file) { return FileText(ProfileFile(file)); }
+
+const std::vector<std::string>& AppBarCalls() { return W().appBarCalls; }
+void ClearAppBarCalls() { W().appBarCalls.clear(); }
+void NotifyAppBars() {
+  for (const auto& [handle, held] : W().appBars)
+    PostMessageTo(handle, ui::msg::AppBar, ui::msg::AppBarPosChanged, 0);
+}
+void SetOwnInputRights(InputRights rights) { W().ownRights = rights; }
+void AddForeignWindow(Rect area, std::optional<std::uint32_t> integrity) {
+  W().foreignWindows.push_back({area, integrity});
+}
 
 namespace hook {
 const std::vector<std::string>& Calls() { return W().hookCalls; }

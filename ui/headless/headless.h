@@ -132,6 +132,20 @@ void SetProgramFolder(const std::string& folder);
 std::string ProfileFileText(const std::string& file);
 std::filesystem::path ProfilePath(const std::string& file);
 
+// The desktop toolbars' service: "ABM_NEW", "ABM_QUERYPOS left 0 0 118 768" (the edge and the
+// rectangle asked for), "ABM_SETPOS ...", "ABM_REMOVE", in the order asked. A strip held is
+// taken out of the work area.
+const std::vector<std::string>& AppBarCalls();
+void ClearAppBarCalls();
+// The system tells every registered bar that theirs may have to move (ABN_POSCHANGED).
+void NotifyAppBars();
+
+// The program's integrity level and uiAccess; medium without until set.
+void SetOwnInputRights(InputRights rights);
+// A window of another process over the area, above those added before it, whose integrity
+// level is known or not; IntegrityAt answers for it.
+void AddForeignWindow(Rect area, std::optional<std::uint32_t> integrity);
+
 // The hook library's stand-in.
 namespace hook {
 // Calls in order: "SetHookMouse", "UnHookMouse", "SetHookMouseMove", "UnHookMouseMove".

@@ -4,6 +4,7 @@
 #include <set>
 
 #include "ui/backend.h"
+#include "ui/messages.h"
 #include "ui/win32/Win32.h"
 
 #include <windowsx.h>
@@ -239,6 +240,9 @@ Answer TimerOrUserMessage(const Message& m) {
         if (t->id == static_cast<int>(m.wp)) t->Fire();
       return 0;
     case WM_USER: return UserMessage(m);
+    case msg::AppBar:
+      if (m.wp == msg::AppBarPosChanged) m.form.DispatchAppBarMoved();
+      return 0;
     default: return std::nullopt;
   }
 }
