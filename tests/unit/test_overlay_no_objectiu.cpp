@@ -53,8 +53,11 @@ TEST(OverlayNoObjectiu, TheRingTurnsGreyAndAStrokeCrossesItWithTheMiddleLeftClea
   // Spokes on a round frame turn grey as well.
   TDibuixTransparent rodo = Dibuix(EstatAnell::NoEsObjectiu, 4);
   rodo.MostrarQuadre = rodo.Rodo = true;
-  for (const TTraca& t : TracesTransparent(rodo))
-    if (t.tipus == Tipus::Linia && t.color != ui::clBlack) EXPECT_EQ(t.color, ui::clGray);
+  for (const TTraca& t : TracesTransparent(rodo)) {
+    if (t.tipus == Tipus::Linia && t.color != ui::clBlack) {
+      EXPECT_EQ(t.color, ui::clGray);
+    }
+  }
 
   // At every scale the stroke, pen included, stays off the white middle through which the
   // click goes, and reaches the ring's outer edge.

@@ -12,7 +12,7 @@ using Entrades = std::vector<unsigned>;
 const ZonaPanell Fora{};
 constexpr ui::Point Aqui{300, 200}, Alla{600, 400};
 
-ZonaPanell Boto(TipusClic t) { return {ZonaPanell::Tipus::Boto, t}; }
+ZonaPanell EnBoto(TipusClic t) { return {ZonaPanell::Tipus::Boto, t}; }
 const ZonaPanell Fons{ZonaPanell::Tipus::Fons, TipusClic::Esquerre};
 
 TEST(EstatTipusClic, EachChoiceInjectsItsClickOnceAndFallsBackToLeft) {
@@ -20,7 +20,7 @@ TEST(EstatTipusClic, EachChoiceInjectsItsClickOnceAndFallsBackToLeft) {
   EXPECT_EQ(estat.Clic(Aqui, Fora).entrades, (Entrades{ui::MouseLeftDown, ui::MouseLeftUp}));
 
   // Chosen on the panel: a sound, nothing injected.
-  const TAccioClic triat = estat.Clic(Aqui, Boto(TipusClic::Doble));
+  const TAccioClic triat = estat.Clic(Aqui, EnBoto(TipusClic::Doble));
   EXPECT_TRUE(triat.so);
   EXPECT_TRUE(triat.entrades.empty());
   EXPECT_EQ(estat.Clic(Aqui, Fora).entrades,
@@ -38,7 +38,7 @@ TEST(EstatTipusClic, EachChoiceInjectsItsClickOnceAndFallsBackToLeft) {
     EXPECT_TRUE(res.entrades.empty());
     EXPECT_FALSE(res.so);
   }
-  estat.Clic(Aqui, Boto(TipusClic::Pausa));
+  estat.Clic(Aqui, EnBoto(TipusClic::Pausa));
   EXPECT_EQ(estat.Triat(), TipusClic::Esquerre);
 }
 
@@ -55,7 +55,7 @@ TEST(EstatTipusClic, ADragPressesAtOneRestAndReleasesAtTheNextOrWhereItBeganOnTh
   // Dropped on the panel: released where it began, choosing nothing.
   estat.Triar(TipusClic::Arrossegar);
   estat.Clic(Aqui, Fora);
-  const TAccioClic sobre = estat.Clic(Alla, Boto(TipusClic::Dret));
+  const TAccioClic sobre = estat.Clic(Alla, EnBoto(TipusClic::Dret));
   EXPECT_EQ(sobre.entrades, Entrades{ui::MouseLeftUp});
   EXPECT_EQ(sobre.abans, Aqui);
   EXPECT_EQ(estat.Triat(), TipusClic::Esquerre);

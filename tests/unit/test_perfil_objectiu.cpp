@@ -25,8 +25,6 @@ class PerfilObjectiuTest : public ProgramaTest {
     Principal().Show();
     hl::SetCursor({1, 1});
     Principal().MenuClicAutomaticAlEstarParatClick();
-    // The panel's own column, away from where these tests rest.
-    if (perfil) P().SetPosition(0, 0);
   }
   TFormTipusClic& P() { return *Programa().FormTipusClic(); }
   ui::Point Centre(TipusClic t) {
