@@ -81,6 +81,7 @@ TFormPrincipal::TFormPrincipal(TPrograma& programa)
       TimerOnEsElMouse(*this, 100),
       TimerActivarElHookMouse(*this, 200),
       TimerActivarElHookMouseMove(*this, 200),
+      TimerVigilarHooks(*this, TVigilanciaHooks::Interval),
       programa_(programa),
       parametres_(programa.Parametres),
       finestres_(*this, programa),
@@ -139,6 +140,7 @@ TFormPrincipal::TFormPrincipal(TPrograma& programa)
   TimerOnEsElMouse.OnTimer = [this] { TimerOnEsElMouseTimer(); };
   TimerActivarElHookMouse.OnTimer = [this] { TimerActivarElHookMouseTimer(); };
   TimerActivarElHookMouseMove.OnTimer = [this] { TimerActivarElHookMouseMoveTimer(); };
+  TimerVigilarHooks.OnTimer = [this] { TimerVigilarHooksTimer(); };
 }
 
 void TFormPrincipal::FormCreate() {

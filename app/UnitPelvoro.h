@@ -54,6 +54,7 @@ class TFormPrincipal : public ui::Form {
   ui::Timer TimerOnEsElMouse;
   ui::Timer TimerActivarElHookMouse;
   ui::Timer TimerActivarElHookMouseMove;
+  ui::Timer TimerVigilarHooks;
 
   // The primary screen's width, taken once at creation.
   std::int32_t AmpladaPantalla = 0;
@@ -82,6 +83,7 @@ class TFormPrincipal : public ui::Form {
   void TimerActivarElHookMouseTimer() { Motor.TimerActivarElHookMouseTimer(); }
   void TimerActivarElHookMouseMoveTimer() { Motor.TimerActivarElHookMouseMoveTimer(); }
   void TimerOnEsElMouseTimer() { Motor.TimerOnEsElMouseTimer(); }
+  void TimerVigilarHooksTimer() { Motor.TimerVigilarHooksTimer(); }
   void TimerComptaEnreraClicAutomaticTimer() { Motor.TimerComptaEnreraClicAutomaticTimer(); }
   void TimerClicALEstarElMouseDownEnUnaCasellaTimer() {
     Motor.TimerClicALEstarElMouseDownEnUnaCasellaTimer();

@@ -5,8 +5,14 @@
 void TMotor::TimerComptaEnreraClicAutomaticTimer() {
   const std::int32_t N = p_.DecimesTimerClickAutomatic;
   ui::Point c = f_.CursorPos();
+  // The dwell-only profile measures a rest from where it began, at its monitor's scale: a head
+  // tracker's slow glide towards a target is no rest.
+  const bool perfil = f_.PerfilSenseClics();
+  const std::int32_t P = p_.PixelsDeSeparacioPerqueEsConsideriParat;
+  TMesuraRepos repos =
+      MesurarRepos(e_.PosicioMouse, c, perfil ? ToleranciaRepos(P, f_.DpiA(c)) : P, perfil);
 
-  if (HaMogut(e_.PosicioMouse, c, p_.PixelsDeSeparacioPerqueEsConsideriParat)) {
+  if (repos.mogut) {
     f_.EscriureEtiqueta(N, true);
     if (p_.BoolCheckBoxTemporitzador) {
       e_.AngleTemporitzador = 0;
@@ -20,9 +26,12 @@ void TMotor::TimerComptaEnreraClicAutomaticTimer() {
       e_.AngleTemporitzador = AngleAnell(N, n);
       f_.RepintarOverlay();
     }
-    if (n == 0) ClicParatFet(c);
+    if (n == 0) {
+      ClicParatFet(c);
+      repos.origen = c;  // none again until it moves from where it clicked
+    }
   }
-  e_.PosicioMouse = c;
+  e_.PosicioMouse = repos.origen;
   f_.ActualitzarTitolAplicacio();
 }
 

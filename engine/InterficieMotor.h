@@ -59,6 +59,8 @@ class InterficieMotor {
   virtual void MouseEvent(unsigned entrada) = 0;
   virtual void MessageBeep(unsigned so) = 0;
   virtual std::int32_t AmpladaPantalla() const = 0;
+  // The dpi of the monitor under c.
+  virtual int DpiA(ui::Point c) const = 0;
 
   // The click-type panel, when it exists and is switched on: what a dwell click at c makes.
   virtual std::optional<TAccioClic> ClicParatPanell(ui::Point c) = 0;

@@ -54,6 +54,8 @@ void RegisterClassFor(const FormStyle& s, WNDPROC proc) {
   RegisterClassExW(&wc);
 }
 
+}  // namespace
+
 int SystemDpi() {
   using GetDpiForSystemFunction = UINT(WINAPI*)();
   static const auto getDpiForSystem =
@@ -68,6 +70,8 @@ int SystemDpi() {
   }
   return dpi > 0 ? dpi : kDefaultDpi;
 }
+
+namespace {
 
 void EnableOtherForms(Form& except, bool enable) {
   for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
