@@ -77,13 +77,34 @@ void TFinestresMotor::CentrarOverlay(ui::Point c) {
 }
 void TFinestresMotor::RepintarOverlay() { programa_.FormTransparent().Repaint(); }
 
-void TFinestresMotor::SetHookMouse() { ::SetHookMouse(); }
-void TFinestresMotor::UnHookMouse() { ::UnHookMouse(); }
-void TFinestresMotor::SetHookMouseMove() { ::SetHookMouseMove(); }
-void TFinestresMotor::UnHookMouseMove() { ::UnHookMouseMove(); }
+void TFinestresMotor::SetHookMouse() {
+  ::SetHookMouse();
+  Demanat(true, true);
+}
+void TFinestresMotor::UnHookMouse() {
+  ::UnHookMouse();
+  Demanat(true, false);
+}
+void TFinestresMotor::SetHookMouseMove() {
+  ::SetHookMouseMove();
+  Demanat(false, true);
+}
+void TFinestresMotor::UnHookMouseMove() {
+  ::UnHookMouseMove();
+  Demanat(false, false);
+}
+// The watch runs only while a hook is asked for.
+void TFinestresMotor::Demanat(bool botons, bool installat) {
+  TVigilanciaHooks& hooks = programa_.EstatMotor.Hooks;
+  hooks.Demanat(botons, installat, ui::CursorPos());
+  principal_.TimerVigilarHooks.SetEnabled(hooks.Algun());
+}
 
 ui::Point TFinestresMotor::CursorPos() const { return ui::CursorPos(); }
-void TFinestresMotor::SetCursorPos(ui::Point q) { ui::SetCursorPos(q); }
+void TFinestresMotor::SetCursorPos(ui::Point q) {
+  ui::SetCursorPos(q);
+  programa_.EstatMotor.Hooks.Informe(q);  // no hook reports the program's own move
+}
 void TFinestresMotor::MouseEvent(unsigned entrada) { ui::MouseEvent(entrada); }
 void TFinestresMotor::MessageBeep(unsigned so) { ui::MessageBeep(so); }
 std::int32_t TFinestresMotor::AmpladaPantalla() const { return principal_.AmpladaPantalla; }
@@ -91,6 +112,7 @@ bool TFinestresMotor::PotClicarA(ui::Point c) const {
   const ui::InputRights propis = ui::OwnInputRights();
   return EsPotClicar(propis.integrity, ui::IntegrityAt(c), propis.uiAccess);
 }
+int TFinestresMotor::DpiA(ui::Point c) const { return ui::DpiAt(c); }
 
 std::optional<TAccioClic> TFinestresMotor::ClicParatPanell(ui::Point c) {
   TFormTipusClic* panell = programa_.FormTipusClic();

@@ -38,6 +38,7 @@ class TFinestresMotor final : public InterficieMotor {
   void MessageBeep(unsigned so) override;
   std::int32_t AmpladaPantalla() const override;
   bool PotClicarA(ui::Point c) const override;
+  int DpiA(ui::Point c) const override;
   std::optional<TAccioClic> ClicParatPanell(ui::Point c) override;
   TAccioClic AcabarArrossegamentPanell(ui::Point c) override;
   void ActualitzarPanell() override;
@@ -52,6 +53,8 @@ class TFinestresMotor final : public InterficieMotor {
  private:
   ui::MenuItem& Item(ModeClic mode) const;
   ui::Timer& Timer(TimerMotor timer) const;
+  // Kept for the watch over the hooks.
+  void Demanat(bool botons, bool installat);
 
   TFormPrincipal& principal_;
   TPrograma& programa_;

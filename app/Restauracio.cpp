@@ -3,7 +3,6 @@
 #include "app/Pelvoro.h"
 #include "app/Programa.h"
 #include "app/UnitPelvoro.h"
-#include "hook/LlibreriaPelvoro.h"
 #include "overlay/UnitFormTransparent.h"
 #include "settings/Parametres.h"
 
@@ -42,7 +41,7 @@ void AvisIRestauracio(TPrograma& programa) {
 
   if (programa.Parametres.BoolMostrarQuadreDeSeguiment) {
     programa.EstatMotor.AngleTemporitzador = 0;
-    SetHookMouseMove();
+    principal.Motor.InstallarHookQuadre();
     programa.FormTransparent().Show();
     principal.SpeedButton0.SetFontColour(ui::clRed);
   }

@@ -83,6 +83,7 @@ TFormPrincipal::TFormPrincipal(TPrograma& programa)
       TimerActivarElHookMouse(*this, 200),
       TimerActivarElHookMouseMove(*this, 200),
       TimerTornarAClicar(*this, TornadaMs),
+      TimerVigilarHooks(*this, TVigilanciaHooks::Interval),
       programa_(programa),
       parametres_(programa.Parametres),
       finestres_(*this, programa),
@@ -144,6 +145,7 @@ TFormPrincipal::TFormPrincipal(TPrograma& programa)
   TimerActivarElHookMouse.OnTimer = [this] { TimerActivarElHookMouseTimer(); };
   TimerActivarElHookMouseMove.OnTimer = [this] { TimerActivarElHookMouseMoveTimer(); };
   TimerTornarAClicar.OnTimer = [this] { TimerTornarAClicarTimer(); };
+  TimerVigilarHooks.OnTimer = [this] { TimerVigilarHooksTimer(); };
 }
 
 void TFormPrincipal::FormCreate() {

@@ -61,6 +61,7 @@ class TFormPrincipal : public ui::Form {
   ui::Timer TimerActivarElHookMouse;
   ui::Timer TimerActivarElHookMouseMove;
   ui::Timer TimerTornarAClicar;
+  ui::Timer TimerVigilarHooks;
 
   // The primary screen's width, taken once at creation.
   std::int32_t AmpladaPantalla = 0;
@@ -90,6 +91,7 @@ class TFormPrincipal : public ui::Form {
   void TimerActivarElHookMouseMoveTimer() { Motor.TimerActivarElHookMouseMoveTimer(); }
   void TimerOnEsElMouseTimer() { Motor.TimerOnEsElMouseTimer(); }
   void TimerTornarAClicarTimer() { Motor.TimerTornarAClicarTimer(); }
+  void TimerVigilarHooksTimer() { Motor.TimerVigilarHooksTimer(); }
   void TimerComptaEnreraClicAutomaticTimer() { Motor.TimerComptaEnreraClicAutomaticTimer(); }
   void TimerClicALEstarElMouseDownEnUnaCasellaTimer() {
     Motor.TimerClicALEstarElMouseDownEnUnaCasellaTimer();

@@ -12,12 +12,18 @@ constexpr ui::Colour ColorPausa = ui::clGray;
 void TMotor::TimerComptaEnreraClicAutomaticTimer() {
   const std::int32_t N = p_.DecimesTimerClickAutomatic;
   ui::Point c = f_.CursorPos();
+  // The dwell-only profile measures a rest from where it began, at its monitor's scale: a head
+  // tracker's slow glide towards a target is no rest.
+  const bool perfil = f_.PerfilSenseClics();
+  const std::int32_t P = p_.PixelsDeSeparacioPerqueEsConsideriParat;
+  TMesuraRepos repos =
+      MesurarRepos(e_.PosicioMouse, c, perfil ? ToleranciaRepos(P, f_.DpiA(c)) : P, perfil);
 
   MarcarAnell(c);
   // Paused, nothing counts but on the panel, where a rest on Pausa ends the pause; back from
   // it, the count starts afresh.
   bool tornaDePausa = false;
-  if (f_.PerfilSenseClics()) {
+  if (perfil) {
     if (f_.PausaPanell() && !f_.SobrePanell(c)) {
       MostrarPausa();
       e_.PosicioMouse = c;
@@ -27,7 +33,7 @@ void TMotor::TimerComptaEnreraClicAutomaticTimer() {
     tornaDePausa = f_.EtiquetaEnPausa();
   }
 
-  if (tornaDePausa || HaMogut(e_.PosicioMouse, c, p_.PixelsDeSeparacioPerqueEsConsideriParat)) {
+  if (tornaDePausa || repos.mogut) {
     if (tornaDePausa) f_.ColorEtiqueta(e_.ColorTemporitzador);
     TreureNoEsPotClicar();
     f_.EscriureEtiqueta(N, true);
@@ -43,9 +49,12 @@ void TMotor::TimerComptaEnreraClicAutomaticTimer() {
       e_.AngleTemporitzador = AngleAnell(N, n);
       f_.RepintarOverlay();
     }
-    if (n == 0) ClicParatFet(c);
+    if (n == 0) {
+      ClicParatFet(c);
+      repos.origen = c;  // none again until it moves from where it clicked
+    }
   }
-  e_.PosicioMouse = c;
+  e_.PosicioMouse = repos.origen;
   f_.ActualitzarTitolAplicacio();
 }
 

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "engine/VigilanciaHooks.h"
 #include "ui/ui.h"
 
 // What the ring says of the point it is drawn around: a rest there clicks, or it lands on one of
@@ -22,4 +23,6 @@ struct TEstatMotor {
   bool SeguintMoviment = false;
   // False while a dialog opened from the menu is up: the frame's move hook waits for it.
   bool PermetHookMouseMove = true;
+  // What the hooks were asked for, and whether they still report.
+  TVigilanciaHooks Hooks;
 };

@@ -66,6 +66,8 @@ class InterficieMotor {
   // Whether input injected with the pointer at c reaches the window there: not that of a
   // program with higher rights than this one.
   virtual bool PotClicarA(ui::Point c) const = 0;
+  // The dpi of the monitor under c.
+  virtual int DpiA(ui::Point c) const = 0;
 
   // The click-type panel, when it exists and is switched on: what a dwell click at c makes.
   virtual std::optional<TAccioClic> ClicParatPanell(ui::Point c) = 0;

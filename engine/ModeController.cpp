@@ -215,6 +215,13 @@ void TMotor::TimerActivarElHookMouseMoveTimer() {
   f_.SetHookMouseMove();
 }
 
+void TMotor::TimerVigilarHooksTimer() {
+  if (!e_.Hooks.Comprovar(f_.CursorPos())) return;
+  // A second install replaces the hook: one that Windows dropped comes back, silently too.
+  if (e_.Hooks.Botons()) f_.SetHookMouse();
+  if (e_.Hooks.Moviment()) f_.SetHookMouseMove();
+}
+
 void TMotor::TimerOnEsElMouseTimer() {
   const ui::Point c = f_.CursorPos();
   if (c == e_.PosicioMouse) return;

@@ -48,6 +48,10 @@ class TMotor {
   void TimerOnEsElMouseTimer();
   void TimerComptaEnreraClicAutomaticTimer();
   void TimerClicALEstarElMouseDownEnUnaCasellaTimer();
+  // Runs while a hook is asked for: installs again those Windows has dropped.
+  void TimerVigilarHooksTimer();
+  // The frame's move hook, shown at start before any mode.
+  void InstallarHookQuadre() { f_.SetHookMouseMove(); }
   void MissatgeHookMouse(std::intptr_t codi);
 
   // One click at q with the button hook out of the way; it comes back 200 ms later.

@@ -12,6 +12,7 @@ constexpr unsigned SoPerDefecte = 0;  // MessageBeep's type for the default syst
 
 void TMotor::MissatgeHookMouse(std::intptr_t codi) {
   const ui::Point c = f_.CursorPos();
+  e_.Hooks.Informe(c);
   const bool mode0 = p_.BoolMostrarQuadreDeSeguiment;
   // Until the start countdown has armed the checked mode, reports are taken as with no mode:
   // the countdown's label and the ring are not the mode's yet.

@@ -27,8 +27,14 @@ class Hook {
   Hook& operator=(const Hook&) = delete;
   ~Hook() { Treure(); }
 
+  // Installed again, a new hook takes the old one's place: Windows removes a hook whose
+  // procedure once took too long without a word, and no call tells whether it has. The old
+  // one goes after the new one is in, so no event passes unhooked between them.
   void Installar(HOOKPROC proc, HINSTANCE modul) {
-    if (handle_ == nullptr) handle_ = SetWindowsHookExW(WH_MOUSE_LL, proc, modul, 0);
+    const HHOOK nou = SetWindowsHookExW(WH_MOUSE_LL, proc, modul, 0);
+    if (nou == nullptr) return;
+    if (handle_ != nullptr) UnhookWindowsHookEx(handle_);
+    handle_ = nou;
   }
   void Treure() {
     if (handle_ != nullptr) UnhookWindowsHookEx(handle_);

@@ -18,7 +18,8 @@
 
 // Installs the button hook: the user's left press and release are reported and swallowed,
 // a right press asks to leave; moves are reported, also those other software injects.
-// Injected buttons pass unreported. Installing twice leaves one hook.
+// Injected buttons pass unreported. Installing twice leaves one hook, a new one: installing
+// again brings back a hook that Windows has removed.
 LLIBRERIA_PELVORO_API void SetHookMouse();
 // Removes the button hook; harmless when it is not installed. A release whose press it
 // swallowed is still swallowed, unreported, when it comes later: it never arrives alone.

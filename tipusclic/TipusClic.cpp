@@ -111,6 +111,23 @@ ui::Point LimitarALaPantalla(ui::Point lloc, int amplada, int alcada, int amplad
           std::max(0, std::min(lloc.y, alcadaPantalla - alcada))};
 }
 
+ui::Point LimitarAlsMonitors(ui::Point lloc, int amplada, int alcada,
+                             const std::vector<ui::Rect>& monitors) {
+  const ui::Rect panell{lloc.x, lloc.y, lloc.x + amplada, lloc.y + alcada};
+  const auto comu = [&](const ui::Rect& m) {
+    const long long w = std::min(panell.right, m.right) - std::max(panell.left, m.left);
+    const long long h = std::min(panell.bottom, m.bottom) - std::max(panell.top, m.top);
+    return w > 0 && h > 0 ? w * h : 0;
+  };
+  if (monitors.empty()) return lloc;
+  const ui::Rect* on = &monitors.front();
+  for (const ui::Rect& m : monitors)
+    if (comu(m) > comu(*on)) on = &m;
+  const ui::Point dins = LimitarALaPantalla({lloc.x - on->left, lloc.y - on->top}, amplada, alcada,
+                                            on->Width(), on->Height());
+  return {dins.x + on->left, dins.y + on->top};
+}
+
 ui::Point LlocInicial(int alcada, int alcadaPantalla) {
   return {0, std::max(0, (alcadaPantalla - alcada) / 2)};
 }

@@ -86,5 +86,10 @@ ZonaPanell ZonaDelPunt(const ui::Rect& panell, bool visible, ui::Point p,
 // the screen keeps its top left corner on it.
 ui::Point LimitarALaPantalla(ui::Point lloc, int amplada, int alcada, int ampladaPantalla,
                              int alcadaPantalla);
+// Where the panel goes on a desktop of these monitors, the primary first: the place asked for,
+// kept wholly on the monitor it would lie on most; a place on no monitor (one that is gone)
+// comes back on the primary.
+ui::Point LimitarAlsMonitors(ui::Point lloc, int amplada, int alcada,
+                             const std::vector<ui::Rect>& monitors);
 // The first place: at the left edge, vertically centred.
 ui::Point LlocInicial(int alcada, int alcadaPantalla);

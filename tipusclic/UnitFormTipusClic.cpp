@@ -1,5 +1,7 @@
 #include "tipusclic/UnitFormTipusClic.h"
 
+#include <vector>
+
 #include "settings/Parametres.h"
 
 namespace {
@@ -79,8 +81,10 @@ void TFormTipusClic::DesarTipusClic(bool mostrar) {
 }
 
 void TFormTipusClic::PosarA(ui::Point lloc) {
-  const ui::Point p =
-      LimitarALaPantalla(lloc, Width(), Height(), ui::ScreenWidth(), ui::ScreenHeight());
+  // Anywhere on the desktop: the user may keep it on any monitor, and carry it across.
+  std::vector<ui::Rect> monitors;
+  for (const ui::Monitor& m : ui::Monitors()) monitors.push_back(m.bounds);
+  const ui::Point p = LimitarAlsMonitors(lloc, Width(), Height(), monitors);
   SetPosition(p.x, p.y);
 }
 

@@ -594,6 +594,19 @@ int ScreenWidth();
 int ScreenHeight();
 std::intptr_t DesktopWindow();
 
+// One display of the desktop, in screen coordinates: others than the primary may lie at
+// negative x or y.
+struct Monitor {
+  Rect bounds;
+  Rect workArea;  // less the task bar
+  int dpi = kDefaultDpi;
+  friend bool operator==(const Monitor&, const Monitor&) = default;
+};
+// The monitors of the desktop, the primary first; never empty.
+std::vector<Monitor> Monitors();
+// The dpi of the monitor p is on, or of the nearest one.
+int DpiAt(Point p);
+
 Point CursorPos();
 void SetCursorPos(Point p);
 constexpr unsigned MouseLeftDown = 0x0002;

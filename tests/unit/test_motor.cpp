@@ -14,6 +14,7 @@ class FinestresDoble final : public InterficieMotor {
  public:
   std::string etiqueta = "10", titol = "Pelvoro", opcioDesada;
   bool perfil = false;
+  int dpi = ui::kDefaultDpi;
   std::map<ModeClic, bool> modes;
   std::map<TimerMotor, bool> timers;
   std::map<int, ui::Colour> botons;
@@ -59,6 +60,7 @@ class FinestresDoble final : public InterficieMotor {
   void MessageBeep(unsigned) override { ++sons; }
   std::int32_t AmpladaPantalla() const override { return 1000; }
   bool PotClicarA(ui::Point) const override { return true; }
+  int DpiA(ui::Point) const override { return dpi; }
   std::optional<TAccioClic> ClicParatPanell(ui::Point) override { return std::nullopt; }
   TAccioClic AcabarArrossegamentPanell(ui::Point) override { return {}; }
   void ActualitzarPanell() override {}

@@ -89,8 +89,9 @@ struct World {
   std::vector<std::string> shellOpened;
   std::string programFolder = "C:\\Pelvoro";
   bool buttonHook = false, moveHook = false;
-  std::intptr_t hookTarget = 0;  // where the stand-in's reports go, chosen at each install
-  int dpi = kDefaultDpi;         // of the monitor new windows open on
+  std::intptr_t hookTarget = 0;   // where the stand-in's reports go, chosen at each install
+  int dpi = kDefaultDpi;          // of the monitor new windows open on
+  std::vector<Monitor> monitors;  // none set: one, the screen
   bool otherInstance = false;
   // Desktop toolbars by window, in the order registered, and what was asked of the system.
   std::vector<std::pair<std::intptr_t, std::optional<std::pair<ScreenEdge, Rect>>>> appBars;
@@ -105,6 +106,21 @@ World& W() {
 }
 
 FormState& StateOf(const Form& form) { return *form.native; }
+
+// How far p lies outside r, squared; 0 inside.
+long long DistanceSquared(const Rect& r, Point p) {
+  const long long dx = p.x < r.left ? r.left - p.x : p.x >= r.right ? p.x - r.right + 1 : 0;
+  const long long dy = p.y < r.top ? r.top - p.y : p.y >= r.bottom ? p.y - r.bottom + 1 : 0;
+  return dx * dx + dy * dy;
+}
+
+// The monitor p is on, or the nearest one, as MonitorFromPoint answers.
+Monitor NearestMonitor(Point p) {
+  const std::vector<Monitor> all = Monitors();
+  return *std::min_element(all.begin(), all.end(), [&](const Monitor& a, const Monitor& b) {
+    return DistanceSquared(a.bounds, p) < DistanceSquared(b.bounds, p);
+  });
+}
 
 void Deliver(const PostedMessage& m) {
   auto it = W().forms.find(m.window);
@@ -179,11 +195,14 @@ Size FrameSize(const Form& form) {
   return {ScaleForDpi(kFrameWidth, dpi), ScaleForDpi(kFrameHeight, dpi)};
 }
 
-// The screen less the strips that desktop toolbars hold, as Windows keeps it.
-Rect WorkArea(Rect) {
-  Rect work{0, 0, W().screenWidth, W().screenHeight};
+// The work area of the monitor nearest r, less the strips that desktop toolbars hold on it, as
+// Windows keeps it.
+Rect WorkArea(Rect r) {
+  const Monitor m = NearestMonitor({r.left + r.Width() / 2, r.top + r.Height() / 2});
+  Rect work = m.workArea;
   for (const auto& [handle, held] : W().appBars) {
-    if (!held) continue;
+    if (!held || held->second.right <= m.bounds.left || held->second.left >= m.bounds.right)
+      continue;
     if (held->first == ScreenEdge::Left)
       work.left = std::max(work.left, held->second.right);
     else
@@ -367,6 +386,14 @@ void Sleep(unsigned ms) { W().now += ms; }
 int ScreenWidth() { return W().screenWidth; }
 int ScreenHeight() { return W().screenHeight; }
 std::intptr_t DesktopWindow() { return 0x10; }
+
+std::vector<Monitor> Monitors() {
+  if (!W().monitors.empty()) return W().monitors;
+  const Rect screen{0, 0, W().screenWidth, W().screenHeight};
+  return {Monitor{screen, screen, W().dpi}};
+}
+
+int DpiAt(Point p) { return NearestMonitor(p).dpi; }
 
 Point CursorPos() { return W().cursor; }
 void SetCursorPos(Point p) {
@@ -565,7 +592,8 @@ bool AppBarRegistered(const Form& form) {
 }
 
 MonitorAreas MonitorNear(Rect r) {
-  return {{0, 0, W().screenWidth, W().screenHeight}, backend::WorkArea(r)};
+  return {NearestMonitor({r.left + r.Width() / 2, r.top + r.Height() / 2}).bounds,
+          backend::WorkArea(r)};
 }
 
 InputRights OwnInputRights() { return W().ownRights; }
@@ -632,6 +660,12 @@ Font NativeFont(const Control& control) {
 
 void SetOtherInstance(bool running) { W().otherInstance = running; }
 void SetScreenSize(int width, int height) { W().screenWidth = width, W().screenHeight = height; }
+void SetMonitors(const std::vector<Monitor>& monitors) {
+  W().monitors = monitors;
+  if (monitors.empty()) return;
+  W().screenWidth = monitors.front().bounds.Width();
+  W().screenHeight = monitors.front().bounds.Height();
+}
 void SetCursor(Point p) { W().cursor = p; }
 const std::vector<InjectedEvent>& InjectedInput() { return W().injected; }
 const std::vector<unsigned>& Beeps() { return W().beeps; }
@@ -789,6 +823,8 @@ const std::vector<std::string>& Calls() { return W().hookCalls; }
 void ClearCalls() { W().hookCalls.clear(); }
 bool ButtonHookInstalled() { return W().buttonHook; }
 bool MoveHookInstalled() { return W().moveHook; }
+
+void Drop() { W().buttonHook = W().moveHook = false; }
 
 bool Report(long code) {
   if (!W().buttonHook && !(W().moveHook && code == ::hook::EventMouseMove)) return false;

@@ -36,6 +36,9 @@ Font NativeFont(const Control& control);
 // Another copy of the program runs in this session: the claim of a single run fails.
 void SetOtherInstance(bool running);
 void SetScreenSize(int width, int height);
+// The desktop's monitors, the primary first at 0,0, whose size the screen's becomes; empty: one,
+// the screen, at the dpi SetDpi gave.
+void SetMonitors(const std::vector<Monitor>& monitors);
 void SetCursor(Point p);
 
 struct InjectedEvent {
@@ -156,6 +159,9 @@ bool MoveHookInstalled();
 // Posts a report as the real library would: only while a hook that reports it is installed,
 // to the window chosen when a hook was last installed (hook::TriarDesti). True if posted.
 bool Report(long code);
+// Both hooks go without a call, as Windows removes a hook that was too slow: nothing is
+// reported until the program installs them again.
+void Drop();
 }  // namespace hook
 
 }  // namespace ui::headless

@@ -55,6 +55,8 @@ void RegisterClassFor(const FormStyle& s, WNDPROC proc) {
   RegisterClassExW(&wc);
 }
 
+}  // namespace
+
 int SystemDpi() {
   using GetDpiForSystemFunction = UINT(WINAPI*)();
   static const auto getDpiForSystem =
@@ -69,6 +71,8 @@ int SystemDpi() {
   }
   return dpi > 0 ? dpi : kDefaultDpi;
 }
+
+namespace {
 
 void EnableOtherForms(Form& except, bool enable) {
   for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {

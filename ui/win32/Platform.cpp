@@ -105,6 +105,51 @@ int ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
 int ScreenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
 std::intptr_t DesktopWindow() { return reinterpret_cast<std::intptr_t>(GetDesktopWindow()); }
 
+namespace {
+// The monitor's own dpi from Windows 8.1 on; before, every monitor has the system's.
+int DpiOfMonitor(HMONITOR monitor) {
+  using GetDpiForMonitorFunction = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+  constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+  static const auto getDpiForMonitor =
+      SystemFunction<GetDpiForMonitorFunction>(L"shcore.dll", "GetDpiForMonitor");
+  UINT x = 0, y = 0;
+  if (getDpiForMonitor && getDpiForMonitor(monitor, kEffectiveDpi, &x, &y) == S_OK && y > 0)
+    return static_cast<int>(y);
+  return SystemDpi();
+}
+
+Rect RectOf(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  auto* list = reinterpret_cast<std::vector<Monitor>*>(data);
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+  const Monitor m{RectOf(info.rcMonitor), RectOf(info.rcWork), DpiOfMonitor(monitor)};
+  if (info.dwFlags & MONITORINFOF_PRIMARY)
+    list->insert(list->begin(), m);
+  else
+    list->push_back(m);
+  return TRUE;
+}
+}  // namespace
+
+std::vector<Monitor> Monitors() {
+  std::vector<Monitor> list;
+  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&list));
+  if (list.empty()) {
+    // Only while the desktop is being switched: the primary screen as the metrics give it.
+    RECT work{0, 0, ScreenWidth(), ScreenHeight()};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    list.push_back({{0, 0, ScreenWidth(), ScreenHeight()}, RectOf(work), SystemDpi()});
+  }
+  return list;
+}
+
+int DpiAt(Point p) {
+  return DpiOfMonitor(MonitorFromPoint(POINT{p.x, p.y}, MONITOR_DEFAULTTONEAREST));
+}
+
 Point CursorPos() {
   POINT p{};
   GetCursorPos(&p);

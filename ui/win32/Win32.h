@@ -161,6 +161,8 @@ void LayOutControls(Form& form);
 void ScaleControls(Form& form);
 // The dpi of a window; before Windows 10 1607, the system's one dpi.
 int WindowDpi(HWND hwnd);
+// The system's one dpi, which every monitor has before Windows 8.1.
+int SystemDpi();
 // Rebuilds the native menu bar from the item tree, leaving hidden items out.
 void BuildMenu(Form& form);
 // Gives the window's own menu its standard items, then the form's own after a separator.
