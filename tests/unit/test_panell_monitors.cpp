@@ -60,7 +60,7 @@ TEST_F(PanellMonitorsTest, CarriedToTheSecondMonitorItStaysThereAfterARestart) {
   ASSERT_TRUE(P().ArrossegantPanell());
   Reposar({-600 + 40, 500 + 6});
   EXPECT_EQ(Lloc(), (ui::Point{-600, 500}));
-  EXPECT_EQ(Desat(), "Esquerra=-600\r\nDalt=500\r\n");
+  EXPECT_EQ(Desat(), "Esquerra=-600\r\nDalt=500\r\nPausa=false\r\n");
 
   DestruirFinestres();
   CrearFinestres();

@@ -1,5 +1,6 @@
 // The dwell-only profile: the program's own main window is never a dwell target, and a pause
 // chosen on the panel shows as a pause, with no count and no ring away from the panel.
+#include "hook/Comunicacio.h"
 #include "language/Llenguatge.h"
 #include "tests/unit/Programa.h"
 #include "tipusclic/UnitFormTipusClic.h"
@@ -31,10 +32,15 @@ class PerfilObjectiuTest : public ProgramaTest {
     const ui::Rect b = RectBotoTipusClic(t), f = P().BoundsRect();
     return {f.left + (b.left + b.right) / 2, f.top + (b.top + b.bottom) / 2};
   }
+  // The pointer moved by hand: the hook reports it, as it does every real move.
+  void Moure(ui::Point p) {
+    hl::SetCursor(p);
+    hl::hook::Report(::hook::EventMouseMove);
+  }
   // The pointer rests at p long enough for its dwell click and the hook's return after it.
   Calls Reposar(ui::Point p) {
     hl::ClearPlatformCalls();
-    hl::SetCursor(p);
+    Moure(p);
     hl::Advance(100 * (Decimes + 4));
     return hl::PlatformCalls();
   }
@@ -64,7 +70,7 @@ TEST_F(PerfilObjectiuTest, RestsAnywhereOnTheMainWindowClickNothingAndTheChosenT
   // A rest that begins beside the window and creeps onto it, within the tolerance each tick.
   hl::ClearPlatformCalls();
   for (int x = r.right + 3; x > r.right - 8; x -= 2) {
-    hl::SetCursor({x, r.top + 60});
+    Moure({x, r.top + 60});
     hl::Advance(100);
   }
   hl::Advance(100 * Decimes);
@@ -93,7 +99,7 @@ TEST_F(PerfilObjectiuTest, PausedNothingCountsAwayFromThePanelAndTheCountRestart
   // Away from the panel, tick after tick: the pause on the label and caption, in grey, no
   // sweep, nothing injected; Pausa stays pressed.
   hl::ClearPlatformCalls();
-  hl::SetCursor(Diana);
+  Moure(Diana);
   for (int i = 0; i < 3 * Decimes; ++i) {
     hl::Advance(100);
     EXPECT_EQ(Principal().LabelCompteEnrera.Text(), "II");
@@ -106,14 +112,14 @@ TEST_F(PerfilObjectiuTest, PausedNothingCountsAwayFromThePanelAndTheCountRestart
   EXPECT_TRUE(Principal().MenuClicAutomaticAlEstarParat.Checked());
 
   // On the panel the count runs, from the whole rest, in red, so a rest on Pausa ends it.
-  hl::SetCursor(Centre(TipusClic::Pausa));
+  Moure(Centre(TipusClic::Pausa));
   hl::Advance(100);
   EXPECT_EQ(Principal().LabelCompteEnrera.Text(), std::to_string(Decimes));
   EXPECT_EQ(Principal().LabelCompteEnrera.GetFont().colour, ui::clRed);
   hl::Advance(100);
   EXPECT_GT(EstatMotor().AngleTemporitzador, 0);
   // Left before its end, the pause shows again.
-  hl::SetCursor(Diana);
+  Moure(Diana);
   hl::Advance(100);
   EXPECT_EQ(Principal().LabelCompteEnrera.Text(), "II");
   EXPECT_EQ(EstatMotor().AngleTemporitzador, 0);
