@@ -3,6 +3,7 @@
 #include "app/Programa.h"
 #include "app/UnitPelvoro.h"
 #include "hook/LlibreriaPelvoro.h"
+#include "overlay/UnitFormBruixola.h"
 #include "overlay/UnitFormTransparent.h"
 #include "settings/Parametres.h"
 #include "tipusclic/UnitFormTipusClic.h"
@@ -74,6 +75,9 @@ void TFinestresMotor::UnHookMouseMove() { ::UnHookMouseMove(); }
 ui::Point TFinestresMotor::CursorPos() const { return ui::CursorPos(); }
 void TFinestresMotor::SetCursorPos(ui::Point q) { ui::SetCursorPos(q); }
 void TFinestresMotor::MouseEvent(unsigned entrada) { ui::MouseEvent(entrada); }
+void TFinestresMotor::RodaRatoli(unsigned entrada, std::int32_t quantitat) {
+  ui::MouseEvent(entrada, quantitat);
+}
 void TFinestresMotor::MessageBeep(unsigned so) { ui::MessageBeep(so); }
 std::int32_t TFinestresMotor::AmpladaPantalla() const { return principal_.AmpladaPantalla; }
 
@@ -89,6 +93,29 @@ TAccioClic TFinestresMotor::AcabarArrossegamentPanell(ui::Point c) {
 }
 
 void TFinestresMotor::ActualitzarPanell() { principal_.ActualitzarPanellTipusClic(); }
+
+int TFinestresMotor::MostrarBruixola(ui::Point c) {
+  TFormBruixola& bruixola = programa_.CrearBruixola();
+  bruixola.CentrarEnPosicio(c);
+  return bruixola.Dpi();
+}
+
+void TFinestresMotor::AmagarBruixola() {
+  if (TFormBruixola* bruixola = programa_.FormBruixola()) bruixola->Hide();
+}
+
+void TFinestresMotor::DesplacamentAcabat() {
+  if (TFormTipusClic* panell = programa_.FormTipusClic()) panell->DesplacamentAcabat();
+}
+
+void TFinestresMotor::DesarTempsRepos(std::int32_t decimes) {
+  // The dialog's key and text; written at once too, as a dwell-only user may never close the
+  // program but by ending the session.
+  for (const ClauParametre& c : ClausParametres)
+    if (c.enter == &TParametres::DecimesTimerClickAutomatic)
+      EscriureClau(SeccioParametres, c.clau, std::to_string(decimes));
+  if (TFormTipusClic* panell = programa_.FormTipusClic()) panell->MostrarTemps(decimes);
+}
 bool TFinestresMotor::PerfilSenseClics() const { return principal_.MenuPanellTipusClic.Checked(); }
 
 void TFinestresMotor::DesarOpcio(const char* opcio) { EscriureClau(SeccioMenu, ClauOpcio, opcio); }

@@ -3,6 +3,7 @@
 #include "engine/Rellotge.h"
 
 void TMotor::TimerComptaEnreraClicAutomaticTimer() {
+  if (desplacament_.actiu) return TicDesplacament();
   const std::int32_t N = p_.DecimesTimerClickAutomatic;
   ui::Point c = f_.CursorPos();
 
@@ -29,6 +30,8 @@ void TMotor::TimerComptaEnreraClicAutomaticTimer() {
 void TMotor::ClicParatFet(ui::Point& c) {
   // A left click, or with the click-type panel on what the type chosen there makes.
   const TAccioClic accio = f_.ClicParatPanell(c).value_or(ClicEsquerre());
+  if (accio.desplacar) ComencarDesplacament(c);
+  if (accio.pasTemps != 0) PasTempsRepos(accio.pasTemps);
   const bool injecta = !accio.entrades.empty();
   if (injecta) {
     if (p_.Bool1ClicAutomaticNoPermetAltresClics)

@@ -356,7 +356,12 @@ void SetCursorPos(Point p) {
 
 void MouseEvent(unsigned flags) {
   W().platformCalls.push_back("mouse_event " + std::to_string(flags));
-  W().injected.push_back({flags, W().cursor, W().now});
+  W().injected.push_back({flags, W().cursor, W().now, 0});
+}
+
+void MouseEvent(unsigned flags, std::int32_t data) {
+  W().platformCalls.push_back("mouse_event " + std::to_string(flags) + " " + std::to_string(data));
+  W().injected.push_back({flags, W().cursor, W().now, data});
 }
 
 void MessageBeep(unsigned type) {
