@@ -93,6 +93,8 @@ void TMotor::ComencarDesplacament(ui::Point c) {
 
 void TMotor::TicDesplacament() {
   const ui::Point c = f_.CursorPos();
+  // The profile switched off meanwhile: the compass belongs to it.
+  if (!f_.PerfilSenseClics()) return AcabarDesplacament(c, false);
   const TPasDesplacament pas =
       PasDesplacament(desplacament_, c, MsTic, p_.DecimesTimerClickAutomatic,
                       p_.PixelsDeSeparacioPerqueEsConsideriParat);

@@ -213,6 +213,16 @@ TEST_F(DesplacamentTest, ARestInTheCentreEndsScrollingAndClicksNothingThere) {
   ASSERT_TRUE(BruixolaVisible());
   Principal().MenuClicAutomaticAlEstarParatClick();
   EXPECT_FALSE(BruixolaVisible());
+  // And so does switching the profile off: no notch follows, only the plain dwell click.
+  Principal().MenuClicAutomaticAlEstarParatClick();
+  Reposar(CentreDe(RectBotoTipusClic(TipusClic::Desplacar)));
+  Reposar(P);
+  ASSERT_TRUE(BruixolaVisible());
+  Principal().MenuPanellTipusClicClick();
+  const std::size_t fora = hl::InjectedInput().size();
+  Estar({P.x, P.y - 80}, 1000);
+  EXPECT_FALSE(BruixolaVisible());
+  EXPECT_EQ(Entrada(fora), (std::vector<std::string>{"flags 2", "flags 4"}));
 }
 
 TEST_F(DesplacamentTest, MinusAndPlusChangeTheStoredDwellTimeWithinItsRangeAndTheNextRestUsesIt) {

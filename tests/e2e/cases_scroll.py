@@ -1,0 +1,135 @@
+"""Scrolling by dwell and the dwell time's "−" and "+" on the click-type panel, driven by nothing
+but pointer moves: "Desplaçar" chosen by a rest, a rest on a target window sets the compass, and
+the pointer held above, below and beside its centre turns the wheel there.
+
+A check that nothing came waits for a later event that must follow it, not for time to pass."""
+
+import cases_monitors
+from cases_program import Pelvoro, settings
+from cases_tipus_clic import TENTHS, Target, button_centre, caption, choose, panel_window, rest, start
+from harness import check, wait_for, windows_path
+from registry import case
+
+WAIT = 20
+WS_EX_TRANSPARENT, WS_EX_LAYERED = 0x20, 0x80000
+# Where the pointer is held, from the compass's centre, and the notch each place gives. The
+# dead centre reaches 24 pixels out and the ring 120.
+WAYS = (((0, -60), "wheel +120"), ((0, 70), "wheel -120"), ((-80, 0), "hwheel -120"), ((90, 0), "hwheel +120"))
+OUTSIDE = (0, -200)
+
+
+class LogTarget:
+    """The button lines of a DianaClics log, as cases_tipus_clic.Target keeps them."""
+
+    def __init__(self, log):
+        self.log, self.seen = log, 0
+
+    buttons = Target.buttons
+    forget = Target.forget
+    wait_count = Target.wait_count
+
+
+def notches(log):
+    """The wheel lines of a DianaClics log, as "wheel +120" or "hwheel -120"."""
+    return [" ".join(l.split()[:2]) for l in log.lines() if l.startswith(("wheel", "hwheel"))]
+
+
+def compass(c, shown=True):
+    def probe():
+        found = [w for w in c.inspector.windows(cls="TFormBruixola") if w["visible"]]
+        return found[0] if found else None
+    if shown:
+        return wait_for(probe, WAIT, "the scroll compass shown")
+    wait_for(lambda: probe() is None, WAIT, "the scroll compass gone")
+    return None
+
+
+def scroll_each_way(c, log, target, at):
+    """Sets the compass at `at` over the target whose log this is, holds the pointer each way and
+    then leaves the ring; checks the notches and that none came after the pointer left."""
+    x, y = at
+    rest(c, x, y)
+    window = compass(c)
+    left, top, right, bottom = window["rect"]
+    check(((left + right) // 2, (top + bottom) // 2) == at, f"compass at {window['rect']}, not around {at}")
+    check(window["exstyle"] & WS_EX_TRANSPARENT and window["exstyle"] & WS_EX_LAYERED,
+          f"the compass takes the pointer: extended style {window['exstyle']:#x}")
+    check(notches(log) == [], f"notches before the pointer left the centre: {notches(log)}")
+    before = None
+    for (dx, dy), notch in WAYS:
+        seen = len(notches(log))
+        c.move_pointer(x + dx, y + dy)
+        wait_for(lambda: notches(log)[seen:].count(notch) >= 3, WAIT, f"three '{notch}' at {dx},{dy}")
+        got = notches(log)[seen:]
+        # A notch sent the moment before the pointer moved may land after it; one, no more.
+        if before and got[0] == before:
+            got = got[1:]
+        check(set(got) == {notch}, f"held at {dx},{dy}: {got}")
+        print(f"held at {dx},{dy}: {len(got)} x {notch}")
+        before = notch
+    left_ring = len(notches(log))
+    c.move_pointer(x + OUTSIDE[0], y + OUTSIDE[1])
+    compass(c, shown=False)
+    # The rest out there is a left click again; by the time it lands, any notch would have.
+    target.forget()
+    rest(c, x + OUTSIDE[0], y + OUTSIDE[1])
+    target.wait_count(2)
+    after = notches(log)[left_ring:]
+    check(after in ([], [before]), f"notches after the pointer left the ring: {after}")
+    return len(notches(log))
+
+
+@case(timeout=180, arches=("win32",))
+def scroll_compass_each_way_then_the_dwell_time_by_minus_and_plus(c):
+    target, program, hwnd = start(c)
+    panel = panel_window(c)
+    texts = [ch["text"] for ch in c.inspector.children(panel["hwnd"]) if ch["class"].lower() == "button"]
+    check(texts == ["Esquerre", "Doble", "Dret", "Arrossegar", "Pausa", "Desplaçar", "−", "+"],
+          f"panel buttons {texts}")
+    left, top, right, bottom = panel["rect"]
+    check(bottom - top <= 768 - 40, f"the panel stands {bottom - top} pixels high")
+    print(f"foreground window while scrolling: {c.inspector.ask('foreground')}")
+    choose(c, panel, "Desplaçar")
+    scroll_each_way(c, target.log, target, (600, 400))
+
+    # "+" once, "−" twice: stored under the dialog's key at once, and the next rest counts from it.
+    for button, tenths in (("+", TENTHS + 1), ("−", TENTHS), ("−", TENTHS - 1)):
+        choose(c, panel, button)
+        stored = wait_for(lambda: c.ini().section("Parametres").get("DecimesTimerClickAutomatic") == str(tenths),
+                          WAIT, f"{tenths} tenths stored after '{button}'")
+        check(stored, "not stored")
+        # While the pointer moves the count stands at the dwell time.
+        step = [0]
+
+        def moved_count():
+            step[0] += 1
+            c.move_pointer(400 + 20 * (step[0] % 2), 500)
+            return caption(c) == str(tenths)
+        wait_for(moved_count, WAIT, f"the count standing at {tenths} while the pointer moves", interval=0.02)
+        target.forget()
+        rest(c, 450, 520)
+        check(target.wait_count(2)[:2] == ["down L 450 520", "up L 450 520"], f"the rest's click: {target.buttons()}")
+    check(program.close(hwnd) == 0, "exit code is not 0")
+    check(c.ini().section("Parametres")["DecimesTimerClickAutomatic"] == str(TENTHS - 1), "the dwell time at close")
+
+
+@case(timeout=180, arches=("win32",), monitors=(cases_monitors.PRIMARY, cases_monitors.RIGHT))
+def scroll_compass_on_a_second_monitor(c):
+    ini = settings(f"BoolCheckBoxArrancarAmbOpcioMenu=true\nDecimesTimerClickAutomatic={TENTHS}")
+    c.write_ini(ini + "[Menu]\nOpcio=1\n[TipusClic]\nMostrarPanell=true\n")
+    # A target on the primary monitor, for the rests' clicks there, and one on the other.
+    target = Target(c)
+    log = c.log("diana-right.log")
+    c.start(c.tool("DianaClics.exe"), windows_path(log.path), "MONITOR", 1)
+    log.wait_line(lambda l: l.startswith("ready"), WAIT, "the target window on the other monitor")
+    c.move_pointer(512, 100)
+    program = Pelvoro(c, "NOABOUT")
+    hwnd = program.window()["hwnd"]
+    target.wait_count(2)
+    print(f"foreground window while scrolling: {c.inspector.ask('foreground')}")
+    panel = panel_window(c)
+    choose(c, panel, "Desplaçar")
+    left, top, right, bottom = c.monitors[1]
+    scroll_each_way(c, log, LogTarget(log), (left + 300, top + 400))
+    check(notches(target.log) == [], f"notches reached the primary monitor's window: {notches(target.log)}")
+    check(program.close(hwnd) == 0, "exit code is not 0")
