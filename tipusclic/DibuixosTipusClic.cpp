@@ -19,6 +19,7 @@ constexpr int Bisell = 2;
 constexpr int AlcadaLletra = 14;
 constexpr int AlcadaLletraDoble = 18;
 constexpr int AlcadaLletraTemps = 26;
+constexpr int AlcadaLletraValor = 13;
 constexpr int AmpladaRatoli = 22;
 constexpr int AlcadaRatoli = 34;
 
@@ -149,7 +150,7 @@ void DibuixarBotoTemps(ui::Canvas& c, int w, int h, const std::string& text) {
 }
 
 void DibuixarValorTemps(ui::Canvas& c, ui::Rect lloc, const std::string& text) {
-  c.Text(lloc, text, ui::Font{"Arial", c.Scale(AlcadaLletra), true, Tinta});
+  c.Text(lloc, text, ui::Font{"Arial", c.Scale(AlcadaLletraValor), true, Tinta});
 }
 
 void DibuixarFonsPanell(ui::Canvas& c, int w, int h) {

@@ -11,11 +11,19 @@ from harness import check, wait_for, windows_path
 from registry import case
 
 WAIT = 20
+
+
+def foreground(c):
+    """The class of the foreground window: the wheel goes to the window under the pointer
+    whichever this is, and the report says which it was."""
+    hwnd = c.inspector.ask("foreground")["hwnd"]
+    return next((f"{w['class']} at {w['rect']}" for w in c.inspector.windows() if w["hwnd"] == hwnd), hwnd)
 WS_EX_TRANSPARENT, WS_EX_LAYERED = 0x20, 0x80000
 # Where the pointer is held, from the compass's centre, and the notch each place gives. The
 # dead centre reaches 24 pixels out and the ring 120.
 WAYS = (((0, -60), "wheel +120"), ((0, 70), "wheel -120"), ((-80, 0), "hwheel -120"), ((90, 0), "hwheel +120"))
 OUTSIDE = (0, -200)
+CENTRE_COLOUR = (0xFF, 0xC0, 0x40)
 
 
 class LogTarget:
@@ -55,6 +63,13 @@ def scroll_each_way(c, log, target, at):
     check(window["exstyle"] & WS_EX_TRANSPARENT and window["exstyle"] & WS_EX_LAYERED,
           f"the compass takes the pointer: extended style {window['exstyle']:#x}")
     check(notches(log) == [], f"notches before the pointer left the centre: {notches(log)}")
+    # Drawn: the amber centre around the point, and the target seen through the rest.
+    shot = c.screenshot("compass")
+    cx, cy = c.root_point(x + 10, y + 10)
+    check(shot.pixel(cx, cy) == CENTRE_COLOUR, f"the compass's centre: {shot.pixel(cx, cy)}")
+    bx, by = c.root_point(x + 60, y + 60)
+    check(shot.pixel(bx, by) != CENTRE_COLOUR and shot.pixel(bx, by) != (255, 255, 255),
+          f"the compass hides the window beneath: {shot.pixel(bx, by)}")
     before = None
     for (dx, dy), notch in WAYS:
         seen = len(notches(log))
@@ -88,7 +103,7 @@ def scroll_compass_each_way_then_the_dwell_time_by_minus_and_plus(c):
           f"panel buttons {texts}")
     left, top, right, bottom = panel["rect"]
     check(bottom - top <= 768 - 40, f"the panel stands {bottom - top} pixels high")
-    print(f"foreground window while scrolling: {c.inspector.ask('foreground')}")
+    print(f"foreground window while scrolling: {foreground(c)}")
     choose(c, panel, "Desplaçar")
     scroll_each_way(c, target.log, target, (600, 400))
 
@@ -126,7 +141,7 @@ def scroll_compass_on_a_second_monitor(c):
     program = Pelvoro(c, "NOABOUT")
     hwnd = program.window()["hwnd"]
     target.wait_count(2)
-    print(f"foreground window while scrolling: {c.inspector.ask('foreground')}")
+    print(f"foreground window while scrolling: {foreground(c)}")
     panel = panel_window(c)
     choose(c, panel, "Desplaçar")
     left, top, right, bottom = c.monitors[1]
