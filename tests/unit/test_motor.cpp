@@ -22,11 +22,6 @@ class FinestresDoble final : public InterficieMotor {
   ui::Point cursor{500, 400};
   std::vector<std::string> entrada;  // injected input, in order
   int sons = 0;
-  // The scroll compass where it shows, the dpi it answers, and what the engine told the panel.
-  std::optional<ui::Point> bruixola;
-  int dpi = 96, desplacamentsAcabats = 0;
-  std::int32_t tempsDesat = 0;
-  std::optional<TAccioClic> accioPanell;  // what the panel makes of the next rest, if on
 
   std::int32_t ValorEtiqueta() const override { return std::stoi(etiqueta); }
   void EscriureEtiqueta(std::int32_t valor, bool copiarAlTitol) override {
@@ -61,28 +56,16 @@ class FinestresDoble final : public InterficieMotor {
                       : e == ui::MouseLeftUp ? "left up"
                                              : "?");
   }
-  void RodaRatoli(unsigned e, std::int32_t q) override {
-    entrada.push_back((e == ui::MouseWheel    ? "wheel "
-                       : e == ui::MouseHWheel ? "hwheel "
-                                              : "? ") +
-                      std::to_string(q));
-  }
+  void RodaRatoli(unsigned, std::int32_t) override { entrada.push_back("wheel"); }
   void MessageBeep(unsigned) override { ++sons; }
   std::int32_t AmpladaPantalla() const override { return 1000; }
-  std::optional<TAccioClic> ClicParatPanell(ui::Point) override {
-    auto a = accioPanell;
-    accioPanell.reset();
-    return a;
-  }
+  std::optional<TAccioClic> ClicParatPanell(ui::Point) override { return std::nullopt; }
   TAccioClic AcabarArrossegamentPanell(ui::Point) override { return {}; }
   void ActualitzarPanell() override {}
-  int MostrarBruixola(ui::Point c) override {
-    bruixola = c;
-    return dpi;
-  }
-  void AmagarBruixola() override { bruixola.reset(); }
-  void DesplacamentAcabat() override { ++desplacamentsAcabats; }
-  void DesarTempsRepos(std::int32_t decimes) override { tempsDesat = decimes; }
+  int MostrarBruixola(ui::Point) override { return ui::kDefaultDpi; }
+  void AmagarBruixola() override {}
+  void DesplacamentAcabat() override {}
+  void DesarTempsRepos(std::int32_t) override {}
   bool PerfilSenseClics() const override { return perfil; }
   void DesarOpcio(const char* opcio) override { opcioDesada = opcio; }
 };
