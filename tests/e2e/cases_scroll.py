@@ -85,8 +85,8 @@ def scroll_each_way(c, log, target, at):
     left_ring = len(notches(log))
     c.move_pointer(x + OUTSIDE[0], y + OUTSIDE[1])
     compass(c, shown=False)
+    check(target.buttons() == [], f"a button reached the target while scrolling: {target.buttons()}")
     # The rest out there is a left click again; by the time it lands, any notch would have.
-    target.forget()
     rest(c, x + OUTSIDE[0], y + OUTSIDE[1])
     target.wait_count(2)
     after = notches(log)[left_ring:]
