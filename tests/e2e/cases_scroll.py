@@ -4,6 +4,9 @@ the pointer held above, below and beside its centre turns the wheel there.
 
 A check that nothing came waits for a later event that must follow it, not for time to pass."""
 
+import math
+import subprocess
+
 import cases_monitors
 from cases_program import Pelvoro, settings
 from cases_tipus_clic import TENTHS, Target, button_centre, caption, choose, panel_window, rest, start
@@ -21,9 +24,25 @@ def foreground(c):
 WS_EX_TRANSPARENT, WS_EX_LAYERED = 0x20, 0x80000
 # Where the pointer is held, from the compass's centre, and the notch each place gives. The
 # dead centre reaches 24 pixels out and the ring 120.
-WAYS = (((0, -60), "wheel +120"), ((0, 70), "wheel -120"), ((-80, 0), "hwheel -120"), ((90, 0), "hwheel +120"))
+# The last is vertical: Wine gives that wheel's position on the screen, which the end checks.
+WAYS = (((0, -60), "wheel +120"), ((-80, 0), "hwheel -120"), ((90, 0), "hwheel +120"), ((0, 70), "wheel -120"))
+RING = 120
 OUTSIDE = (0, -200)
 CENTRE_COLOUR = (0xFF, 0xC0, 0x40)
+
+
+def counts_while_moving(c, x, y, steps=80):
+    """The counts the main window's title shows while the pointer moves 12 pixels every 30 ms
+    from x, y: one xdotool run makes the moves, so they keep pace however slow a probe is."""
+    moves = []
+    for i in range(steps):
+        moves += ["mousemove", *c.root_point(x + 12 * (i % 25), y), "sleep", "0.03"]
+    mover = subprocess.Popen(["xdotool", *[str(m) for m in moves]], env=c.env, stdout=subprocess.DEVNULL)
+    seen = set()
+    while mover.poll() is None:
+        seen.add(caption(c))
+    check(mover.wait() == 0, "xdotool failed")
+    return seen
 
 
 class LogTarget:
@@ -40,6 +59,11 @@ class LogTarget:
 def notches(log):
     """The wheel lines of a DianaClics log, as "wheel +120" or "hwheel -120"."""
     return [" ".join(l.split()[:2]) for l in log.lines() if l.startswith(("wheel", "hwheel"))]
+
+
+def vertical_positions(log):
+    """Where the pointer was, on the screen, at each vertical notch."""
+    return [(int(l.split()[2]), int(l.split()[3])) for l in log.lines() if l.startswith("wheel")]
 
 
 def compass(c, shown=True):
@@ -64,9 +88,9 @@ def scroll_each_way(c, log, target, at):
           f"the compass takes the pointer: extended style {window['exstyle']:#x}")
     check(notches(log) == [], f"notches before the pointer left the centre: {notches(log)}")
     # Drawn: the amber centre around the point, and the target seen through the rest.
-    shot = c.screenshot("compass")
     cx, cy = c.root_point(x + 10, y + 10)
-    check(shot.pixel(cx, cy) == CENTRE_COLOUR, f"the compass's centre: {shot.pixel(cx, cy)}")
+    shot = wait_for(lambda: (lambda s: s if s.pixel(cx, cy) == CENTRE_COLOUR else None)(c.screenshot("compass")),
+                    WAIT, "the compass's centre drawn", interval=0.5)
     bx, by = c.root_point(x + 60, y + 60)
     check(shot.pixel(bx, by) != CENTRE_COLOUR and shot.pixel(bx, by) != (255, 255, 255),
           f"the compass hides the window beneath: {shot.pixel(bx, by)}")
@@ -76,21 +100,25 @@ def scroll_each_way(c, log, target, at):
         c.move_pointer(x + dx, y + dy)
         wait_for(lambda: notches(log)[seen:].count(notch) >= 3, WAIT, f"three '{notch}' at {dx},{dy}")
         got = notches(log)[seen:]
-        # A notch sent the moment before the pointer moved may land after it; one, no more.
-        if before and got[0] == before:
-            got = got[1:]
-        check(set(got) == {notch}, f"held at {dx},{dy}: {got}")
-        print(f"held at {dx},{dy}: {len(got)} x {notch}")
+        # Notches sent before the pointer moved may be logged after it, slow as the target may
+        # be; from the first of the new way on, every one is of that way.
+        stale = got.index(notch)
+        check(set(got[:stale]) <= {before}, f"held at {dx},{dy}: {got}")
+        check(set(got[stale:]) == {notch}, f"held at {dx},{dy}: {got}")
+        print(f"held at {dx},{dy}: {len(got) - stale} x {notch}")
         before = notch
     left_ring = len(notches(log))
     c.move_pointer(x + OUTSIDE[0], y + OUTSIDE[1])
     compass(c, shown=False)
     check(target.buttons() == [], f"a button reached the target while scrolling: {target.buttons()}")
-    # The rest out there is a left click again; by the time it lands, any notch would have.
+    # The rest out there is a left click again; by the time it lands, any notch would have. Each
+    # vertical notch came with the pointer inside the ring, and none of any other way followed.
     rest(c, x + OUTSIDE[0], y + OUTSIDE[1])
     target.wait_count(2)
     after = notches(log)[left_ring:]
-    check(after in ([], [before]), f"notches after the pointer left the ring: {after}")
+    check(set(after) <= {before}, f"notches after the pointer left the ring: {after}")
+    far = [p for p in vertical_positions(log) if math.hypot(p[0] - x, p[1] - y) > RING]
+    check(far == [], f"notches with the pointer outside the ring: {far}")
     return len(notches(log))
 
 
@@ -113,14 +141,10 @@ def scroll_compass_each_way_then_the_dwell_time_by_minus_and_plus(c):
         stored = wait_for(lambda: c.ini().section("Parametres").get("DecimesTimerClickAutomatic") == str(tenths),
                           WAIT, f"{tenths} tenths stored after '{button}'")
         check(stored, "not stored")
-        # While the pointer moves the count stands at the dwell time.
-        step = [0]
-
-        def moved_count():
-            step[0] += 1
-            c.move_pointer(400 + 20 * (step[0] % 2), 500)
-            return caption(c) == str(tenths)
-        wait_for(moved_count, WAIT, f"the count standing at {tenths} while the pointer moves", interval=0.02)
+        # While the pointer moves the count stands at the dwell time, never above it.
+        counts = counts_while_moving(c, 300, 500)
+        check(str(tenths) in counts and all(int(n) <= tenths for n in counts),
+              f"counts while moving after '{button}': {sorted(counts)}")
         target.forget()
         rest(c, 450, 520)
         check(target.wait_count(2)[:2] == ["down L 450 520", "up L 450 520"], f"the rest's click: {target.buttons()}")
