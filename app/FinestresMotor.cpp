@@ -4,6 +4,7 @@
 #include "app/UnitPelvoro.h"
 #include "engine/DretsEntrada.h"
 #include "hook/LlibreriaPelvoro.h"
+#include "overlay/UnitFormBruixola.h"
 #include "overlay/UnitFormTransparent.h"
 #include "settings/Parametres.h"
 #include "tipusclic/UnitFormTipusClic.h"
@@ -106,6 +107,9 @@ void TFinestresMotor::SetCursorPos(ui::Point q) {
   programa_.EstatMotor.Hooks.Informe(q);  // no hook reports the program's own move
 }
 void TFinestresMotor::MouseEvent(unsigned entrada) { ui::MouseEvent(entrada); }
+void TFinestresMotor::RodaRatoli(unsigned entrada, std::int32_t quantitat) {
+  ui::MouseEvent(entrada, quantitat);
+}
 void TFinestresMotor::MessageBeep(unsigned so) { ui::MessageBeep(so); }
 std::int32_t TFinestresMotor::AmpladaPantalla() const { return principal_.AmpladaPantalla; }
 bool TFinestresMotor::PotClicarA(ui::Point c) const {
@@ -126,6 +130,29 @@ TAccioClic TFinestresMotor::AcabarArrossegamentPanell(ui::Point c) {
 }
 
 void TFinestresMotor::ActualitzarPanell() { principal_.ActualitzarPanellTipusClic(); }
+
+int TFinestresMotor::MostrarBruixola(ui::Point c) {
+  TFormBruixola& bruixola = programa_.CrearBruixola();
+  bruixola.CentrarEnPosicio(c);
+  return bruixola.Dpi();
+}
+
+void TFinestresMotor::AmagarBruixola() {
+  if (TFormBruixola* bruixola = programa_.FormBruixola()) bruixola->Hide();
+}
+
+void TFinestresMotor::DesplacamentAcabat() {
+  if (TFormTipusClic* panell = programa_.FormTipusClic()) panell->DesplacamentAcabat();
+}
+
+void TFinestresMotor::DesarTempsRepos(std::int32_t decimes) {
+  // The dialog's key and text; written at once too, as a dwell-only user may never close the
+  // program but by ending the session.
+  for (const ClauParametre& c : ClausParametres)
+    if (c.enter == &TParametres::DecimesTimerClickAutomatic)
+      EscriureClau(SeccioParametres, c.clau, std::to_string(decimes));
+  if (TFormTipusClic* panell = programa_.FormTipusClic()) panell->MostrarTemps(decimes);
+}
 bool TFinestresMotor::PerfilSenseClics() const { return principal_.MenuPanellTipusClic.Checked(); }
 
 bool TFinestresMotor::SobrePanell(ui::Point c) const {

@@ -35,6 +35,7 @@ class TFinestresMotor final : public InterficieMotor {
   ui::Point CursorPos() const override;
   void SetCursorPos(ui::Point q) override;
   void MouseEvent(unsigned entrada) override;
+  void RodaRatoli(unsigned entrada, std::int32_t quantitat) override;
   void MessageBeep(unsigned so) override;
   std::int32_t AmpladaPantalla() const override;
   bool PotClicarA(ui::Point c) const override;
@@ -42,6 +43,10 @@ class TFinestresMotor final : public InterficieMotor {
   std::optional<TAccioClic> ClicParatPanell(ui::Point c) override;
   TAccioClic AcabarArrossegamentPanell(ui::Point c) override;
   void ActualitzarPanell() override;
+  int MostrarBruixola(ui::Point c) override;
+  void AmagarBruixola() override;
+  void DesplacamentAcabat() override;
+  void DesarTempsRepos(std::int32_t decimes) override;
   bool PerfilSenseClics() const override;
   bool SobrePanell(ui::Point c) const override;
   bool PausaPanell() const override;

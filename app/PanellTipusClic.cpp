@@ -29,8 +29,11 @@ void TFormPrincipal::RestaurarPanellTipusClic() {
 }
 
 void TFormPrincipal::ActualitzarPanellTipusClic() {
-  if (TFormTipusClic* panell = programa_.FormTipusClic())
+  if (TFormTipusClic* panell = programa_.FormTipusClic()) {
+    // The dialog may have changed the dwell time since the panel last showed it.
+    panell->MostrarTemps(parametres_.DecimesTimerClickAutomatic);
     panell->Mostrar(MenuPanellTipusClic.Checked() && MenuClicAutomaticAlEstarParat.Checked());
+  }
 }
 
 void TFormPrincipal::TancarTipusClic() {

@@ -2,6 +2,7 @@
 
 #include "about/Unitabout.h"
 #include "app/UnitPelvoro.h"
+#include "overlay/UnitFormBruixola.h"
 #include "overlay/UnitFormTransparent.h"
 #include "settings/UnitFormParametres.h"
 #include "tipusclic/UnitFormTipusClic.h"
@@ -30,6 +31,7 @@ void TPrograma::CrearFinestres() {
 }
 
 void TPrograma::DestruirFinestres() {
+  bruixola_.reset();
   tipusClic_.reset();
   transparent_.reset();
   parametres_.reset();
@@ -44,5 +46,14 @@ TFormTipusClic& TPrograma::CrearTipusClic() {
   tipusClic_ = std::make_unique<TFormTipusClic>();
   tipusClic_->Create();
   tipusClic_->PosarTextos(principal_->LlenguaActual().tipusClic);
+  tipusClic_->MostrarTemps(Parametres.DecimesTimerClickAutomatic);
+  tipusClic_->OnPasTemps = [this](int pas) { principal_->Motor.PasTempsRepos(pas); };
   return *tipusClic_;
+}
+
+TFormBruixola& TPrograma::CrearBruixola() {
+  if (bruixola_) return *bruixola_;
+  bruixola_ = std::make_unique<TFormBruixola>();
+  bruixola_->Create();
+  return *bruixola_;
 }

@@ -13,6 +13,7 @@ class TAboutBox;
 class TFormParametres;
 class TFormTransparent;
 class TFormTipusClic;
+class TFormBruixola;
 
 class TPrograma {
  public:
@@ -43,6 +44,9 @@ class TPrograma {
   // The click-type panel, made only once it is first wanted; null until then.
   TFormTipusClic* FormTipusClic() { return tipusClic_.get(); }
   TFormTipusClic& CrearTipusClic();
+  // The scroll compass, likewise made the first time scrolling by dwell begins.
+  TFormBruixola* FormBruixola() { return bruixola_.get(); }
+  TFormBruixola& CrearBruixola();
 
  private:
   std::unique_ptr<TFormPrincipal> principal_;
@@ -50,4 +54,5 @@ class TPrograma {
   std::unique_ptr<TFormParametres> parametres_;
   std::unique_ptr<TFormTransparent> transparent_;
   std::unique_ptr<TFormTipusClic> tipusClic_;
+  std::unique_ptr<TFormBruixola> bruixola_;
 };

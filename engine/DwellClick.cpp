@@ -10,6 +10,7 @@ constexpr ui::Colour ColorPausa = ui::clGray;
 }  // namespace
 
 void TMotor::TimerComptaEnreraClicAutomaticTimer() {
+  if (desplacament_.actiu) return TicDesplacament();
   const std::int32_t N = p_.DecimesTimerClickAutomatic;
   ui::Point c = f_.CursorPos();
   // The dwell-only profile measures a rest from where it began, at its monitor's scale: a head
@@ -88,6 +89,8 @@ void TMotor::ClicParatFet(ui::Point& c) {
   const TAccioClic accio = e_.Anell == EstatAnell::NoEsObjectiu
                                ? TAccioClic{}
                                : f_.ClicParatPanell(c).value_or(ClicEsquerre());
+  if (accio.desplacar) ComencarDesplacament(c);
+  if (accio.pasTemps != 0) PasTempsRepos(accio.pasTemps);
   const bool injecta = !accio.entrades.empty();
   if (injecta) {
     if (p_.Bool1ClicAutomaticNoPermetAltresClics)

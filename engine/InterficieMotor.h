@@ -61,6 +61,8 @@ class InterficieMotor {
   virtual ui::Point CursorPos() const = 0;
   virtual void SetCursorPos(ui::Point q) = 0;
   virtual void MouseEvent(unsigned entrada) = 0;
+  // A wheel notch (ui::MouseWheel or ui::MouseHWheel) of quantitat, sent where the pointer is.
+  virtual void RodaRatoli(unsigned entrada, std::int32_t quantitat) = 0;
   virtual void MessageBeep(unsigned so) = 0;
   virtual std::int32_t AmpladaPantalla() const = 0;
   // Whether input injected with the pointer at c reaches the window there: not that of a
@@ -75,6 +77,14 @@ class InterficieMotor {
   virtual TAccioClic AcabarArrossegamentPanell(ui::Point c) = 0;
   // Shown or hidden as its switch and mode 1's check mark say.
   virtual void ActualitzarPanell() = 0;
+  // The scroll compass, drawn around c by a window the pointer never hits; made the first time
+  // it is wanted. Shown, it answers the dpi of the monitor it lies on.
+  virtual int MostrarBruixola(ui::Point c) = 0;
+  virtual void AmagarBruixola() = 0;
+  // Scrolling has ended: the panel goes back to a left click.
+  virtual void DesplacamentAcabat() = 0;
+  // The dwell time changed on the panel: stored under the dialog's key, and shown there.
+  virtual void DesarTempsRepos(std::int32_t decimes) = 0;
   // The dwell-only profile: the panel's switch in the window menu. Off, the engine works as
   // it always has.
   virtual bool PerfilSenseClics() const = 0;

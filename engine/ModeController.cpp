@@ -19,6 +19,7 @@ std::size_t Index(ModeClic mode) { return static_cast<std::size_t>(mode); }
 }  // namespace
 
 void TMotor::AturarTot() {
+  if (desplacament_.actiu) AcabarDesplacament(f_.CursorPos(), false);
   for (int b : {1, 2, 3}) f_.ColorBoto(b, ui::clBlack);
   f_.UnHookMouse();
   f_.UnHookMouseMove();

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "engine/Desplacament.h"
 #include "engine/EstatMotor.h"
 #include "engine/InterficieMotor.h"
 #include "settings/Parametres.h"
@@ -59,6 +60,11 @@ class TMotor {
   void InjectarAccioClic(const TAccioClic& accio);
   void AcabarArrossegamentTipusClic();
 
+  // Scrolling by dwell, set going by a rest with "Desplaçar" chosen.
+  bool Desplacant() const { return desplacament_.actiu; }
+  // "-" or "+" on the panel, by dwell or by hand: one tenth less or more, within its range.
+  void PasTempsRepos(int pas);
+
  private:
   // The reports of modes 2, 3 and 4, with the cursor c read when the report was handled.
   void MissatgeMode2(std::intptr_t codi, ui::Point c);
@@ -72,6 +78,9 @@ class TMotor {
   bool NoEsPotClicarA(ui::Point c);
   void TreureNoEsPotClicar();
   bool ArmatAmbMoviment() const;
+  void ComencarDesplacament(ui::Point c);
+  void TicDesplacament();
+  void AcabarDesplacament(ui::Point c, bool repos);
 
   InterficieMotor& f_;
   TParametres& p_;
@@ -79,4 +88,5 @@ class TMotor {
   // The re-activation installed the frame's move hook during the start countdown; arming a
   // mode that goes without it takes it away again.
   bool hookMovimentDelCompte_ = false;
+  TDesplacament desplacament_;
 };

@@ -18,6 +18,8 @@ constexpr int AlcadaText = 20;
 constexpr int Bisell = 2;
 constexpr int AlcadaLletra = 14;
 constexpr int AlcadaLletraDoble = 18;
+constexpr int AlcadaLletraTemps = 26;
+constexpr int AlcadaLletraValor = 13;
 constexpr int AmpladaRatoli = 22;
 constexpr int AlcadaRatoli = 34;
 
@@ -69,6 +71,18 @@ void DibuixarFletxa(ui::Canvas& c, int x1, int x2, int y) {
   c.Polygon({{x2 - punta, y - ala}, {x2, y}, {x2 - punta, y + ala}});
 }
 
+// Four arrowheads around a dot: the compass a rest sets, and the wheel's four ways.
+void DibuixarBruixola(ui::Canvas& c, int cx, int cy, int radi) {
+  const int punta = c.Scale(7), ala = c.Scale(6), punt = c.Scale(3);
+  c.SetPen(Tinta, c.Scale(1));
+  c.SetBrush(Tinta);
+  c.Polygon({{cx, cy - radi}, {cx - ala, cy - radi + punta}, {cx + ala, cy - radi + punta}});
+  c.Polygon({{cx, cy + radi}, {cx - ala, cy + radi - punta}, {cx + ala, cy + radi - punta}});
+  c.Polygon({{cx - radi, cy}, {cx - radi + punta, cy - ala}, {cx - radi + punta, cy + ala}});
+  c.Polygon({{cx + radi, cy}, {cx + radi - punta, cy - ala}, {cx + radi - punta, cy + ala}});
+  c.Rectangle(cx - punt, cy - punt, cx + punt, cy + punt);
+}
+
 void DibuixarDibuix(ui::Canvas& c, ui::Rect zona, TipusClic tipus) {
   const int cx = (zona.left + zona.right) / 2;
   const int ratoliW = c.Scale(AmpladaRatoli);
@@ -89,6 +103,7 @@ void DibuixarDibuix(ui::Canvas& c, ui::Rect zona, TipusClic tipus) {
       DibuixarRatoli(c, aLaDreta, true);
       DibuixarFletxa(c, cx + entre, cx + lluny, top + ratoliH / 2);
       break;
+    case TipusClic::Desplacar: DibuixarBruixola(c, cx, top + ratoliH / 2, ratoliH / 2); break;
     case TipusClic::Pausa: {
       const int barra = c.Scale(8), buit = c.Scale(8);
       c.SetPen(ui::clNone, 1);
@@ -124,6 +139,18 @@ void DibuixarBotoTipusClic(ui::Canvas& c, int w, int h, TipusClic tipus, Aspecte
                  tipus);
   c.Text({d, h - alcadaText - c.Scale(2) + d, w + d, h - c.Scale(2) + d}, text,
          ui::Font{"Arial", c.Scale(AlcadaLletra), true, Tinta});
+}
+
+void DibuixarBotoTemps(ui::Canvas& c, int w, int h, const std::string& text) {
+  c.SetPen(ui::clNone, 1);
+  c.SetBrush(Cara);
+  c.Rectangle(0, 0, w + 1, h + 1);
+  DibuixarBisell(c, w, h, false);
+  c.Text({0, 0, w, h}, text, ui::Font{"Arial", c.Scale(AlcadaLletraTemps), true, Tinta});
+}
+
+void DibuixarValorTemps(ui::Canvas& c, ui::Rect lloc, const std::string& text) {
+  c.Text(lloc, text, ui::Font{"Arial", c.Scale(AlcadaLletraValor), true, Tinta});
 }
 
 void DibuixarFonsPanell(ui::Canvas& c, int w, int h) {

@@ -12,5 +12,9 @@ enum class AspecteBoto { Normal, Premut, Arrossegant };
 
 void DibuixarBotoTipusClic(ui::Canvas& c, int w, int h, TipusClic tipus, AspecteBoto aspecte,
                            const std::string& text);
+// The "-" and "+" of the dwell time: a raised face with its sign.
+void DibuixarBotoTemps(ui::Canvas& c, int w, int h, const std::string& text);
+// The dwell time between them, in the rectangle given in the canvas's pixels.
+void DibuixarValorTemps(ui::Canvas& c, ui::Rect lloc, const std::string& text);
 // The grip strip along the panel's top, by which it is moved.
 void DibuixarFonsPanell(ui::Canvas& c, int w, int h);

@@ -31,6 +31,10 @@ TAccioClic TEstatTipusClic::Clic(ui::Point c, ZonaPanell zona) {
       Triar(zona.boto);
       accio.so = true;
       return accio;
+    case ZonaPanell::Tipus::Temps:
+      accio.so = true;
+      accio.pasTemps = zona.pas;
+      return accio;
     case ZonaPanell::Tipus::Fons:
       // With a drag chosen, a rest on the panel's background picks the panel itself up, to
       // be carried by the pointer until the next rest. Nothing is injected: the panel follows
@@ -62,9 +66,17 @@ TAccioClic TEstatTipusClic::Clic(ui::Point c, ZonaPanell zona) {
       arrossegantPanell_ = false;
       inici_ = c;
       break;
+    case TipusClic::Desplacar:
+      // Chosen until scrolling ends, so the panel shows what the pointer is doing.
+      accio.desplacar = true;
+      break;
     case TipusClic::Pausa: break;
   }
   return accio;
+}
+
+void TEstatTipusClic::DesplacamentAcabat() {
+  if (triat_ == TipusClic::Desplacar) triat_ = TipusClic::Esquerre;
 }
 
 TAccioClic TEstatTipusClic::AlliberarArrossegament(ui::Point c, bool sobrePanell) {
@@ -96,12 +108,35 @@ ui::Rect RectBotoTipusClic(TipusClic tipus) {
   return {Marge, top, Marge + AmpladaBoto, top + AlcadaBoto};
 }
 
+ui::Rect RectBotoTemps(int pas) {
+  using namespace disseny_panell;
+  const int left = pas < 0 ? Marge : Amplada - Marge - AmpladaBotoTemps;
+  return {left, DaltFilaTemps, left + AmpladaBotoTemps, DaltFilaTemps + AlcadaFilaTemps};
+}
+
+ui::Rect RectValorTemps() {
+  return {RectBotoTemps(-1).right, disseny_panell::DaltFilaTemps, RectBotoTemps(1).left,
+          RectBotoTemps(1).bottom};
+}
+
+std::int32_t PasTempsRepos(std::int32_t decimes, int pas, std::int32_t minim, std::int32_t maxim) {
+  // A value from outside the range (never from the file or the dialog) comes back into it.
+  return std::clamp(decimes + pas, minim, maxim);
+}
+
+std::string TextTempsRepos(std::int32_t decimes, char comaDecimal) {
+  return std::to_string(decimes / 10) + comaDecimal + std::to_string(decimes % 10) + " s";
+}
+
 ZonaPanell ZonaDelPunt(const ui::Rect& panell, bool visible, ui::Point p, int dpi) {
   if (!visible || !Dins(panell, p)) return {};
   const ui::Point client{p.x - panell.left, p.y - panell.top};
   for (TipusClic t : TotsElsTipusClic)
     if (Dins(ui::ScaleForDpi(RectBotoTipusClic(t), dpi), client))
       return {ZonaPanell::Tipus::Boto, t};
+  for (int pas : {-1, 1})
+    if (Dins(ui::ScaleForDpi(RectBotoTemps(pas), dpi), client))
+      return {ZonaPanell::Tipus::Temps, TipusClic::Esquerre, pas};
   return {ZonaPanell::Tipus::Fons, TipusClic::Esquerre};
 }
 

@@ -1,5 +1,6 @@
 #include "tipusclic/UnitFormTipusClic.h"
 
+#include <utility>
 #include <vector>
 
 #include "settings/Parametres.h"
@@ -32,6 +33,10 @@ TFormTipusClic::TFormTipusClic()
       BotoArrossegar(*this, RectBotoTipusClic(TipusClic::Arrossegar),
                      TextosTipusClicCatala.botons[3]),
       BotoPausa(*this, RectBotoTipusClic(TipusClic::Pausa), TextosTipusClicCatala.botons[4]),
+      BotoDesplacar(*this, RectBotoTipusClic(TipusClic::Desplacar),
+                    TextosTipusClicCatala.desplacar),
+      BotoMenys(*this, RectBotoTemps(-1), TextosTipusClicCatala.menys),
+      BotoMes(*this, RectBotoTemps(1), TextosTipusClicCatala.mes),
       TimerSeguirPunter(*this, IntervalSeguirPunter) {
   TimerSeguirPunter.OnTimer = [this] { TimerSeguirPunterTimer(); };
   for (TipusClic t : TotsElsTipusClic) {
@@ -41,11 +46,17 @@ TFormTipusClic::TFormTipusClic()
       DibuixarBotoTipusClic(c, w, h, t, Aspecte(t), b.Text());
     };
   }
+  for (auto [b, pas] : {std::pair{&BotoMenys, -1}, std::pair{&BotoMes, 1}}) {
+    b->OnClick = [this, pas] {
+      if (OnPasTemps) OnPasTemps(pas);
+    };
+    b->OnPaint = [b](ui::Canvas& c, int w, int h) { DibuixarBotoTemps(c, w, h, b->Text()); };
+  }
 }
 
 ui::PictureButton& TFormTipusClic::Boto(TipusClic tipus) {
-  std::array<ui::PictureButton*, NombreTipusClic> botons{&BotoEsquerre, &BotoDoble, &BotoDret,
-                                                         &BotoArrossegar, &BotoPausa};
+  std::array<ui::PictureButton*, NombreTipusClic> botons{
+      &BotoEsquerre, &BotoDoble, &BotoDret, &BotoArrossegar, &BotoPausa, &BotoDesplacar};
   return *botons[static_cast<std::size_t>(tipus)];
 }
 
@@ -100,7 +111,22 @@ void TFormTipusClic::Mostrar(bool mostrar) {
 
 void TFormTipusClic::PosarTextos(const TTextosTipusClic& textos) {
   SetCaption(textos.titol);
-  for (TipusClic t : TotsElsTipusClic) Boto(t).SetText(textos.botons[static_cast<std::size_t>(t)]);
+  for (TipusClic t : TotsElsTipusClic) Boto(t).SetText(TextBoto(textos, t));
+  BotoMenys.SetText(textos.menys);
+  BotoMes.SetText(textos.mes);
+  comaDecimal_ = textos.comaDecimal;
+  Repaint();
+}
+
+void TFormTipusClic::MostrarTemps(std::int32_t decimes) {
+  if (decimes == decimes_) return;
+  decimes_ = decimes;
+  Repaint();
+}
+
+void TFormTipusClic::DesplacamentAcabat() {
+  Estat.DesplacamentAcabat();
+  Canviat();
 }
 
 void TFormTipusClic::Canviat() { Repaint(); }
@@ -146,6 +172,8 @@ TAccioClic TFormTipusClic::AcabarArrossegament(ui::Point c) {
 
 void TFormTipusClic::FormPaint(ui::Canvas& canvas) {
   DibuixarFonsPanell(canvas, Width(), Height());
+  DibuixarValorTemps(canvas, ui::ScaleForDpi(RectValorTemps(), Dpi()),
+                     TextTempsRepos(decimes_, comaDecimal_));
 }
 
 void TFormTipusClic::FormMouseDown(ui::Point c) {

@@ -1,9 +1,10 @@
 // The click-type panel: a small tool window beside the dwell click, never activated, whose
-// five buttons choose what the next dwell click does. Shown while mode 1 is checked and the
-// panel is switched on in the main window's own menu.
+// buttons choose what the next dwell click does, and two more change the dwell time. Shown while
+// mode 1 is checked and the panel is switched on in the main window's own menu.
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -16,7 +17,13 @@ class TFormTipusClic : public ui::Form {
  public:
   TFormTipusClic();
 
-  ui::PictureButton BotoEsquerre, BotoDoble, BotoDret, BotoArrossegar, BotoPausa;
+  ui::PictureButton BotoEsquerre, BotoDoble, BotoDret, BotoArrossegar, BotoPausa, BotoDesplacar;
+  // The dwell time, one tenth of a second less or more; the time shows between them.
+  ui::PictureButton BotoMenys, BotoMes;
+  // A press of "-" or "+" by hand: the program changes the time, then shows it here.
+  std::function<void(int pas)> OnPasTemps;
+  void MostrarTemps(std::int32_t decimes);
+  std::int32_t TempsMostrat() const { return decimes_; }
   // While a dwell drag carries the panel, it follows the pointer.
   ui::Timer TimerSeguirPunter;
   static constexpr unsigned IntervalSeguirPunter = 50;
@@ -32,6 +39,8 @@ class TFormTipusClic : public ui::Form {
   void BotoClick(TipusClic tipus);
   // The dwell click at c: what it injects, the choice and the drag updated.
   TAccioClic ClicParat(ui::Point c);
+  // Scrolling has ended: back to a left click.
+  void DesplacamentAcabat();
   // What ends a drag in progress when the mode stops or the program closes.
   TAccioClic AcabarArrossegament(ui::Point c);
 
@@ -64,6 +73,8 @@ class TFormTipusClic : public ui::Form {
   bool desar_ = false;
   bool movent_ = false;
   ui::Point agafat_;  // where the pointer holds the panel, from its top left corner
+  std::int32_t decimes_ = 0;
+  char comaDecimal_ = ',';
 };
 
 // The settings of the panel.

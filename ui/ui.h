@@ -613,7 +613,11 @@ constexpr unsigned MouseLeftDown = 0x0002;
 constexpr unsigned MouseLeftUp = 0x0004;
 constexpr unsigned MouseRightDown = 0x0008;
 constexpr unsigned MouseRightUp = 0x0010;
+constexpr unsigned MouseWheel = 0x0800;
+constexpr unsigned MouseHWheel = 0x1000;
 void MouseEvent(unsigned flags);
+// With a wheel flag, data is the signed turn: WHEEL_DELTA (120) a notch.
+void MouseEvent(unsigned flags, std::int32_t data);
 void MessageBeep(unsigned type);
 
 constexpr int ResultOk = 1;

@@ -95,7 +95,7 @@ def tipus_clic_panel_double_right_and_drag(c):
     left, top, right, bottom = panel["rect"]
     check(left == 0 and abs((top + bottom) // 2 - 384) <= 1, f"panel first placed at {panel['rect']}")
     texts = [ch["text"] for ch in c.inspector.children(panel["hwnd"]) if ch["class"].lower() == "button"]
-    check(texts == ["Esquerre", "Doble", "Dret", "Arrossegar", "Pausa"], f"panel buttons {texts}")
+    check(texts == ["Esquerre", "Doble", "Dret", "Arrossegar", "Pausa", "Desplaçar", "−", "+"], f"panel buttons {texts}")
 
     x, y = choose(c, panel, "Doble")
     shot = c.screenshot("doble-chosen")

@@ -57,6 +57,7 @@ class FinestresDoble final : public InterficieMotor {
                       : e == ui::MouseLeftUp ? "left up"
                                              : "?");
   }
+  void RodaRatoli(unsigned, std::int32_t) override { entrada.push_back("wheel"); }
   void MessageBeep(unsigned) override { ++sons; }
   std::int32_t AmpladaPantalla() const override { return 1000; }
   bool PotClicarA(ui::Point) const override { return true; }
@@ -64,6 +65,10 @@ class FinestresDoble final : public InterficieMotor {
   std::optional<TAccioClic> ClicParatPanell(ui::Point) override { return std::nullopt; }
   TAccioClic AcabarArrossegamentPanell(ui::Point) override { return {}; }
   void ActualitzarPanell() override {}
+  int MostrarBruixola(ui::Point) override { return ui::kDefaultDpi; }
+  void AmagarBruixola() override {}
+  void DesplacamentAcabat() override {}
+  void DesarTempsRepos(std::int32_t) override {}
   bool PerfilSenseClics() const override { return perfil; }
   bool SobrePanell(ui::Point) const override { return false; }
   bool PausaPanell() const override { return false; }

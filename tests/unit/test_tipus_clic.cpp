@@ -371,12 +371,13 @@ TEST_F(TipusClicTest, TheLanguageSwitchSetsTheItemAndTheButtons) {
                                         "Doble",
                                         "Dret",
                                         "Arrossegar",
-                                        "Pausa"};
+                                        "Pausa",
+                                        "Desplaçar"};
   EXPECT_EQ(textos(), catala);
   Principal().MenuCastellaClick();
-  EXPECT_EQ(textos(),
-            (std::vector<std::string>{"Uso sin clics: panel de tipo de clic", "Tipo de clic", "Izquierdo", "Doble",
-                                      "Derecho", "Arrastrar", "Pausa"}));
+  EXPECT_EQ(textos(), (std::vector<std::string>{"Uso sin clics: panel de tipo de clic",
+                                                "Tipo de clic", "Izquierdo", "Doble", "Derecho",
+                                                "Arrastrar", "Pausa", "Desplazar"}));
   // The faces draw the text they carry.
   const auto ops = hl::PaintPicture(P().BotoDret);
   EXPECT_TRUE(std::any_of(ops.begin(), ops.end(),

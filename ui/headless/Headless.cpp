@@ -429,6 +429,11 @@ void MouseEvent(unsigned flags) {
   ClickOnOpenBox(flags);
 }
 
+void MouseEvent(unsigned flags, std::int32_t data) {
+  W().platformCalls.push_back("mouse_event " + std::to_string(flags) + " " + std::to_string(data));
+  W().injected.push_back({flags, W().cursor, W().now, data});
+}
+
 void MessageBeep(unsigned type) {
   W().platformCalls.push_back("MessageBeep " + std::to_string(type));
   W().beeps.push_back(type);

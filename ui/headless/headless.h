@@ -45,12 +45,13 @@ struct InjectedEvent {
   unsigned flags;
   Point at;
   std::uint64_t time;
+  std::int32_t data = 0;  // the wheel's turn
 };
 const std::vector<InjectedEvent>& InjectedInput();
 const std::vector<unsigned>& Beeps();
 // Cursor moves, injected input, beeps and hook-library calls in the order the program made
-// them: "SetCursorPos 10 20", "mouse_event 2", "MessageBeep 0", "UnHookMouse",
-// "ActivateOtherInstance TFormPrincipal Pelvoro.exe".
+// them: "SetCursorPos 10 20", "mouse_event 2", "mouse_event 2048 -120", "MessageBeep 0",
+// "UnHookMouse", "ActivateOtherInstance TFormPrincipal Pelvoro.exe".
 const std::vector<std::string>& PlatformCalls();
 void ClearPlatformCalls();
 

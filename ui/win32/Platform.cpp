@@ -160,6 +160,10 @@ void SetCursorPos(Point p) { ::SetCursorPos(p.x, p.y); }
 
 void MouseEvent(unsigned flags) { mouse_event(flags, 0, 0, 0, 0); }
 
+void MouseEvent(unsigned flags, std::int32_t data) {
+  mouse_event(flags, 0, 0, static_cast<DWORD>(data), 0);
+}
+
 void MessageBeep(unsigned type) { ::MessageBeep(type); }
 
 int ShowMessageBox(Form* owner, const std::string& text, const std::string& caption,
