@@ -32,6 +32,12 @@ TLlocsColumna LlocsColumna(const ui::Rect& panell, ui::Size principal, const ui:
   if (vora) p.x = dreta ? columna.right - panell.Width() : columna.left;
   if (p.y + panell.Height() > treball.bottom)
     p.y = std::max(amunt, treball.bottom - panell.Height());
+  // Docked, the column keeps to one width: the panel makes room for the main window above it
+  // when neither above nor below it has room but the edge's height does.
+  const bool capAmunt = p.y - amunt < principal.height;
+  const bool capAvall = treball.bottom - (p.y + panell.Height()) < principal.height;
+  if (vora && capAmunt && capAvall && treball.bottom - amunt >= panell.Height() + principal.height)
+    p.y = amunt + principal.height;
 
   TLlocsColumna llocs;
   llocs.panell = p;

@@ -80,12 +80,19 @@ TEST(ColumnaTest, TheMainWindowGoesAboveBelowOrBesideThePanelAndTheRightEdgeLeav
        {1258, 300},
        118},
       {"left, too tall for both: beside",
-       {0, 79, 108, 689},
+       {0, 64, 108, 704},
        ScreenEdge::Left,
        {0, 0, 226, 768},
-       {108, 79},
-       {0, 79},
+       {108, 64},
+       {0, 64},
        226},
+      {"left, no room above or below but the edge's height: the panel moves down",
+       {0, 100, 108, 600},
+       ScreenEdge::Left,
+       {0, 0, 118, 768},
+       {0, 0},
+       {0, 150},
+       118},
       {"right, too tall for both: beside",
        {1258, 79, 1366, 689},
        ScreenEdge::Right,
@@ -142,7 +149,9 @@ TEST_F(AcoblamentTest, TheProfileHoldsTheColumnAsADesktopToolbarAndGivesItBack) 
   // On: the panel first stands at the left edge; the main window joins it, and the strip is
   // held, so the work area (where windows maximise) starts beside it.
   Perfil();
-  const int dalt = (768 - P().Height()) / 2;
+  // The panel, centred, leaves no room above or below it: it moves down for the main window.
+  ASSERT_LT((768 - P().Height()) / 2, 150);
+  const int dalt = 150;
   EXPECT_EQ(Treure(),
             (Calls{"ABM_NEW", "ABM_QUERYPOS left 0 0 118 768", "ABM_SETPOS left 0 0 118 768"}));
   EXPECT_EQ(Lloc(P()), (ui::Point{0, dalt}));
@@ -169,8 +178,8 @@ TEST_F(AcoblamentTest, TheProfileHoldsTheColumnAsADesktopToolbarAndGivesItBack) 
   hl::DragForm(P(), {r.left + 10, r.top + 5}, {r.left + 2000, r.top + 5});
   EXPECT_EQ(Treure(), (Calls{"ABM_REMOVE", "ABM_NEW", "ABM_QUERYPOS right 1248 0 1366 768",
                              "ABM_SETPOS right 1248 0 1366 768"}));
-  EXPECT_EQ(Lloc(P()), (ui::Point{1366 - 108, dalt}));
-  EXPECT_EQ(Lloc(Principal()), (ui::Point{1248, dalt - 150}));
+  EXPECT_EQ(Lloc(P()), (ui::Point{1366 - 108, dalt + 40}));
+  EXPECT_EQ(Lloc(Principal()), (ui::Point{1248, 40}));
   EXPECT_EQ(ui::MonitorNear(Monitor).work, (ui::Rect{0, 0, 1248, 768}));
   Principal().Close();
   EXPECT_EQ(Treure(), Calls{"ABM_REMOVE"});
@@ -178,16 +187,16 @@ TEST_F(AcoblamentTest, TheProfileHoldsTheColumnAsADesktopToolbarAndGivesItBack) 
   CrearFinestres();
   EXPECT_EQ(Treure(), (Calls{"ABM_NEW", "ABM_QUERYPOS right 1248 0 1366 768",
                              "ABM_SETPOS right 1248 0 1366 768"}));
-  EXPECT_EQ(Lloc(P()), (ui::Point{1366 - 108, dalt}));
+  EXPECT_EQ(Lloc(P()), (ui::Point{1366 - 108, dalt + 40}));
 
   // Carried by a rest to the middle of the screen, it stands away from the edges: nothing is
   // held, and the main window still keeps to it.
   DestruirFinestres();
   EXPECT_EQ(Treure(), Calls{"ABM_REMOVE"});  // the program ends without its close too
-  Inici("MostrarPanell=true\r\nEsquerra=500\r\nDalt=300\r\n");
+  Inici("MostrarPanell=true\r\nEsquerra=500\r\nDalt=200\r\n");
   EXPECT_EQ(Treure(), Calls{});
-  EXPECT_EQ(Lloc(P()), (ui::Point{500, 300}));
-  EXPECT_EQ(Lloc(Principal()), (ui::Point{500, 150}));
+  EXPECT_EQ(Lloc(P()), (ui::Point{500, 200}));
+  EXPECT_EQ(Lloc(Principal()), (ui::Point{500, 50}));
 }
 
 }  // namespace prova_acoblament

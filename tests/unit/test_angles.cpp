@@ -82,6 +82,7 @@ class AnglesTest : public ProgramaTest {
               ab.agraiment, ab.recull, ab.pistaSorpresa, ab.prefixPista + guia});
     t.push_back(tc.titol);
     t.insert(t.end(), tc.botons.begin(), tc.botons.end());
+    t.push_back(tc.desplacar);
     return t;
   }
 

@@ -22,7 +22,7 @@ TEST(PanellMonitors, ThePlaceStaysWhollyOnTheMonitorItLiesOnMostOrComesToThePrim
   EXPECT_EQ(lloc(200, 900), (ui::Point{200, 768 - Alcada}));
   EXPECT_EQ(lloc(5000, -5000), (ui::Point{1366 - Amplada, 0}));
   // With one monitor, as on the screen alone.
-  EXPECT_EQ(LimitarAlsMonitors({-700, 300}, Amplada, Alcada, {Primari}), (ui::Point{0, 300}));
+  EXPECT_EQ(LimitarAlsMonitors({-700, 200}, Amplada, Alcada, {Primari}), (ui::Point{0, 200}));
 }
 
 class PanellMonitorsTest : public ProgramaTest {
