@@ -93,7 +93,9 @@ def tipus_clic_panel_double_right_and_drag(c):
     check(ex & WS_EX_NOACTIVATE and ex & WS_EX_TOOLWINDOW and ex & WS_EX_TOPMOST,
           f"panel extended style {ex:#x}")
     left, top, right, bottom = panel["rect"]
-    check(left == 0 and abs((top + bottom) // 2 - 384) <= 1, f"panel first placed at {panel['rect']}")
+    # At the left edge, with the main window docked above it in one column.
+    main_rect = wait_for(lambda: (r := program.window()["rect"])[0] == 0 and r, WAIT, "the main window docked")
+    check(left == 0 and main_rect[3] <= top and bottom <= 768, f"panel first placed at {panel['rect']}, main {main_rect}")
     texts = [ch["text"] for ch in c.inspector.children(panel["hwnd"]) if ch["class"].lower() == "button"]
     check(texts == ["Esquerre", "Doble", "Dret", "Arrossegar", "Pausa", "Desplaçar", "−", "+"], f"panel buttons {texts}")
 
