@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Checks the user guides' pictures: every <img> of docs/guia-*.html names a PNG of docs/ that
-is there and says in words what it shows (alt), each guide shows at least MINIMUM of them, no
-picture of docs/imatges/ is left unshown, and together they stay under LIMIT bytes."""
+is there, says in words what it shows (alt) and gives its true size (width, height: a retaken
+picture with the old size would be drawn squeezed), each guide shows at least MINIMUM of them,
+no picture of docs/imatges/ is left unshown, and together they stay under LIMIT bytes."""
 
 import sys
 from html.parser import HTMLParser
@@ -22,6 +23,12 @@ class Pictures(HTMLParser):
             self.found.append(dict(attrs))
 
 
+def png_size(path):
+    """Width and height from the PNG's header chunk, which comes first."""
+    header = path.read_bytes()[16:24]
+    return int.from_bytes(header[:4], "big"), int.from_bytes(header[4:], "big")
+
+
 def main():
     faults = []
     shown = set()
@@ -40,6 +47,12 @@ def main():
                 faults.append(f"{guide.name}: {src!r} is not a picture in docs/")
             elif path.read_bytes()[:8] != b"\x89PNG\r\n\x1a\n":
                 faults.append(f"{guide.name}: {src} is not a PNG file")
+            else:
+                size = png_size(path)
+                given = (picture.get("width"), picture.get("height"))
+                if given != tuple(str(n) for n in size):
+                    faults.append(f"{guide.name}: {src} is {size[0]}x{size[1]}, "
+                                  f"the guide says width {given[0]} height {given[1]}")
             if not (picture.get("alt") or "").strip():
                 faults.append(f"{guide.name}: {src} has no alt text")
             shown.add(path)

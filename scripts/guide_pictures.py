@@ -20,7 +20,8 @@ from cases_dialog import open_parameters  # noqa: E402
 from cases_installer import (NEXT_ID, WIZARD_LOCALES, Installation, control,  # noqa: E402
                              statics, welcome_body, wizard_window)
 from cases_program import Pelvoro, is_blue, settings  # noqa: E402
-from cases_tipus_clic import panel_window  # noqa: E402
+from cases_scroll import compass  # noqa: E402
+from cases_tipus_clic import choose, panel_window, rest  # noqa: E402
 from harness import check, wait_for, windows_path  # noqa: E402
 
 WAIT = 30
@@ -31,7 +32,10 @@ DWELL_TENTHS = 100  # a slow count, so it is caught half way
 POINTER = (420, 470)  # where the pointer rests while the mode counts down
 # The standard arrow pointer, which a screen grab leaves out, drawn where the pointer is.
 ARROW = [(0, 0), (0, 17), (4, 13), (7, 20), (10, 19), (7, 12), (12, 12)]
-MARGIN = 12  # around the pointer's frame
+MARGIN = 12  # around the pointer's frame and the scroll compass
+COMPASS_TENTHS = 10  # a quick rest where nothing is pictured counting
+COMPASS_AT = (640, 400)  # where the compass is set, over the pale window
+UP_ZONE = (0, -60)  # from the compass's centre: beyond the dead centre, within the ring
 WINE_FONTS = Path("/usr/share/wine/fonts")  # Debian's fonts-wine
 DESKTOP = "#3a6ea5"  # a classic Windows desktop blue
 
@@ -94,6 +98,13 @@ def idle_count_shown(c, main):
                     WAIT, "the blue count", interval=0.5)
 
 
+def docked(c, pelvoro):
+    """The main window once the profile has put it above the panel at the left edge: the panel
+    makes room for it there, so its buttons are where they stay."""
+    return wait_for(lambda: (w := pelvoro.window())["rect"][0] == 0 and w, WAIT,
+                    "the main window docked")
+
+
 def prepare(c):
     """Wine's own fonts in the prefix's font folder, where this Wine looks for them (Marlett draws
     the caption buttons); Wine draws the windows' frames and captions itself, as Windows does,
@@ -112,7 +123,8 @@ def prepare(c):
 
 def program(c, code, out):
     """The main window idle, its menu, its window menu and the parameters dialog; then a run of
-    the dwell click counting down with the click-type panel, the frame and the ring."""
+    the dwell click counting down in the column with the click-type panel, the frame and the ring;
+    and, once, the scroll compass."""
     language = f"[Llenguatge]\nLlenguatge={PROGRAM_LANGUAGES[code]}\n"
     c.write_ini(language)
     pelvoro = Pelvoro(c, "NOABOUT")
@@ -147,7 +159,7 @@ def program(c, code, out):
     background.wait_line(lambda l: l.startswith("ready"), WAIT, "the pale window")
     c.xdotool("mousemove", *POINTER)
     pelvoro = Pelvoro(c, "NOABOUT")
-    main = pelvoro.window()
+    main = docked(c, pelvoro)
     panel = panel_window(c)
 
     def half_way():
@@ -158,11 +170,35 @@ def program(c, code, out):
     shot = steady(c, panel["rect"], "compte-enrere")
     save(shot, main["rect"], f"compte-enrere-{code}.png", out)
     save(shot, panel["rect"], f"panell-{code}.png", out)
-    if code == "ca":  # the frame and the ring have no words: one picture for every guide
+    save(shot, union(main["rect"], panel["rect"]), f"columna-{code}.png", out)
+    if code == "ca":  # the frame, the ring and the compass have no words: one picture for all
         overlay = visible(c, "TFormTransparent")
         l, t, r, b = overlay["rect"]
         save(shot, (l - MARGIN, t - MARGIN, r + MARGIN, b + MARGIN), "quadre-i-temporitzador.png",
              out, arrow_at=POINTER)
+        check(pelvoro.close(main["hwnd"]) == 0, "Pelvoro did not end with 0")
+        scroll_compass(c, language, out)
+
+
+def scroll_compass(c, language, out):
+    """With neither frame nor ring to crowd it, and a short dwell: "Desplaçar" chosen by a rest
+    on the panel, a rest on the pale window sets the compass there, and the pointer is held above
+    its centre, where the content scrolls up."""
+    c.write_ini(language + settings(
+        f"BoolCheckBoxArrancarAmbOpcioMenu=true\nDecimesTimerClickAutomatic={COMPASS_TENTHS}")
+        + "[Menu]\nOpcio=1\n[TipusClic]\nMostrarPanell=true\n")
+    docked(c, Pelvoro(c, "NOABOUT"))
+    choose(c, panel_window(c), "Desplaçar")
+    rest(c, *COMPASS_AT)
+    held = (COMPASS_AT[0] + UP_ZONE[0], COMPASS_AT[1] + UP_ZONE[1])
+    c.xdotool("mousemove", *held)  # straight out of the centre, where a rest would end it
+    window = compass(c)
+    l, t, r, b = window["rect"]
+    area = (l - MARGIN, t - MARGIN, r + MARGIN, b + MARGIN)
+    # Still shown with the pointer held there: only the centre's rest ends scrolling.
+    shot = steady(c, area, "rosa")
+    check(compass(c)["rect"] == window["rect"], "the compass moved or went while pictured")
+    save(shot, area, "rosa-desplacament.png", out, arrow_at=held)
 
 
 def installer(c, code, out):
