@@ -19,6 +19,7 @@
 #include "overlay/UnitFormTransparent.h"
 #include "settings/Parametres.h"
 #include "settings/UnitFormParametres.h"
+#include "tipusclic/UnitFormTipusClic.h"
 #include "ui/headless/headless.h"
 
 class ProgramaTest : public ::testing::Test {
@@ -63,6 +64,13 @@ class ProgramaTest : public ::testing::Test {
   }
 
   // Writes the settings file as a user or an earlier run left it.
+  // The screen point at the middle of r, a rectangle of the click-type panel's layout, and of
+  // the panel's button of type t.
+  ui::Point CentrePanell(ui::Rect r) {
+    const ui::Rect f = Programa().FormTipusClic()->BoundsRect();
+    return {f.left + (r.left + r.right) / 2, f.top + (r.top + r.bottom) / 2};
+  }
+  ui::Point CentreBotoPanell(TipusClic t) { return CentrePanell(RectBotoTipusClic(t)); }
   void Fitxer(const std::string& text) {
     std::ofstream(ui::headless::ProfilePath(FitxerParametres), std::ios::binary) << text;
   }

@@ -113,10 +113,6 @@ class DesplacamentTest : public ProgramaTest {
     Principal().MenuClicAutomaticAlEstarParatClick();
   }
   TFormTipusClic& Panell() { return *Programa().FormTipusClic(); }
-  ui::Point CentreDe(ui::Rect b) {
-    const ui::Rect f = Panell().BoundsRect();
-    return {f.left + (b.left + b.right) / 2, f.top + (b.top + b.bottom) / 2};
-  }
   // The pointer moves to p and stays there for ms.
   void Estar(ui::Point p, unsigned ms) {
     hl::SetCursor(p);
@@ -143,7 +139,7 @@ class DesplacamentTest : public ProgramaTest {
 TEST_F(DesplacamentTest, HeldOffTheCentreTheWheelTurnsEachWayUntilThePointerLeavesTheRing) {
   // A second's rest, so that a short stay in the centre does not end scrolling.
   Inici(10);
-  Reposar(CentreDe(RectBotoTipusClic(TipusClic::Desplacar)));
+  Reposar(CentreBotoPanell(TipusClic::Desplacar));
   EXPECT_EQ(Panell().Triat(), TipusClic::Desplacar);
   // Made only now, when first wanted.
   EXPECT_EQ(Programa().FormBruixola(), nullptr);
@@ -197,7 +193,7 @@ TEST_F(DesplacamentTest, HeldOffTheCentreTheWheelTurnsEachWayUntilThePointerLeav
 
 TEST_F(DesplacamentTest, ARestInTheCentreEndsScrollingAndClicksNothingThere) {
   Inici();
-  Reposar(CentreDe(RectBotoTipusClic(TipusClic::Desplacar)));
+  Reposar(CentreBotoPanell(TipusClic::Desplacar));
   Reposar(P);
   Estar({P.x, P.y + 60}, 1000);
   const std::size_t abans = hl::InjectedInput().size();
@@ -208,14 +204,14 @@ TEST_F(DesplacamentTest, ARestInTheCentreEndsScrollingAndClicksNothingThere) {
   Estar({P.x - 15, P.y + 5}, 3000);
   EXPECT_TRUE(Entrada(abans).empty());
   // Stopping the mode while scrolling takes the compass away too.
-  Reposar(CentreDe(RectBotoTipusClic(TipusClic::Desplacar)));
+  Reposar(CentreBotoPanell(TipusClic::Desplacar));
   Reposar(P);
   ASSERT_TRUE(BruixolaVisible());
   Principal().MenuClicAutomaticAlEstarParatClick();
   EXPECT_FALSE(BruixolaVisible());
   // And so does switching the profile off: no notch follows, only the plain dwell click.
   Principal().MenuClicAutomaticAlEstarParatClick();
-  Reposar(CentreDe(RectBotoTipusClic(TipusClic::Desplacar)));
+  Reposar(CentreBotoPanell(TipusClic::Desplacar));
   Reposar(P);
   ASSERT_TRUE(BruixolaVisible());
   Principal().MenuPanellTipusClicClick();
@@ -228,7 +224,7 @@ TEST_F(DesplacamentTest, ARestInTheCentreEndsScrollingAndClicksNothingThere) {
 TEST_F(DesplacamentTest, MinusAndPlusChangeTheStoredDwellTimeWithinItsRangeAndTheNextRestUsesIt) {
   Inici();
   EXPECT_EQ(Panell().TempsMostrat(), Decimes);
-  Reposar(CentreDe(RectBotoTemps(1)));
+  Reposar(CentrePanell(RectBotoTemps(1)));
   EXPECT_EQ(Parametres().DecimesTimerClickAutomatic, Decimes + 1);
   EXPECT_EQ(Panell().TempsMostrat(), Decimes + 1);
   EXPECT_NE(TextFitxer().find("DecimesTimerClickAutomatic=4\r\n"), std::string::npos);
@@ -244,8 +240,8 @@ TEST_F(DesplacamentTest, MinusAndPlusChangeTheStoredDwellTimeWithinItsRangeAndTh
   Estar(P, 100);
   EXPECT_EQ(hl::InjectedInput().size(), abans + 2);
   // One rest, one step; by hand too.
-  Reposar(CentreDe(RectBotoTemps(-1)));
-  Estar(CentreDe(RectBotoTemps(-1)), 2000);
+  Reposar(CentrePanell(RectBotoTemps(-1)));
+  Estar(CentrePanell(RectBotoTemps(-1)), 2000);
   EXPECT_EQ(Parametres().DecimesTimerClickAutomatic, Decimes);
   EXPECT_TRUE(hl::Click(Panell().BotoMenys));
   EXPECT_EQ(Parametres().DecimesTimerClickAutomatic, Decimes - 1);

@@ -28,10 +28,6 @@ class PerfilObjectiuTest : public ProgramaTest {
     Principal().MenuClicAutomaticAlEstarParatClick();
   }
   TFormTipusClic& P() { return *Programa().FormTipusClic(); }
-  ui::Point Centre(TipusClic t) {
-    const ui::Rect b = RectBotoTipusClic(t), f = P().BoundsRect();
-    return {f.left + (b.left + b.right) / 2, f.top + (b.top + b.bottom) / 2};
-  }
   // The pointer moved by hand: the hook reports it, as it does every real move.
   void Moure(ui::Point p) {
     hl::SetCursor(p);
@@ -57,7 +53,7 @@ TEST_F(PerfilObjectiuTest, RestsAnywhereOnTheMainWindowClickNothingAndTheChosenT
       {r.left, r.bottom - 1},                            // the frame's corner
   };
   // A double click chosen on the panel is kept for the next rest on a target.
-  Reposar(Centre(TipusClic::Doble));
+  Reposar(CentreBotoPanell(TipusClic::Doble));
   ASSERT_EQ(P().Triat(), TipusClic::Doble);
   for (const ui::Point p : llocs) {
     SCOPED_TRACE(std::to_string(p.x) + "," + std::to_string(p.y));
@@ -94,7 +90,7 @@ TEST_F(PerfilObjectiuTest, WithTheProfileOffARestOnTheMainWindowClicksThereAsAlw
 
 TEST_F(PerfilObjectiuTest, PausedNothingCountsAwayFromThePanelAndTheCountRestartsWhole) {
   Inici();
-  Reposar(Centre(TipusClic::Pausa));
+  Reposar(CentreBotoPanell(TipusClic::Pausa));
   ASSERT_EQ(P().Triat(), TipusClic::Pausa);
   // Away from the panel, tick after tick: the pause on the label and caption, in grey, no
   // sweep, nothing injected; Pausa stays pressed.
@@ -112,7 +108,7 @@ TEST_F(PerfilObjectiuTest, PausedNothingCountsAwayFromThePanelAndTheCountRestart
   EXPECT_TRUE(Principal().MenuClicAutomaticAlEstarParat.Checked());
 
   // On the panel the count runs, from the whole rest, in red, so a rest on Pausa ends it.
-  Moure(Centre(TipusClic::Pausa));
+  Moure(CentreBotoPanell(TipusClic::Pausa));
   hl::Advance(100);
   EXPECT_EQ(Principal().LabelCompteEnrera.Text(), std::to_string(Decimes));
   EXPECT_EQ(Principal().LabelCompteEnrera.GetFont().colour, ui::clRed);

@@ -49,11 +49,6 @@ class PerfilSempreTest : public ProgramaTest {
     const auto& calls = hl::PlatformCalls();
     return static_cast<int>(std::count(calls.begin(), calls.end(), Prem));
   }
-  ui::Point CentreBotoPanell(TipusClic t) {
-    const TFormTipusClic& panell = *Programa().FormTipusClic();
-    const ui::Rect b = RectBotoTipusClic(t), f = panell.BoundsRect();
-    return {f.left + (b.left + b.right) / 2, f.top + (b.top + b.bottom) / 2};
-  }
   // A box that is up: the pointer rests on its button until it closes, or limit passes.
   void ReposarSobreElBoto(unsigned limit = 3 * UnSegon) {
     const hl::ShownMessageBox* caixa = hl::OpenMessageBox();

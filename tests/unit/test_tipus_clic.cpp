@@ -28,10 +28,6 @@ class TipusClicTest : public ProgramaTest {
   }
   TFormTipusClic& P() { return *Programa().FormTipusClic(); }
 
-  ui::Point Centre(TipusClic t) {
-    const ui::Rect b = RectBotoTipusClic(t), f = P().BoundsRect();
-    return {f.left + (b.left + b.right) / 2, f.top + (b.top + b.bottom) / 2};
-  }
   // The pointer moves to p and rests there until its dwell click has been made; what the
   // program did meanwhile, in order.
   Calls Reposar(ui::Point p) {
@@ -41,7 +37,7 @@ class TipusClicTest : public ProgramaTest {
     hl::Advance(100 * (Decimes + 4));
     return hl::PlatformCalls();
   }
-  Calls Triar(TipusClic t) { return Reposar(Centre(t)); }
+  Calls Triar(TipusClic t) { return Reposar(CentreBotoPanell(t)); }
 };
 
 const std::string Prem = "mouse_event 2", Deixa = "mouse_event 4", Beep = "MessageBeep 0";
@@ -92,7 +88,8 @@ TEST_F(TipusClicTest, RestingOnThePanelDuringADragReleasesWhereItStartedAndChoos
   Inici();
   Triar(TipusClic::Arrossegar);
   Reposar(Diana);
-  EXPECT_EQ(Reposar(Centre(TipusClic::Dret)), (Calls{"SetCursorPos 700 400", Deixa, Beep}));
+  EXPECT_EQ(Reposar(CentreBotoPanell(TipusClic::Dret)),
+            (Calls{"SetCursorPos 700 400", Deixa, Beep}));
   EXPECT_EQ(hl::InjectedInput().back().at, Diana);
   EXPECT_EQ(ui::CursorPos(), Diana);
   EXPECT_FALSE(P().Arrossegant());
